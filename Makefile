@@ -1,0 +1,36 @@
+# Entry points for newcomers and CI. Every target installs what it needs first.
+BUILD       ?= build
+SAN_BUILD   ?= build-sanitize
+JOBS        ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: deps configure build test test-plain test-sanitize bench format
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The test command: a normal build and a second one under AddressSanitizer and
+# UndefinedBehaviorSanitizer, each running every test.
+test: test-plain test-sanitize
+
+test-plain: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMIRAVEL_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+# Benchmarks are built and run on demand only.
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,180 @@
+#include "Projglob.h"
+
+#include "Dialogs.h"
+#include "Forms.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+TRegistry* SettingsRegistry = nullptr;
+AnsiString ListItemPadding;
+int generalMode = 0;
+
+namespace {
+
+constexpr std::array<std::pair<const char*, TColor>, 16> kColorNames = {{
+    {"Black", clBlack},
+    {"Maroon", clMaroon},
+    {"Green", clGreen},
+    {"Olive", clOlive},
+    {"Navy", clNavy},
+    {"Purple", clPurple},
+    {"Teal", clTeal},
+    {"Gray", clGray},
+    {"Silver", clSilver},
+    {"Red", clRed},
+    {"Lime", clLime},
+    {"Yellow", clYellow},
+    {"Blue", clBlue},
+    {"Fuchsia", clFuchsia},
+    {"Aqua", clAqua},
+    {"White", clWhite},
+}};
+
+}  // namespace
+
+AnsiString ReadSettingString(const AnsiString& name, const AnsiString& def) {
+    if (!SettingsRegistry)
+        return def;
+    try {
+        AnsiString value = SettingsRegistry->ReadString(name);
+        return value.empty() ? def : value;
+    } catch (...) {
+        return def;
+    }
+}
+
+void WriteSettingString(const AnsiString& name, const AnsiString& value) {
+    if (!SettingsRegistry)
+        return;
+    try {
+        SettingsRegistry->WriteString(name, value);
+    } catch (...) {
+        // Settings writes are best effort: the user is not told.
+    }
+}
+
+void ShowErrorBox(const AnsiString& text) {
+    Dialogs::MessageBox(text, "Error");
+}
+
+void ShowMessageBox(const AnsiString& text) {
+    Dialogs::MessageBox(text, "Message");
+}
+
+int AskYesNo(const AnsiString& text) {
+    return Dialogs::MessageDlg(text, BoxIcon::Question, BoxButtons::YesNo) == mrYes ? 1 : 0;
+}
+
+void SetBusyCursor(short on) {
+    Screen::SetCursor(on ? crHourGlass : crDefault);
+}
+
+float DmmToDegrees(float x) {
+    const float a = std::trunc(x);
+    return a + (x - a) * 10.0f * (1.0f / 6.0f);
+}
+
+float DegreesToDmm(float x) {
+    const float a = std::trunc(x);
+    return a + (x - a) * 6.0f * 0.1f;
+}
+
+AnsiString DmmTextToDegreesText(const AnsiString& text) {
+    return FloatToStrF(DmmToDegrees(static_cast<float>(StrToFloat(text))), ffFixed, 5, 2);
+}
+
+int SecondsOfDay(TDateTime t) {
+    if (!std::isfinite(t))
+        return 0;
+    const double s = (t - std::trunc(t)) * 24 * 60 * 60;  // (-86400, 86400)
+    // A time built from whole seconds may land a hair below its second in
+    // binary; such a value counts as that second.
+    const double whole = std::trunc(s);
+    if (std::fabs(s - whole) > 1 - 1e-6)
+        return static_cast<int>(whole + (s > 0 ? 1 : -1));
+    return static_cast<int>(whole);
+}
+
+TDateTime AddSeconds(TDateTime t, int s) {
+    return t + s / 86400.0;
+}
+
+AnsiString ColorToName(TColor color) {
+    for (const auto& [name, value] : kColorNames)
+        if (value == color)
+            return name;
+    return "Black";
+}
+
+TColor NameToColor(const AnsiString& name) {
+    for (const auto& [n, value] : kColorNames)
+        if (name == n)
+            return value;
+    return 0;
+}
+
+AnsiString ListItemKey(const AnsiString& item) {
+    return Trim(item.size() > 11 ? item.substr(item.size() - 11) : item);
+}
+
+int IsAllDigits(const char* text) {
+    if (!text)
+        return 1;
+    for (; *text; ++text)
+        if (*text < '0' || *text > '9')
+            return 0;
+    return 1;
+}
+
+int GregorianDaysInMonth(int month, int year) {
+    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    if (month == 2 && year != 0 && year % 4 == 0)
+        return 29;
+    return kLengths[month - 1];
+}
+
+TDateTime PrevMonthStart(TDateTime t) {
+    int y, m, d;
+    DecodeDate(t, y, m, d);
+    if (m == 1) {
+        m = 12;
+        --y;
+    } else
+        --m;
+    return EncodeDate(y, m, 1);
+}
+
+TDateTime MonthStart(TDateTime t) {
+    int y, m, d;
+    DecodeDate(t, y, m, d);
+    return EncodeDate(y, m, 1);
+}
+
+TDateTime NextMonthStart(TDateTime t) {
+    int y, m, d;
+    DecodeDate(t, y, m, d);
+    if (m == 12) {
+        m = 1;
+        ++y;
+    } else
+        ++m;
+    return EncodeDate(y, m, 1);
+}
+
+TDateTime FirstSundayOfApril(short year) {
+    TDateTime d = EncodeDate(year, 4, 1);
+    while (DayOfWeek(d) != 1)
+        d += 1;
+    return d;
+}
+
+TDateTime LastSundayOfOctober(short year) {
+    TDateTime d = EncodeDate(year, 10, 31);
+    while (DayOfWeek(d) != 1)
+        d -= 1;
+    return d;
+}

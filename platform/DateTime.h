@@ -1,0 +1,39 @@
+// Date-time values as the class library keeps them: days since 30 December
+// 1899 as a double, the fraction being the time of day.
+#pragma once
+
+#include "AnsiString.h"
+
+#include <cstdint>
+
+using TDateTime = double;
+
+// The date of year 1..9999, month 1..12, day 1..days of that month (the
+// proleptic Gregorian calendar with its century rule). Throws EConvertError
+// for anything else.
+TDateTime EncodeDate(int year, int month, int day);
+// hour 0..23, minute 0..59, second 0..59, msec 0..999; throws EConvertError otherwise.
+TDateTime EncodeTime(int hour, int minute, int second, int msec);
+// Splits the whole-day part (truncated toward zero) into year, month and day.
+void DecodeDate(TDateTime t, int& year, int& month, int& day);
+void DecodeTime(TDateTime t, int& hour, int& minute, int& second, int& msec);
+// 1 Sunday .. 7 Saturday.
+int DayOfWeek(TDateTime t);
+
+// Today at midnight, the present moment, and the present time of day, all
+// from the process clock.
+TDateTime Date();
+TDateTime Now();
+TDateTime Time();
+
+// The format tokens used by the programs: d dd ddd dddd, m mm mmm mmmm,
+// yy yyyy, h hh, n nn, s ss, am/pm (12-hour clock), text in quotes, and any
+// other character as it stands. Month and day names are the locale's.
+AnsiString FormatDateTime(const AnsiString& format, TDateTime t);
+AnsiString TimeToStr(TDateTime t);      // LongTimeFormat
+AnsiString DateToStr(TDateTime t);      // ShortDateFormat
+AnsiString DateTimeToStr(TDateTime t);  // ShortDateFormat, then LongTimeFormat unless midnight
+
+// The system formats of this layer: a 24-hour time with seconds, an ISO date.
+extern AnsiString LongTimeFormat;
+extern AnsiString ShortDateFormat;

@@ -1,0 +1,170 @@
+#include "Dialogs.h"
+
+#include "Forms.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+DialogResponder*& CurrentResponder() {
+    static DialogResponder* responder = nullptr;
+    return responder;
+}
+
+QMessageBox::Icon ToQtIcon(BoxIcon icon) {
+    switch (icon) {
+    case BoxIcon::Error:
+        return QMessageBox::Critical;
+    case BoxIcon::Warning:
+        return QMessageBox::Warning;
+    case BoxIcon::Information:
+        return QMessageBox::Information;
+    case BoxIcon::Question:
+        return QMessageBox::Question;
+    case BoxIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+int ShowQtBox(const BoxRequest& r) {
+    QWidget* owner = r.owned ? QApplication::activeWindow() : nullptr;
+    QMessageBox box(ToQtIcon(r.icon), ToQString(r.caption), ToQString(r.text),
+                    QMessageBox::NoButton, owner);
+    switch (r.buttons) {
+    case BoxButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case BoxButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case BoxButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case BoxButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return mrOk;
+    case QMessageBox::Yes:
+        return mrYes;
+    case QMessageBox::No:
+        return mrNo;
+    default:
+        return r.buttons == BoxButtons::YesNo ? mrNo : mrCancel;
+    }
+}
+
+BoxAnswer Ask(const BoxRequest& r) {
+    if (DialogResponder* responder = CurrentResponder())
+        return responder->Box(r);
+    if (r.kind == BoxRequest::Kind::Input) {
+        bool ok = false;
+        QString text = QInputDialog::getText(QApplication::activeWindow(), ToQString(r.caption),
+                                             ToQString(r.text), QLineEdit::Normal,
+                                             ToQString(r.defaultValue), &ok);
+        return {ok ? mrOk : mrCancel, FromQString(text)};
+    }
+    return {ShowQtBox(r), {}};
+}
+
+AnsiString ConfirmCaption(BoxIcon icon) {
+    switch (icon) {
+    case BoxIcon::Error:
+        return "Error";
+    case BoxIcon::Warning:
+        return "Warning";
+    case BoxIcon::Information:
+        return "Information";
+    case BoxIcon::Question:
+        return "Confirm";
+    case BoxIcon::None:
+        break;
+    }
+    return "";
+}
+
+}  // namespace
+
+int Dialogs::MessageBox(const AnsiString& text, const AnsiString& caption, BoxButtons buttons,
+                        BoxIcon icon, bool owned) {
+    BoxRequest r;
+    r.kind = BoxRequest::Kind::Message;
+    r.caption = caption;
+    r.text = text;
+    r.buttons = buttons;
+    r.icon = icon;
+    r.owned = owned;
+    return Ask(r).result;
+}
+
+int Dialogs::MessageDlg(const AnsiString& text, BoxIcon icon, BoxButtons buttons) {
+    BoxRequest r;
+    r.kind = BoxRequest::Kind::Confirmation;
+    r.caption = ConfirmCaption(icon);
+    r.text = text;
+    r.buttons = buttons;
+    r.icon = icon;
+    int result = Ask(r).result;
+    ActiveForms::ReactivateTop();
+    return result;
+}
+
+AnsiString Dialogs::InputBox(const AnsiString& caption, const AnsiString& prompt,
+                             const AnsiString& defaultValue) {
+    BoxRequest r;
+    r.kind = BoxRequest::Kind::Input;
+    r.caption = caption;
+    r.text = prompt;
+    r.buttons = BoxButtons::OkCancel;
+    r.defaultValue = defaultValue;
+    BoxAnswer a = Ask(r);
+    return a.result == mrOk ? a.text : defaultValue;
+}
+
+int Dialogs::ShowModal(TForm& form) {
+    ActiveForms::Push(&form);
+    form.BeginModal();
+    form.Activate();
+    int result;
+    if (DialogResponder* responder = CurrentResponder())
+        result = responder->Modal(form);
+    else
+        result = form.RunModalLoop();
+    form.EndModal();
+    ActiveForms::Pop(&form);
+    ActiveForms::ReactivateTop();
+    return result;
+}
+
+void Dialogs::SetResponder(DialogResponder* responder) {
+    CurrentResponder() = responder;
+}
+void Dialogs::ResetResponder() {
+    CurrentResponder() = nullptr;
+}
+DialogResponder* Dialogs::Responder() {
+    return CurrentResponder();
+}
+
+namespace {
+AnsiString& Title() {
+    static AnsiString title;
+    return title;
+}
+}  // namespace
+
+void Dialogs::SetApplicationTitle(const AnsiString& title) {
+    Title() = title;
+}
+AnsiString Dialogs::ApplicationTitle() {
+    return Title();
+}
+
+void ShowException(const std::exception& e) {
+    Dialogs::MessageBox(e.what(), Dialogs::ApplicationTitle(), BoxButtons::Ok, BoxIcon::Error);
+}

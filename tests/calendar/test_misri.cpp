@@ -1,0 +1,160 @@
+#include "Misri.h"
+#include "Sandbox.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using MisriTest = Sandbox;
+
+TMisri M(int day, int month, int year) {
+    return TMisri().SetDate(day, month, year);
+}
+
+::testing::AssertionResult Same(const TMisri& a, const TMisri& b) {
+    if (a == b)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << a.Format(0) << " != " << b.Format(0);
+}
+
+TEST_F(MisriTest, DefaultIsTheEpoch) {
+    TMisri m;
+    EXPECT_EQ(m.Day(), 1);
+    EXPECT_EQ(m.Month(), 1);
+    EXPECT_EQ(m.Year(), 1418);
+    EXPECT_TRUE(Same(TMisri(EncodeDate(1997, 5, 7)), m));
+    EXPECT_EQ(m.DayOfWeek(), 3);
+    EXPECT_EQ(m.ToDateTime(), EncodeDate(1997, 5, 7));
+}
+
+TEST_F(MisriTest, StepsAcrossTheYearEnd) {
+    struct Case {
+        TMisri from;
+        bool forward;
+        TMisri to;
+    } cases[] = {
+        {M(29, 12, 1418), true, M(30, 12, 1418)},  // 1418 is position 8: leap
+        {M(30, 12, 1418), true, M(1, 1, 1419)},   {M(1, 1, 1419), false, M(30, 12, 1418)},
+        {M(1, 1, 1418), false, M(29, 12, 1417)},  {M(29, 12, 1417), true, M(1, 1, 1418)},
+        {M(30, 1, 1420), true, M(1, 2, 1420)},    {M(1, 2, 1420), false, M(30, 1, 1420)},
+        {M(1, 3, 1420), false, M(29, 2, 1420)},
+    };
+    for (const auto& c : cases) {
+        TMisri d = c.from;
+        c.forward ? d.NextDay() : d.PrevDay();
+        EXPECT_TRUE(Same(d, c.to)) << c.from.Format(0);
+        EXPECT_TRUE(Same(c.from.AddDays(c.forward ? 1 : -1), c.to));
+    }
+}
+
+TEST_F(MisriTest, ConversionFromDateTimeTruncatesTowardZero) {
+    EXPECT_TRUE(Same(TMisri(EncodeDate(1997, 5, 6) + 0.5), M(1, 1, 1418)));
+    EXPECT_TRUE(Same(TMisri(EncodeDate(1997, 5, 6)), M(29, 12, 1417)));
+}
+
+TEST_F(MisriTest, LeapYearCounts) {
+    EXPECT_EQ(TMisri::LeapYears(1418, 0), 1);
+    EXPECT_EQ(TMisri::LeapYears(1419, 0), 0);
+    EXPECT_EQ(TMisri::LeapYears(1420, 1411), 4);  // 1412, 1415, 1418, 1420
+    EXPECT_EQ(TMisri::LeapYears(1411, 1420), 4);
+    // Every range against a plain count by the rule.
+    for (int a = 1; a < 200; a += 7)
+        for (int b = a; b < a + 150; b += 3) {
+            int plain = 0;
+            for (int y = a; y <= b; ++y)
+                plain += TMisri::LeapYears(y, 0);
+            ASSERT_EQ(TMisri::LeapYears(a, b), plain) << a << ".." << b;
+        }
+}
+
+TEST_F(MisriTest, MonthTables) {
+    EXPECT_EQ(TMisri::DaysBeforeMonth(0), 0);
+    EXPECT_EQ(TMisri::DaysBeforeMonth(1), 30);
+    EXPECT_EQ(TMisri::DaysBeforeMonth(2), 59);
+    EXPECT_EQ(TMisri::DaysBeforeMonth(12), 354);
+    TMisri zilhaj = M(10, 12, 1418);
+    EXPECT_EQ(zilhaj.DaysInMonth(), 30);
+    zilhaj.SetEOM();
+    EXPECT_EQ(zilhaj.Day(), 29);
+    EXPECT_EQ(M(10, 12, 1419).DaysInMonth(), 29);
+    EXPECT_EQ(M(30, 12, 1418).DayOfYear(), 355);
+}
+
+TEST_F(MisriTest, SetDateKeepsPartsOutOfRange) {
+    TMisri d = M(7, 7, 1420);
+    d.SetDate(0, 0, 0);
+    EXPECT_TRUE(Same(d, M(7, 7, 1420)));
+    d.SetDate(31, 13, 30000);
+    EXPECT_TRUE(Same(d, M(7, 7, 1420)));
+    EXPECT_TRUE(responder->Boxes().empty());
+    TMisri kept(1, 1, 30000);
+    EXPECT_EQ(kept.Year(), 30000);
+}
+
+TEST_F(MisriTest, ValidatingConstructorReportsAndCorrects) {
+    TMisri d(31, 13, 0);
+    EXPECT_TRUE(Same(d, M(29, 12, 1418)));
+    const std::vector<AnsiString> expected = {
+        "Error initializing the constructor of TMisri.Invalid month specified. Month is set to 12",
+        "Error initializing the constructor of TMisri.Invalid day specified. Day is set to 29",
+        "Error initializing the constructor of TMisri.Invalid year specified. Day is set to 1418",
+    };
+    EXPECT_EQ(responder->Texts(), expected);
+    for (const auto& box : responder->Boxes()) {
+        EXPECT_EQ(box.caption, "Incorrect value");
+        EXPECT_EQ(box.icon, BoxIcon::Error);
+        EXPECT_FALSE(box.owned);
+    }
+}
+
+TEST_F(MisriTest, OperationsOnABadDateCorrectTheirCopy) {
+    // A date read from a damaged record can hold anything; the working copy
+    // of each operation is corrected after the boxes, never crashing.
+    const TMisri raw = TMisri::Raw(5, 0, 99999);
+    EXPECT_STREQ(raw.MonthName(), "Illegal Month");
+    EXPECT_EQ(raw.AddDays(1).Year(), 1418);
+    EXPECT_EQ(raw.ToDateTime(), M(6, 1, 1418).ToDateTime() - 1);
+    EXPECT_EQ(responder->Boxes().size(), 2u);  // one year box per copy
+}
+
+TEST_F(MisriTest, TodayAndItsMonthEnds) {
+    SetToday(1997, 5, 20);  // 14 Moharram 1418
+    EXPECT_TRUE(Same(TMisri("today"), M(14, 1, 1418)));
+    EXPECT_TRUE(Same(TMisri("Today"), M(14, 1, 1418)));
+    EXPECT_TRUE(Same(TMisri(nullptr), M(14, 1, 1418)));
+    EXPECT_TRUE(Same(TMisri("bom"), M(1, 1, 1418)));
+    EXPECT_TRUE(Same(TMisri("EOM"), TMisri("eom")));
+    EXPECT_EQ(TMisri("eom").Day(), 30);
+    EXPECT_TRUE(Same(TMisri().DayOfCurrentYear(355), M(30, 12, 1418)));
+    TMisri d;
+    d.SetDayOfCurrentYear(31);
+    EXPECT_TRUE(Same(d, M(1, 2, 1418)));
+}
+
+TEST_F(MisriTest, MonthSteps) {
+    EXPECT_TRUE(Same(M(17, 12, 1419).NextMonth(), M(1, 1, 1420)));
+    EXPECT_TRUE(Same(M(17, 1, 1420).PrevMonth(), M(1, 12, 1419)));
+    EXPECT_TRUE(Same(M(17, 9, 1420).FirstOfMonth(), M(1, 9, 1420)));
+    EXPECT_TRUE(Same(M(17, 12, 1418).LastOfMonth(), M(29, 12, 1418)));
+    TMisri d = M(30, 12, 1418);
+    d.IncMonth();
+    EXPECT_TRUE(Same(d, M(1, 1, 1419)));
+    d.DecMonth();
+    EXPECT_TRUE(Same(d, M(1, 12, 1418)));
+}
+
+TEST_F(MisriTest, OrderIsByYearThenDayOfYear) {
+    EXPECT_TRUE(M(30, 12, 1418) < M(1, 1, 1419));
+    EXPECT_TRUE(M(1, 2, 1420) > M(30, 1, 1420));
+    EXPECT_TRUE(M(5, 5, 1420) <= M(5, 5, 1420));
+    EXPECT_FALSE(M(5, 5, 1420) < M(5, 5, 1420));
+    EXPECT_TRUE(M(5, 5, 1420) != M(5, 5, 1421));
+}
+
+TEST_F(MisriTest, WeekdaysOfKnownDays) {
+    EXPECT_EQ(TMisri(EncodeDate(2026, 12, 10)).DayOfWeek(), 4);  // a Thursday
+    EXPECT_EQ(TMisri(EncodeDate(1997, 5, 11)).DayOfWeek(), 7);   // a Sunday
+    EXPECT_EQ(M(5, 1, 1418).FirstWeekDay(), 3);
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "Clock.h"
+#include "DateTime.h"
+#include "Exceptions.h"
+
+#include <QDate>
+#include <QDateTime>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DateTimeTest : public ::testing::Test {
+protected:
+    void TearDown() override { Clock::Reset(); }
+};
+
+TEST_F(DateTimeTest, EncodeDateCountsDaysFromTheEndOf1899) {
+    EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
+    EXPECT_EQ(EncodeDate(1900, 1, 1), 2.0);
+    EXPECT_EQ(EncodeDate(1997, 5, 7), 35557.0);
+    EXPECT_EQ(EncodeDate(1, 1, 1), -693593.0);
+    EXPECT_EQ(EncodeDate(9999, 12, 31), 2958465.0);
+}
+
+TEST_F(DateTimeTest, EncodeDateRefusesWhatIsNoDate) {
+    const int bad[][3] = {{0, 1, 1},     {10000, 1, 1}, {2000, 0, 1},  {2000, 13, 1},
+                          {2000, 2, 30}, {1900, 2, 29}, {2001, 4, 31}, {2000, 1, 0}};
+    for (const auto& d : bad)
+        EXPECT_THROW(EncodeDate(d[0], d[1], d[2]), EConvertError) << d[0] << "-" << d[1];
+    EXPECT_NO_THROW(EncodeDate(2000, 2, 29));
+}
+
+TEST_F(DateTimeTest, DecodeDateInvertsEncodeDateOverFourCenturies) {
+    QDate q(1800, 1, 1);
+    for (TDateTime t = EncodeDate(1800, 1, 1); t <= EncodeDate(2200, 12, 31);
+         t += 1, q = q.addDays(1)) {
+        int y, m, d;
+        // A time of day does not change the date (negative date-times truncate
+        // toward zero, so their fraction counts from the later midnight).
+        DecodeDate(t >= 0 ? t + 0.75 : t, y, m, d);
+        ASSERT_EQ(QDate(y, m, d), q) << t;
+        // Qt counts Monday 1 .. Sunday 7; the class library Sunday 1 .. Saturday 7.
+        ASSERT_EQ(DayOfWeek(t), q.dayOfWeek() % 7 + 1) << t;
+    }
+}
+
+TEST_F(DateTimeTest, NegativeDateTimesTruncateTowardZero) {
+    int y, m, d, h, n, s, ms;
+    DecodeDate(-1.25, y, m, d);
+    DecodeTime(-1.25, h, n, s, ms);
+    EXPECT_EQ(QDate(y, m, d), QDate(1899, 12, 29));
+    EXPECT_EQ(h, 6);
+}
+
+TEST_F(DateTimeTest, ClockFeedsDateNowAndTime) {
+    Clock::SetFixed(QDateTime(QDate(2026, 12, 10), QTime(18, 30, 0)));
+    EXPECT_EQ(Date(), EncodeDate(2026, 12, 10));
+    EXPECT_DOUBLE_EQ(Time(), EncodeTime(18, 30, 0, 0));
+    EXPECT_DOUBLE_EQ(Now(), EncodeDate(2026, 12, 10) + EncodeTime(18, 30, 0, 0));
+}
+
+TEST_F(DateTimeTest, FormatDateTimeTokens) {
+    const TDateTime t = EncodeDate(2000, 3, 5) + EncodeTime(5, 7, 59, 0);
+    struct Case {
+        const char* format;
+        const char* text;
+    } cases[] = {
+        {"mmm d", "Mar 5"},
+        {"mmmm d, yyyy", "March 5, 2000"},
+        {"mmmm,  yyyy", "March,  2000"},
+        {"mmm, d", "Mar, 5"},
+        {"dd/mm/yy", "05/03/00"},
+        {"h:nn", "5:07"},
+        {"hh:nn:ss", "05:07:59"},
+        {"h:nn am/pm", "5:07 am"},
+        {"dddd", "Sunday"},
+        {"'Day' d", "Day 5"},
+        {"h:mm", "5:07"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDateTime(c.format, t), c.text) << c.format;
+    EXPECT_EQ(FormatDateTime("h:nn am/pm", EncodeTime(18, 45, 0, 0)), "6:45 pm");
+    EXPECT_EQ(FormatDateTime("h:nn AM/PM", EncodeTime(0, 5, 0, 0)), "12:05 AM");
+    EXPECT_EQ(TimeToStr(EncodeTime(14, 10, 0, 0)), "14:10:00");
+    EXPECT_EQ(DateTimeToStr(EncodeDate(2026, 1, 2)), "2026-01-02");
+    EXPECT_EQ(DateTimeToStr(EncodeDate(2026, 1, 2) + 0.5), "2026-01-02 12:00:00");
+}
+
+}  // namespace

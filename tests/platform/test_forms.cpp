@@ -1,0 +1,127 @@
+#include "Dialogs.h"
+#include "Exceptions.h"
+#include "Forms.h"
+#include "Handlers.h"
+#include "RecordingResponder.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A dialog with an OK button whose handler may refuse to close.
+class SampleForm : public TForm {
+public:
+    SampleForm() {
+        ok = new QPushButton("&Ok", this);
+        cancel = new QPushButton("&Cancel", this);
+        ConnectModalButton(ok, mrOk, this, &SampleForm::btnOkClick);
+        ConnectModalButton(cancel, mrCancel);
+    }
+    void FormActivate() override { ++activations; }
+    void btnOkClick() {
+        ++okClicks;
+        if (refuse)
+            SetModalResult(mrNone);
+    }
+    QPushButton* ok;
+    QPushButton* cancel;
+    bool refuse = false;
+    int okClicks = 0;
+    int activations = 0;
+};
+
+class Thrower : public QObject {
+public:
+    void Fail() { throw EConvertError("'x' is not a valid integer value"); }
+};
+
+class FormsTest : public ::testing::Test {
+protected:
+    void TearDown() override { ActiveForms::Clear(); }
+    RecordingResponder responder;
+};
+
+TEST_F(FormsTest, ButtonModalResultClosesUnlessTheHandlerResetsIt) {
+    SampleForm form;
+    responder.QueueForm([](TForm& f) {
+        auto& s = static_cast<SampleForm&>(f);
+        s.refuse = true;
+        s.ok->click();
+        EXPECT_EQ(s.ModalResult(), mrNone);  // still open
+        s.refuse = false;
+        s.ok->click();
+        return s.ModalResult();
+    });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(form.okClicks, 2);
+    EXPECT_EQ(form.activations, 1);
+}
+
+TEST_F(FormsTest, ClosingWithoutAResultGivesCancel) {
+    SampleForm form;
+    responder.QueueForm([](TForm& f) {
+        f.close();
+        return f.ModalResult();
+    });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST_F(FormsTest, ClosingAModalFormActivatesTheFormBelow) {
+    SampleForm below, above;
+    ActiveForms::Push(&below);
+    responder.QueueForm([](TForm& f) { return f.ModalResult(); });
+    above.ShowModal();
+    EXPECT_EQ(above.activations, 1);
+    EXPECT_EQ(below.activations, 1);
+    // A question is a form of its own; a plain message box is not.
+    Dialogs::MessageDlg("Sure?", BoxIcon::Question, BoxButtons::YesNo);
+    EXPECT_EQ(below.activations, 2);
+    Dialogs::MessageBox("Note", "Message");
+    EXPECT_EQ(below.activations, 2);
+}
+
+TEST_F(FormsTest, BoxesReachTheResponderWithTheirParts) {
+    responder.QueueAnswer(mrNo);
+    EXPECT_EQ(
+        Dialogs::MessageDlg("Do you want to save this task?", BoxIcon::Question, BoxButtons::YesNo),
+        mrNo);
+    ASSERT_EQ(responder.Boxes().size(), 1u);
+    const BoxRequest& box = responder.Boxes()[0];
+    EXPECT_EQ(box.caption, "Confirm");
+    EXPECT_EQ(box.text, "Do you want to save this task?");
+    EXPECT_EQ(box.icon, BoxIcon::Question);
+    EXPECT_EQ(box.buttons, BoxButtons::YesNo);
+}
+
+TEST_F(FormsTest, InputBoxGivesTheDefaultWhenCancelled) {
+    responder.QueueInput("1450");
+    responder.QueueInput("ignored", mrCancel);
+    EXPECT_EQ(Dialogs::InputBox("Input required", "Please type the Hijri year.", "1400"), "1450");
+    EXPECT_EQ(Dialogs::InputBox("Input required", "Please type the Hijri year.", "1400"), "1400");
+}
+
+TEST_F(FormsTest, AnExceptionEscapingAHandlerIsShownAndTheProgramGoesOn) {
+    Dialogs::SetApplicationTitle("Miravel 4.3");
+    QPushButton button;
+    Thrower thrower;
+    OnEvent(&button, &QPushButton::clicked, &thrower, &Thrower::Fail);
+    button.click();
+    ASSERT_EQ(responder.Boxes().size(), 1u);
+    EXPECT_EQ(responder.Boxes()[0].caption, "Miravel 4.3");
+    EXPECT_EQ(responder.Boxes()[0].text, "'x' is not a valid integer value");
+    EXPECT_EQ(responder.Boxes()[0].icon, BoxIcon::Error);
+}
+
+TEST_F(FormsTest, BusyCursorIsOneApplicationWideState) {
+    Screen::SetCursor(crHourGlass);
+    Screen::SetCursor(crHourGlass);
+    EXPECT_EQ(Screen::Cursor(), crHourGlass);
+    Screen::SetCursor(crDefault);
+    EXPECT_EQ(Screen::Cursor(), crDefault);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+// Answers every box and modal form of the code under test, and records what
+// was asked. Answers are taken from queues; a box without a queued answer
+// gets OK (Yes for questions), an input box its default, a modal form
+// without a script mrCancel.
+#pragma once
+
+#include "Dialogs.h"
+#include "Forms.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+class RecordingResponder : public DialogResponder {
+public:
+    using FormScript = std::function<int(TForm&)>;
+
+    RecordingResponder() { Dialogs::SetResponder(this); }
+    ~RecordingResponder() override { Dialogs::ResetResponder(); }
+
+    void QueueAnswer(int result) { answers_.push_back({result, {}}); }
+    void QueueInput(const AnsiString& text, int result = mrOk) {
+        answers_.push_back({result, text});
+    }
+    // The script drives the form (shown offscreen) and returns its modal result.
+    void QueueForm(FormScript script) { scripts_.push_back(std::move(script)); }
+
+    BoxAnswer Box(const BoxRequest& request) override;
+    int Modal(TForm& form) override;
+
+    const std::vector<BoxRequest>& Boxes() const { return boxes_; }
+    std::vector<AnsiString> Texts() const;
+    int ModalCount() const { return modalCount_; }
+    void Clear() { boxes_.clear(); }
+
+private:
+    std::deque<BoxAnswer> answers_;
+    std::deque<FormScript> scripts_;
+    std::vector<BoxRequest> boxes_;
+    int modalCount_ = 0;
+};
