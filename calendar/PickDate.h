@@ -1,0 +1,45 @@
+// The small borderless month calendar from which a Hijri date is picked. Each
+// date field's calendar button opens it just below itself, its right edge at
+// the button's left edge.
+#pragma once
+
+#include "Canvas.h"
+#include "Forms.h"
+#include "Misri.h"
+#include "StringGrid.h"
+
+#include <memory>
+
+namespace Ui {
+class TfrmPickDate;
+}
+
+class TfrmPickDate : public TForm {
+    Q_OBJECT
+public:
+    explicit TfrmPickDate(QWidget* owner = nullptr);
+    ~TfrmPickDate() override;
+
+    // Opens with its right edge at x and its top at y (moved inside the screen
+    // when it would not fit) on the month of `date`; returns the day picked,
+    // or, closed without a pick, the date as last navigated.
+    TMisri Execute(TMisri date, int x, int y);
+
+    void FormActivate() override;
+    void ShowMonth(TMisri date);
+    // Day numbers of a month whose day 1 falls on `firstWeekDay` (1 Monday .. 7 Sunday).
+    void FillGrid(int firstWeekDay, int daysInMonth);
+
+    void btnPrevMonthClick();
+    void btnNextMonthClick();
+    void grdMainClick();
+    void grdMainDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State);
+
+    // The month shown and the result.
+    TMisri picked;
+
+private:
+    std::unique_ptr<Ui::TfrmPickDate> ui;
+};
+
+extern TfrmPickDate* frmPickDate;

@@ -1,0 +1,174 @@
+#include "PickDate.h"
+#include "Sandbox.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PickDateTest : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();
+        form = std::make_unique<TfrmPickDate>();
+        grid = form->findChild<TStringGrid*>("grdMain");
+        ASSERT_NE(grid, nullptr);
+    }
+    void TearDown() override {
+        form.reset();
+        Sandbox::TearDown();
+    }
+    // The grid's rows 1..6 as text, blank cells as ".".
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (int r = 1; r <= 6; ++r) {
+            std::string line;
+            for (int c = 0; c < 7; ++c) {
+                AnsiString t = Trim(grid->Cell(c, r));
+                line += (t.empty() ? "." : t) + (c < 6 ? " " : "");
+            }
+            rows.push_back(line);
+        }
+        return rows;
+    }
+    void Click(const char* name) { form->findChild<QToolButton*>(name)->click(); }
+
+    std::unique_ptr<TfrmPickDate> form;
+    TStringGrid* grid = nullptr;
+};
+
+TEST_F(PickDateTest, SundayAndSaturdayStarts) {
+    form->FillGrid(7, 29);  // day 1 a Sunday
+    EXPECT_EQ(Rows()[0], "1 2 3 4 5 6 7");
+    EXPECT_EQ(Rows()[4], "29 . . . . . .");
+    form->FillGrid(6, 30);  // day 1 a Saturday: a 30-day month reaches row 6
+    EXPECT_EQ(Rows()[0], ". . . . . . 1");
+    EXPECT_EQ(Rows()[5], "30 . . . . . .");
+    EXPECT_EQ(grid->Cell(0, 0), "S");
+    EXPECT_EQ(grid->Cell(3, 0), "W");
+}
+
+TEST_F(PickDateTest, ShowMonthCountsTheLeapDay) {
+    auto lastDay = [&] {
+        int last = 0;
+        for (int r = 1; r <= 6; ++r)
+            for (int c = 0; c < 7; ++c)
+                last = std::max(last, TMisri::ToInt(grid->Cell(c, r).c_str()));
+        return last;
+    };
+    form->ShowMonth(TMisri(5, 12, 1418));  // a leap year
+    EXPECT_EQ(form->findChild<QLabel*>("lblMonth")->text(), "Zil-Haj");
+    EXPECT_EQ(lastDay(), 30);
+    form->ShowMonth(TMisri(5, 12, 1419));
+    EXPECT_EQ(lastDay(), 29);
+}
+
+TEST_F(PickDateTest, ClicksOutsideTheDaysLeaveItOpen) {
+    responder->QueueForm([&](TForm& f) {
+        grid->ClickCell(0, 0);  // the letter row
+        grid->ClickCell(6, 6);  // a blank cell
+        EXPECT_EQ(f.ModalResult(), mrNone);
+        EXPECT_TRUE(f.isVisible());
+        return f.ModalResult();
+    });
+    const TMisri start(12, 3, 1447);
+    EXPECT_EQ(form->Execute(start, 500, 400), start);
+}
+
+TEST_F(PickDateTest, NextMonthThenPickOrClose) {
+    responder->QueueForm([&](TForm& f) {
+        Click("btnNextMonth");
+        for (int r = 1; r <= 6; ++r)
+            for (int c = 0; c < 7; ++c)
+                if (Trim(grid->Cell(c, r)) == "15")
+                    grid->ClickCell(c, r);
+        return f.ModalResult();
+    });
+    EXPECT_EQ(form->Execute(TMisri(12, 12, 1446), 500, 400), TMisri(15, 1, 1447));
+
+    responder->QueueForm([&](TForm& f) {
+        Click("btnNextMonth");
+        f.close();
+        return f.ModalResult();
+    });
+    EXPECT_EQ(form->Execute(TMisri(12, 3, 1447), 500, 400), TMisri(1, 4, 1447));
+}
+
+TEST_F(PickDateTest, OpensBelowTheButtonAndStaysOnScreen) {
+    responder->QueueForm([](TForm& f) {
+        EXPECT_EQ(f.geometry().right() + 1, 500);
+        EXPECT_EQ(f.geometry().top(), 400);
+        return mrCancel;
+    });
+    form->Execute(TMisri(), 500, 400);
+    responder->QueueForm([](TForm& f) {
+        EXPECT_GE(f.geometry().left(), 0);
+        EXPECT_GE(f.geometry().top(), 0);
+        return mrCancel;
+    });
+    form->Execute(TMisri(), 20, -50);
+}
+
+// Which cells are drawn on yellow, and how.
+std::vector<AnsiString> Highlighted(TfrmPickDate& form, TStringGrid& grid) {
+    std::vector<AnsiString> days;
+    for (int r = 0; r <= 6; ++r)
+        for (int c = 0; c < 7; ++c) {
+            RecordingCanvas canvas;
+            grid.PaintCell(canvas, c, r);
+            for (const auto& op : canvas.ops)
+                if (op.kind == RecordingCanvas::Op::Text && op.brush.Color == clYellow) {
+                    EXPECT_EQ(op.font.Style, fsBold | fsUnderline);
+                    days.push_back(op.text);
+                }
+        }
+    (void)form;
+    return days;
+}
+
+TEST_F(PickDateTest, TheHighlightFollowsThePickedDay) {
+    form->picked = TMisri(17, 9, 1447);
+    form->FormActivate();
+    EXPECT_EQ(Highlighted(*form, *grid), std::vector<AnsiString>{"17"});
+    Click("btnNextMonth");
+    EXPECT_EQ(Highlighted(*form, *grid), std::vector<AnsiString>{"1"});
+    Click("btnPrevMonth");
+    Click("btnPrevMonth");
+    EXPECT_EQ(form->picked, TMisri(1, 8, 1447));
+    EXPECT_EQ(Highlighted(*form, *grid), std::vector<AnsiString>{"1"});
+}
+
+TEST_F(PickDateTest, CellColours) {
+    form->ShowMonth(TMisri(17, 9, 1447));
+    RecordingCanvas header;
+    grid->PaintCell(header, 2, 0);
+    const auto* letter = header.FindText("T");
+    ASSERT_NE(letter, nullptr);
+    EXPECT_EQ(letter->font.Color, clWhite);
+    EXPECT_EQ(letter->brush.Color, clNavy);
+    EXPECT_EQ(letter->font.Style, fsBold | fsItalic);
+    // Centred: half the cell width less half the text width.
+    const TRect cell = grid->CellRect(2, 0);
+    EXPECT_EQ(letter->rect.Left, cell.Left + cell.Width() / 2 - letter->rect.Width() / 2);
+    EXPECT_EQ(letter->rect.Top, cell.Top);
+
+    form->picked = TMisri(1, 9, 1447);
+    for (int r = 1; r <= 6; ++r) {
+        RecordingCanvas sunday;
+        grid->PaintCell(sunday, 0, r);
+        for (const auto& op : sunday.ops)
+            if (op.kind == RecordingCanvas::Op::Text) {
+                EXPECT_EQ(op.font.Color, clRed) << r;
+            }
+        RecordingCanvas monday;
+        grid->PaintCell(monday, 1, r);
+        for (const auto& op : monday.ops)
+            if (op.kind == RecordingCanvas::Op::Text && op.text != "1") {
+                EXPECT_EQ(op.font.Color, clBlack) << r;
+            }
+    }
+}
+
+}  // namespace

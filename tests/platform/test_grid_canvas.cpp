@@ -1,0 +1,123 @@
+#include "Canvas.h"
+#include "FormResource.h"
+#include "StringGrid.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(StringGrid, CellsCountsAndSizes) {
+    TStringGrid grid;
+    grid.SetColCount(6);
+    grid.SetRowCount(10);
+    grid.SetCell(5, 9, "17");
+    EXPECT_EQ(grid.Cell(5, 9), "17");
+    grid.SetCell(6, 0, "outside");  // ignored, not written past the grid
+    grid.SetCell(0, 10, "outside");
+    EXPECT_EQ(grid.Cell(6, 0), "");
+    EXPECT_EQ(grid.Cell(-1, -1), "");
+    grid.SetRowCount(11);
+    EXPECT_EQ(grid.Cell(5, 9), "17");  // growing keeps the cells
+    grid.SetColWidth(4, 0);
+    EXPECT_TRUE(grid.isColumnHidden(4));
+    grid.SetColWidth(2, 330);
+    EXPECT_EQ(grid.ColWidth(2), 330);
+}
+
+TEST(StringGrid, ACellRectIsTheCellWithoutItsGridLine) {
+    TStringGrid grid;
+    grid.SetColCount(7);
+    grid.SetRowCount(6);
+    grid.SetDefaultColWidth(42);
+    grid.SetDefaultRowHeight(29);
+    const TRect r = grid.CellRect(1, 1);
+    EXPECT_EQ(r.Width(), 42);
+    EXPECT_EQ(r.Height(), 29);
+    EXPECT_EQ(r.Left, 43);  // 42 and the line
+    EXPECT_EQ(r.Top, 30);
+}
+
+TEST(StringGrid, TheFixedRowIsNeverCurrent) {
+    TStringGrid grid;
+    grid.SetColCount(5);
+    grid.SetRowCount(10);
+    grid.SetFixedRows(1);
+    grid.SetCell(0, 0, "Task Description");
+    EXPECT_EQ(grid.Cell(0, 0), "Task Description");
+    grid.SetCurrent(2, 0);
+    EXPECT_EQ(grid.Row(), 1);
+    grid.SetCurrent(2, 4);
+    EXPECT_EQ(grid.Col(), 2);
+    EXPECT_EQ(grid.Row(), 4);
+}
+
+TEST(StringGrid, ClicksReachTheHandlerWithTheCurrentCell) {
+    TStringGrid grid;
+    int clicks = 0, doubles = 0;
+    QObject::connect(&grid, &TStringGrid::Click, [&] { ++clicks; });
+    QObject::connect(&grid, &TStringGrid::DblClick, [&] { ++doubles; });
+    grid.ClickCell(3, 2);
+    grid.DoubleClickCell(1, 4);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubles, 1);
+    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_EQ(grid.Row(), 4);
+}
+
+TEST(Canvas, RecordingMetricsAreFixed) {
+    RecordingCanvas c;
+    c.Font.Height = -12;
+    EXPECT_EQ(c.TextWidth("abc"), 18);
+    EXPECT_EQ(c.TextHeight("abc"), 12);
+    c.MoveTo(1, 2);
+    c.LineTo(5, 2);
+    ASSERT_EQ(c.ops.size(), 1u);
+    EXPECT_EQ(c.ops[0].rect, Rect(1, 2, 5, 2));
+    c.SetFontSize(9);
+    EXPECT_EQ(c.Font.Height, -12);
+    c.Brush.Style = bsClear;
+    c.SetBrushColor(clGray);
+    EXPECT_EQ(c.Brush.Style, bsSolid);
+}
+
+TEST(Canvas, PainterCanvasPaintsOnlyWhereItIsTold) {
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        QPainterCanvas c(p);
+        c.Brush.Color = clNavy;
+        c.FillRect(Rect(10, 10, 20, 15));
+        c.Pen.Color = clRed;
+        c.Brush.Style = bsClear;
+        c.Rectangle(25, 5, 35, 25);
+    }
+    EXPECT_EQ(image.pixelColor(10, 10), QColor(0, 0, 128));
+    EXPECT_EQ(image.pixelColor(19, 14), QColor(0, 0, 128));
+    EXPECT_EQ(image.pixelColor(20, 14), QColor(Qt::white));  // right edge excluded
+    EXPECT_EQ(image.pixelColor(19, 15), QColor(Qt::white));  // bottom edge excluded
+    EXPECT_EQ(image.pixelColor(25, 5), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(34, 24), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(30, 15), QColor(Qt::white));  // clear brush: inside untouched
+    EXPECT_EQ(image.pixelColor(35, 25), QColor(Qt::white));
+}
+
+TEST(FormResource, DynamicPropertiesBecomeFontsAndColours) {
+    QLabel label;
+    label.setProperty("fontHeight", -19);
+    label.setProperty("fontColor", "clNavy");
+    QFont f("Arial");
+    label.setFont(f);
+    ApplyFormResource(&label);
+    EXPECT_EQ(label.font().pixelSize(), 19);
+    EXPECT_EQ(label.font().family(), "Liberation Sans");
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_EQ(ColorFromResourceName("#800000"), RGB(0x80, 0, 0));
+    EXPECT_EQ(ColorFromResourceName("nonsense"), clBlack);
+}
+
+}  // namespace
