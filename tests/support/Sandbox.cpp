@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "Forms.h"
+#include "Shell.h"
 
 #include <QFile>
 #include <QSettings>
@@ -16,14 +17,17 @@ void Sandbox::SetUp() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_->path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_->path());
     responder = std::make_unique<RecordingResponder>();
+    shell = std::make_unique<RecordingShell>();
     SetToday(2026, 12, 10);
 }
 
 void Sandbox::TearDown() {
+    shell.reset();
     responder.reset();
     Dialogs::ResetResponder();
     ActiveForms::Clear();
     Screen::SetCursor(crDefault);
+    Shell::SetHandler(nullptr);
     Clock::Reset();
     QDir::setCurrent(oldCwd_);
     workDir_.reset();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "RecordingResponder.h"
+#include "Shell.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -29,6 +30,8 @@ protected:
     QString SettingsFolder() const { return settingsDir_->path(); }
 
     std::unique_ptr<RecordingResponder> responder;
+    // Nothing is started for real; what would have been is recorded here.
+    std::unique_ptr<RecordingShell> shell;
 
 private:
     std::unique_ptr<QTemporaryDir> workDir_;
