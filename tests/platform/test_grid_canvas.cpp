@@ -121,3 +121,22 @@ TEST(FormResource, DynamicPropertiesBecomeFontsAndColours) {
 }
 
 }  // namespace
+
+#include "FieldEdit.h"
+
+#include <QLineEdit>
+
+namespace {
+
+TEST(FieldEdit, KeepsTheTerminatorAndTheCodePage) {
+    QLineEdit edit;
+    LimitToRecordField(&edit, 48);
+    EXPECT_EQ(edit.maxLength(), 47);
+    QString text = QString::fromUtf8("Z\xC3\xBCrich");  // Zürich fits Windows-1252
+    int pos = 0;
+    EXPECT_EQ(edit.validator()->validate(text, pos), QValidator::Acceptable);
+    QString greek = QString::fromUtf8("\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1");
+    EXPECT_EQ(edit.validator()->validate(greek, pos), QValidator::Invalid);
+}
+
+}  // namespace
