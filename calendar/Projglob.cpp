@@ -8,7 +8,7 @@
 #include <utility>
 
 TRegistry* SettingsRegistry = nullptr;
-AnsiString ListItemPadding;
+AnsiString ListItemPadding(ListItemPaddingLength, ' ');
 int generalMode = 0;
 
 namespace {

@@ -1,0 +1,18 @@
+# kestrun32.dat, the location file the programs ship with, written from
+# places.csv by a small host program built on the location library.
+if(NOT TARGET locations)
+    return()
+endif()
+add_executable(make_location_file ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_location_file.cpp)
+target_link_libraries(make_location_file PRIVATE locations)
+
+add_custom_command(
+    OUTPUT ${SHIPPED_DATA_DIR}/kestrun32.dat
+    COMMAND make_location_file ${CMAKE_CURRENT_SOURCE_DIR}/places.csv
+            ${SHIPPED_DATA_DIR}/kestrun32.dat
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/places.csv make_location_file
+    COMMENT "Writing the location file kestrun32.dat"
+    VERBATIM
+)
+add_custom_target(location_file ALL DEPENDS ${SHIPPED_DATA_DIR}/kestrun32.dat)
+add_dependencies(shipped_data location_file)
