@@ -1,0 +1,28 @@
+# The shipped event files "events.dat" and "gevents.dat", written from their
+# readable lists by make_event_files. The tool compiles the record code of
+# the diary directly, so it needs only the calendar core.
+add_executable(make_event_files
+    ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_event_files.cpp
+    ${PROJECT_SOURCE_DIR}/diary/EventFile.cpp
+    ${PROJECT_SOURCE_DIR}/diary/RecordFile.cpp
+)
+target_include_directories(make_event_files PRIVATE ${PROJECT_SOURCE_DIR}/diary)
+target_link_libraries(make_event_files PRIVATE calendar)
+
+add_custom_command(
+    OUTPUT ${SHIPPED_DATA_DIR}/events.dat
+    COMMAND make_event_files hijri ${CMAKE_CURRENT_SOURCE_DIR}/hijri-events.csv
+            ${SHIPPED_DATA_DIR}/events.dat
+    DEPENDS make_event_files ${CMAKE_CURRENT_SOURCE_DIR}/hijri-events.csv
+    COMMENT "Writing events.dat"
+    VERBATIM)
+add_custom_command(
+    OUTPUT ${SHIPPED_DATA_DIR}/gevents.dat
+    COMMAND make_event_files gregorian ${CMAKE_CURRENT_SOURCE_DIR}/gregorian-events.csv
+            ${SHIPPED_DATA_DIR}/gevents.dat
+    DEPENDS make_event_files ${CMAKE_CURRENT_SOURCE_DIR}/gregorian-events.csv
+    COMMENT "Writing gevents.dat"
+    VERBATIM)
+add_custom_target(event_files
+    DEPENDS ${SHIPPED_DATA_DIR}/events.dat ${SHIPPED_DATA_DIR}/gevents.dat)
+add_dependencies(shipped_data event_files)

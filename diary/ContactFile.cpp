@@ -1,0 +1,156 @@
+#include "ContactFile.h"
+
+#include "Projglob.h"
+
+namespace {
+
+struct TextField {
+    AnsiString TContactRecord::*member;
+    std::size_t offset;
+    std::size_t size;
+};
+
+// The text fields in the order and at the places of the record.
+constexpr std::array<TextField, 15> kTextFields = {{
+    {&TContactRecord::title, 0, 15},
+    {&TContactRecord::firstName, 15, 25},
+    {&TContactRecord::lastName, 40, 25},
+    {&TContactRecord::address1, 65, 25},
+    {&TContactRecord::address2, 90, 25},
+    {&TContactRecord::city, 115, 20},
+    {&TContactRecord::state, 135, 15},
+    {&TContactRecord::zip, 150, 10},
+    {&TContactRecord::country, 160, 15},
+    {&TContactRecord::homePhone, 175, 20},
+    {&TContactRecord::workPhone, 195, 20},
+    {&TContactRecord::fax, 215, 20},
+    {&TContactRecord::beeper, 235, 20},
+    {&TContactRecord::email, 255, 70},
+    {&TContactRecord::web, 325, 75},
+}};
+
+constexpr std::size_t kBirthOffset = 400;
+constexpr std::size_t kAnniversaryOffset = 412;
+constexpr std::size_t kNumberOffset = 424;
+constexpr std::size_t kDeletedOffset = 426;
+
+// A TMisri as it lies in memory: month, year, day.
+void PutDate(unsigned char* record, std::size_t offset, const TMisri& date) {
+    RecordBytes::PutInt32(record, offset, date.Month());
+    RecordBytes::PutInt32(record, offset + 4, date.Year());
+    RecordBytes::PutInt32(record, offset + 8, date.Day());
+}
+
+TMisri GetDate(const unsigned char* record, std::size_t offset) {
+    const int month = RecordBytes::GetInt32(record, offset);
+    const int year = RecordBytes::GetInt32(record, offset + 4);
+    const int day = RecordBytes::GetInt32(record, offset + 8);
+    return TMisri::Raw(day, month, year);
+}
+
+long long OffsetOf(int number) {
+    return static_cast<long long>(number - 1) * ContactRecordSize;
+}
+
+// Record n of an open file, when the file holds all of it.
+std::optional<TContactRecord> ReadRecord(RecordFile& file, int number) {
+    if (number < 1)
+        return std::nullopt;
+    ContactRecordBytes bytes;
+    if (!file.ReadAt(OffsetOf(number), bytes.data(), bytes.size()))
+        return std::nullopt;
+    return UnpackContactRecord(bytes);
+}
+
+}  // namespace
+
+TMisri NoContactDate() {
+    return TMisri::Raw(1, 1, 4000);
+}
+
+ContactRecordBytes PackContactRecord(const TContactRecord& record) {
+    ContactRecordBytes bytes{};
+    for (const TextField& f : kTextFields)
+        RecordBytes::PutText(bytes.data(), f.offset, f.size, record.*f.member);
+    PutDate(bytes.data(), kBirthOffset, record.birth);
+    PutDate(bytes.data(), kAnniversaryOffset, record.anniversary);
+    RecordBytes::PutInt16(bytes.data(), kNumberOffset, record.number);
+    RecordBytes::PutInt16(bytes.data(), kDeletedOffset, record.deleted);
+    return bytes;
+}
+
+TContactRecord UnpackContactRecord(const ContactRecordBytes& bytes) {
+    TContactRecord record;
+    for (const TextField& f : kTextFields)
+        record.*f.member = RecordBytes::GetText(bytes.data(), f.offset, f.size);
+    record.birth = GetDate(bytes.data(), kBirthOffset);
+    record.anniversary = GetDate(bytes.data(), kAnniversaryOffset);
+    record.number = RecordBytes::GetInt16(bytes.data(), kNumberOffset);
+    record.deleted = RecordBytes::GetInt16(bytes.data(), kDeletedOffset);
+    return record;
+}
+
+bool AppendContact(TContactRecord& record) {
+    RecordFile file(ContactFileName, RecordFile::Mode::ReadWriteCreate);
+    const long long size = file.IsOpen() ? file.Size() : -1;
+    if (size < 0) {
+        ShowErrorBox("Cannot create contact.dat");
+        return false;
+    }
+    // The new record goes after the last whole record and takes the number
+    // after that record's; a file without one starts at 1.
+    const int whole = static_cast<int>(size / ContactRecordSize);
+    int number = 1;
+    if (whole > 0)
+        if (const auto last = ReadRecord(file, whole))
+            number = last->number + 1;
+    record.number = static_cast<std::int16_t>(number);
+    record.deleted = 0;
+    const ContactRecordBytes bytes = PackContactRecord(record);
+    if (!file.WriteAt(static_cast<long long>(whole) * ContactRecordSize, bytes.data(),
+                      bytes.size())) {
+        ShowErrorBox("Cannot create contact.dat");
+        return false;
+    }
+    return true;
+}
+
+std::optional<TContactRecord> ReadContact(int number) {
+    RecordFile file(ContactFileName, RecordFile::Mode::Read);
+    if (!file.IsOpen())
+        return std::nullopt;
+    return ReadRecord(file, number);
+}
+
+std::optional<std::vector<TContactRecord>> ReadAllContacts() {
+    RecordFile file(ContactFileName, RecordFile::Mode::Read);
+    if (!file.IsOpen())
+        return std::nullopt;
+    std::vector<TContactRecord> records;
+    for (int n = 1;; ++n) {
+        auto record = ReadRecord(file, n);
+        if (!record)
+            break;
+        records.push_back(std::move(*record));
+    }
+    return records;
+}
+
+bool ContactFileEdit::Open() {
+    if (!file_.Open(ContactFileName, RecordFile::Mode::ReadWrite)) {
+        ShowErrorBox("Unable to open file 'contact.dat'");
+        return false;
+    }
+    return true;
+}
+
+std::optional<TContactRecord> ContactFileEdit::Read(int number) {
+    return ReadRecord(file_, number);
+}
+
+bool ContactFileEdit::Write(int number, const TContactRecord& record) {
+    if (number < 1)
+        return false;
+    const ContactRecordBytes bytes = PackContactRecord(record);
+    return file_.WriteAt(OffsetOf(number), bytes.data(), bytes.size());
+}

@@ -1,0 +1,131 @@
+#include "RecordFile.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace RecordBytes {
+
+void PutText(unsigned char* record, std::size_t offset, std::size_t size, const AnsiString& text) {
+    if (size == 0)
+        return;
+    unsigned char* field = record + offset;
+    std::memset(field, 0, size);
+    // A NUL inside the text ends it there, as every reader would stop there.
+    const std::size_t length = std::min({text.find('\0'), text.size(), size - 1});
+    std::memcpy(field, text.data(), length);
+}
+
+AnsiString GetText(const unsigned char* record, std::size_t offset, std::size_t size) {
+    const char* field = reinterpret_cast<const char*>(record + offset);
+    const void* nul = std::memchr(field, 0, size);
+    const std::size_t length =
+        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : size;
+    return AnsiString(field, length);
+}
+
+void PutInt16(unsigned char* record, std::size_t offset, std::int16_t value) {
+    const auto u = static_cast<std::uint16_t>(value);
+    record[offset] = static_cast<unsigned char>(u & 0xFF);
+    record[offset + 1] = static_cast<unsigned char>(u >> 8);
+}
+
+std::int16_t GetInt16(const unsigned char* record, std::size_t offset) {
+    const auto u = static_cast<std::uint16_t>(record[offset] | (record[offset + 1] << 8));
+    return static_cast<std::int16_t>(u);
+}
+
+void PutInt32(unsigned char* record, std::size_t offset, std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    for (std::size_t i = 0; i < 4; ++i)
+        record[offset + i] = static_cast<unsigned char>((u >> (8 * i)) & 0xFF);
+}
+
+std::int32_t GetInt32(const unsigned char* record, std::size_t offset) {
+    std::uint32_t u = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        u |= static_cast<std::uint32_t>(record[offset + i]) << (8 * i);
+    return static_cast<std::int32_t>(u);
+}
+
+}  // namespace RecordBytes
+
+RecordFile::~RecordFile() {
+    Close();
+}
+
+bool RecordFile::Open(const char* name, Mode mode) {
+    Close();
+    switch (mode) {
+    case Mode::Read:
+        file_ = std::fopen(name, "rb");
+        break;
+    case Mode::ReadWrite:
+        file_ = std::fopen(name, "r+b");
+        break;
+    case Mode::ReadWriteCreate:
+        // "r+b" never creates and "w+b" would empty an existing file, so the
+        // new file is made only when the first open finds none.
+        file_ = std::fopen(name, "r+b");
+        if (!file_) {
+            std::error_code ec;
+            if (!std::filesystem::exists(name, ec) && !ec)
+                file_ = std::fopen(name, "w+b");
+        }
+        break;
+    }
+    return file_ != nullptr;
+}
+
+void RecordFile::Close() {
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+}
+
+long long RecordFile::Size() {
+    if (!file_ || std::fseek(file_, 0, SEEK_END) != 0)
+        return -1;
+    return std::ftell(file_);
+}
+
+bool RecordFile::ReadAt(long long offset, unsigned char* buffer, std::size_t size) {
+    if (!file_ || offset < 0 || offset > LONG_MAX)
+        return false;
+    if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0)
+        return false;
+    return std::fread(buffer, 1, size, file_) == size;
+}
+
+bool RecordFile::WriteAt(long long offset, const unsigned char* buffer, std::size_t size) {
+    if (!file_ || offset < 0 || offset > LONG_MAX)
+        return false;
+    if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0)
+        return false;
+    if (std::fwrite(buffer, 1, size, file_) != size)
+        return false;
+    return std::fflush(file_) == 0;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+    const std::string temp = path + ".tmp";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    const bool closed = std::fclose(f) == 0;
+    std::error_code ec;
+    if (!written || !closed) {
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,65 @@
+// The diary's record files: flat arrays of fixed-size little-endian records
+// in the working directory, opened for one operation and closed again. Every
+// access is binary, byte for byte, with no line-end or end-of-file
+// translation. Records are packed field by field into byte buffers, never by
+// copying a structure.
+#pragma once
+
+#include "AnsiString.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace RecordBytes {
+
+// Writes the text into the field with its NUL inside: a longer text is cut to
+// size - 1 characters, and the bytes after the NUL are zeros.
+void PutText(unsigned char* record, std::size_t offset, std::size_t size, const AnsiString& text);
+// The field's text up to its first NUL, or the whole field when it holds none.
+AnsiString GetText(const unsigned char* record, std::size_t offset, std::size_t size);
+
+void PutInt16(unsigned char* record, std::size_t offset, std::int16_t value);
+std::int16_t GetInt16(const unsigned char* record, std::size_t offset);
+void PutInt32(unsigned char* record, std::size_t offset, std::int32_t value);
+std::int32_t GetInt32(const unsigned char* record, std::size_t offset);
+
+}  // namespace RecordBytes
+
+// One open record file; closed when the object goes.
+class RecordFile {
+public:
+    enum class Mode {
+        Read,            // an existing file, read only
+        ReadWrite,       // an existing file, never created
+        ReadWriteCreate  // an existing file, or a new empty one
+    };
+
+    RecordFile() = default;
+    RecordFile(const char* name, Mode mode) { Open(name, mode); }
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    bool Open(const char* name, Mode mode);
+    void Close();
+    bool IsOpen() const { return file_ != nullptr; }
+
+    // The file's length in bytes, -1 when it cannot be told.
+    long long Size();
+    // Reads exactly `size` bytes at `offset`; false when the file holds fewer
+    // there (the buffer's content is then unspecified).
+    bool ReadAt(long long offset, unsigned char* buffer, std::size_t size);
+    // Writes at `offset`; a write beyond the end lengthens the file, the gap
+    // reading as zeros.
+    bool WriteAt(long long offset, const unsigned char* buffer, std::size_t size);
+
+private:
+    std::FILE* file_ = nullptr;
+};
+
+// Replaces the whole file: the bytes go to a temporary file next to it,
+// which is then renamed over it, so the file is either the old or the new
+// one, never a part. Returns false (the old file untouched) on failure.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
