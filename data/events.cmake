@@ -4,7 +4,6 @@
 add_executable(make_event_files
     ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_event_files.cpp
     ${PROJECT_SOURCE_DIR}/diary/EventFile.cpp
-    ${PROJECT_SOURCE_DIR}/diary/RecordFile.cpp
 )
 target_include_directories(make_event_files PRIVATE ${PROJECT_SOURCE_DIR}/diary)
 target_link_libraries(make_event_files PRIVATE calendar)

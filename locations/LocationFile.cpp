@@ -1,11 +1,11 @@
 #include "LocationFile.h"
 
 #include "Projglob.h"
+#include "RecordFile.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -17,27 +17,6 @@ constexpr int kTimeZoneOffset = 56;
 
 constexpr const char* kCannotOpen = "Cannot open kestrun32.dat";
 constexpr const char* kCannotCreate = "Cannot create kestrun32.dat";
-
-void PutFloat(unsigned char* out, float value) {
-    const auto bits = std::bit_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<unsigned char>(bits >> (8 * i));
-}
-
-float GetFloat(const unsigned char* in) {
-    std::uint32_t bits = 0;
-    for (int i = 0; i < 4; ++i)
-        bits |= static_cast<std::uint32_t>(in[i]) << (8 * i);
-    return std::bit_cast<float>(bits);
-}
-
-// Copies a name of at most 47 bytes, stopping at a NUL, and zeroes the rest.
-void CopyName(char* field, const char* text, std::size_t available) {
-    const std::size_t length =
-        std::find(text, text + std::min<std::size_t>(available, LocationNameSize - 1), '\0') - text;
-    std::memset(field, 0, LocationNameSize);
-    std::memcpy(field, text, length);
-}
 
 QString FileName() {
     return QString::fromLatin1(LocationFileName);
@@ -58,7 +37,8 @@ bool WriteRecordAt(QFile& file, int n, const TLocationRecord& rec) {
 }  // namespace
 
 void SetLocationName(TLocationRecord& rec, const AnsiString& text) {
-    CopyName(rec.name, text.data(), text.size());
+    // At most 47 characters, a NUL inside the field and zeros after it.
+    RecordBytes::PutText(reinterpret_cast<unsigned char*>(rec.name), 0, LocationNameSize, text);
 }
 
 AnsiString LocationName(const TLocationRecord& rec) {
@@ -66,10 +46,10 @@ AnsiString LocationName(const TLocationRecord& rec) {
 }
 
 void PackLocationRecord(const TLocationRecord& rec, unsigned char* out) {
-    CopyName(reinterpret_cast<char*>(out), rec.name, LocationNameSize);
-    PutFloat(out + kLongitudeOffset, rec.longitude);
-    PutFloat(out + kLatitudeOffset, rec.latitude);
-    PutFloat(out + kTimeZoneOffset, rec.timeZone);
+    RecordBytes::PutText(out, 0, LocationNameSize, LocationName(rec));
+    RecordBytes::PutFloat32(out, kLongitudeOffset, rec.longitude);
+    RecordBytes::PutFloat32(out, kLatitudeOffset, rec.latitude);
+    RecordBytes::PutFloat32(out, kTimeZoneOffset, rec.timeZone);
 }
 
 LocationRecordBytes PackLocationRecord(const TLocationRecord& rec) {
@@ -80,10 +60,10 @@ LocationRecordBytes PackLocationRecord(const TLocationRecord& rec) {
 
 TLocationRecord UnpackLocationRecord(const unsigned char* in) {
     TLocationRecord rec;
-    CopyName(rec.name, reinterpret_cast<const char*>(in), LocationNameSize);
-    rec.longitude = GetFloat(in + kLongitudeOffset);
-    rec.latitude = GetFloat(in + kLatitudeOffset);
-    rec.timeZone = GetFloat(in + kTimeZoneOffset);
+    SetLocationName(rec, RecordBytes::GetText(in, 0, LocationNameSize));
+    rec.longitude = RecordBytes::GetFloat32(in, kLongitudeOffset);
+    rec.latitude = RecordBytes::GetFloat32(in, kLatitudeOffset);
+    rec.timeZone = RecordBytes::GetFloat32(in, kTimeZoneOffset);
     return rec;
 }
 

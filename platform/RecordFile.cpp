@@ -1,6 +1,7 @@
 #include "RecordFile.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cstring>
 #include <filesystem>
@@ -48,6 +49,14 @@ std::int32_t GetInt32(const unsigned char* record, std::size_t offset) {
     for (std::size_t i = 0; i < 4; ++i)
         u |= static_cast<std::uint32_t>(record[offset + i]) << (8 * i);
     return static_cast<std::int32_t>(u);
+}
+
+void PutFloat32(unsigned char* record, std::size_t offset, float value) {
+    PutInt32(record, offset, std::bit_cast<std::int32_t>(value));
+}
+
+float GetFloat32(const unsigned char* record, std::size_t offset) {
+    return std::bit_cast<float>(GetInt32(record, offset));
 }
 
 }  // namespace RecordBytes

@@ -1,4 +1,4 @@
-// The diary's record files: flat arrays of fixed-size little-endian records
+// The programs' record files: flat arrays of fixed-size little-endian records
 // in the working directory, opened for one operation and closed again. Every
 // access is binary, byte for byte, with no line-end or end-of-file
 // translation. Records are packed field by field into byte buffers, never by
@@ -24,6 +24,9 @@ void PutInt16(unsigned char* record, std::size_t offset, std::int16_t value);
 std::int16_t GetInt16(const unsigned char* record, std::size_t offset);
 void PutInt32(unsigned char* record, std::size_t offset, std::int32_t value);
 std::int32_t GetInt32(const unsigned char* record, std::size_t offset);
+// IEEE 754 single precision, little-endian.
+void PutFloat32(unsigned char* record, std::size_t offset, float value);
+float GetFloat32(const unsigned char* record, std::size_t offset);
 
 }  // namespace RecordBytes
 
