@@ -32,5 +32,12 @@ bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
 
+# Starts the diary in run/, a working directory holding the shipped data
+# (files already there are kept).
+.PHONY: run
+run: build
+	scripts/prepare-workdir run $(BUILD)/shipped
+	cd run && "$(abspath $(BUILD))/diary/miravel"
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

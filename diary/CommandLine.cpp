@@ -1,0 +1,5 @@
+#include "CommandLine.h"
+
+bool IsGeneralModeSwitch(const AnsiString& commandLine) {
+    return commandLine == "1";
+}

@@ -1,0 +1,73 @@
+#include "DISPMSG.h"
+
+#include "ui_DISPMSG.h"
+
+#include "FormResource.h"
+#include "Handlers.h"
+#include "Projglob.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+
+TfrmMessage* frmMessage = nullptr;
+
+namespace {
+
+constexpr const char* kMessageFile = "msg.dat";
+
+// The file's text with its lines as stored (CR LF, LF or CR ends), without
+// the break after the last line; false when it cannot be read.
+bool ReadMessageFile(QString& text) {
+    QFile file(QString::fromLatin1(kMessageFile));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    text = ToQString(AnsiString(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return true;
+}
+
+}  // namespace
+
+bool StartupMessageWanted(const AnsiString& value) {
+    return value == "1" || value == "10";
+}
+
+TfrmMessage::TfrmMessage(QWidget* owner) : TForm(owner), ui(new Ui::TfrmMessage) {
+    ui->setupUi(this);
+    ApplyFormResource(this);
+    ConnectModalButton(ui->btnOk, mrOk, this, &TfrmMessage::btnOkClick);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+TfrmMessage::~TfrmMessage() = default;
+
+void TfrmMessage::resizeEvent(QResizeEvent* event) {
+    TForm::resizeEvent(event);
+    // The title and the text are aligned to the top: they take the form's width.
+    ui->Panel1->resize(width(), ui->Panel1->height());
+    ui->txtMain->resize(width(), ui->txtMain->height());
+}
+
+void TfrmMessage::FormActivate() {
+    ui->txtMain->clear();
+    QString text;
+    if (ReadMessageFile(text))
+        ui->txtMain->setPlainText(text);
+    else
+        ui->txtMain->setPlainText(QStringLiteral("msg.dat not found"));
+}
+
+void TfrmMessage::btnOkClick() {
+    if (ui->chkDontShow->isChecked())
+        WriteSettingString("ShowMessage", "0");
+}

@@ -1,0 +1,300 @@
+#include "MainForm.h"
+
+#include "ui_MainForm.h"
+
+#include "About.h"
+#include "Application.h"
+#include "Bitmaps.h"
+#include "DISPMSG.h"
+#include "FormResource.h"
+#include "Handlers.h"
+#include "Projglob.h"
+#include "Shell.h"
+#include "Splash.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <iterator>
+#include <memory>
+
+TfrmMain* frmMain = nullptr;
+
+namespace {
+
+constexpr int kClientWidth = 632;
+constexpr int kClientHeight = 434;
+constexpr int kSplashInterval = 3000;
+
+}  // namespace
+
+AnsiString HelpText(int mode) {
+    const AnsiString address =
+        mode == 1 ? "https://miravel.example.org/" : "https://miravel.example.org/community/";
+    const AnsiString lines[] = {
+        "Help for Miravel 3.0 is available on the World Wide Web.",
+        "\t" + address + ".",
+        "",
+        "This way you will always get the updated help file for Miravel",
+        "",
+        "Thank you,",
+        "The Miravel team.",
+    };
+    AnsiString text = lines[0];
+    for (std::size_t i = 1; i < std::size(lines); ++i)
+        text += "\n" + lines[i];
+    return text;
+}
+
+TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
+    ui->setupUi(this);
+    ApplyFormResource(this);
+
+    ui->btnExit->setIcon(LoadIcon("EXIT"));
+    ui->btnPrint->setIcon(LoadIcon("PRINT"));
+    ui->btnSalaatTimings->setIcon(LoadIcon("SALAAT"));
+    ui->btnQiblaDirection->setIcon(LoadIcon("QIBLA"));
+    ui->btnLocationEditor->setIcon(LoadIcon("LOCATION"));
+    ui->btnWallPaper->setIcon(LoadIcon("WALLPAPER"));
+    ui->Image1->setPixmap(LoadBitmap("SIDEBAR"));
+    ui->imgHijri->setPixmap(LoadBitmap("HIJRICAL"));
+    ui->imgEnglish->setPixmap(LoadBitmap("ENGLISHCAL"));
+    ui->imgToDoList->setPixmap(LoadBitmap("TODOLIST"));
+    ui->imgContacts->setPixmap(LoadBitmap("CONTACTS"));
+    // The background picture follows the bar's height.
+    ui->pnlLeft->installEventFilter(this);
+
+    // The client area (below the menu bar) is 632 x 434.
+    resize(kClientWidth, ui->MainMenu1->sizeHint().height() + kClientHeight);
+    CentreOnScreen();
+
+    OnEvent(ui->HijriCalendar1, &QAction::triggered, this, &TfrmMain::HijriCalendar1Click);
+    OnEvent(ui->GregorianCalendar1, &QAction::triggered, this, &TfrmMain::GregorianCalendar1Click);
+    OnEvent(ui->ToDoList1, &QAction::triggered, this, &TfrmMain::ToDoList1Click);
+    OnEvent(ui->Contacts1, &QAction::triggered, this, &TfrmMain::Contacts1Click);
+    OnEvent(ui->imgHijri, &TClickableImage::Click, this, &TfrmMain::imgHijriClick);
+    OnEvent(ui->imgEnglish, &TClickableImage::Click, this, &TfrmMain::imgEnglishClick);
+    OnEvent(ui->imgToDoList, &TClickableImage::Click, this, &TfrmMain::imgToDoListClick);
+    OnEvent(ui->imgContacts, &TClickableImage::Click, this, &TfrmMain::imgContactsClick);
+    OnEvent(ui->imgHijri, &TClickableImage::MouseMove, this, &TfrmMain::imgHijriMouseMove);
+    OnEvent(ui->imgEnglish, &TClickableImage::MouseMove, this, &TfrmMain::imgEnglishMouseMove);
+    OnEvent(ui->imgToDoList, &TClickableImage::MouseMove, this, &TfrmMain::imgToDoListMouseMove);
+    OnEvent(ui->imgContacts, &TClickableImage::MouseMove, this, &TfrmMain::imgContactsMouseMove);
+    OnEvent(ui->Image1, &TClickableImage::MouseMove, this, &TfrmMain::Image1MouseMove);
+
+    OnEvent(ui->Print1, &QAction::triggered, this, &TfrmMain::Print1Click);
+    OnEvent(ui->PrintSetup1, &QAction::triggered, this, &TfrmMain::PrintSetup1Click);
+    OnEvent(ui->Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+    OnEvent(ui->GotoYear1, &QAction::triggered, this, &TfrmMain::GotoYear1Click);
+    OnEvent(ui->AddHijriEvents1, &QAction::triggered, this, &TfrmMain::AddHijriEvents1Click);
+    OnEvent(ui->AddEnglishEvents1, &QAction::triggered, this, &TfrmMain::AddEnglishEvents1Click);
+    OnEvent(ui->SalaatTimings1, &QAction::triggered, this, &TfrmMain::SalaatTimings1Click);
+    OnEvent(ui->LocationE1, &QAction::triggered, this, &TfrmMain::LocationE1Click);
+    OnEvent(ui->LocationEditor1, &QAction::triggered, this, &TfrmMain::LocationEditor1Click);
+    OnEvent(ui->WallPaper, &QAction::triggered, this, &TfrmMain::WallPaperClick);
+    OnEvent(ui->Contents1, &QAction::triggered, this, &TfrmMain::Contents1Click);
+    OnEvent(ui->About1, &QAction::triggered, this, &TfrmMain::About1Click);
+
+    OnEvent(ui->btnExit, &QToolButton::clicked, this, &TfrmMain::btnExitClick);
+    OnEvent(ui->btnPrint, &QToolButton::clicked, this, &TfrmMain::btnPrintClick);
+    OnEvent(ui->btnSalaatTimings, &QToolButton::clicked, this, &TfrmMain::btnSalaatTimingsClick);
+    OnEvent(ui->btnQiblaDirection, &QToolButton::clicked, this, &TfrmMain::btnQiblaDirectionClick);
+    OnEvent(ui->btnLocationEditor, &QToolButton::clicked, this, &TfrmMain::btnLocationEditorClick);
+    OnEvent(ui->btnWallPaper, &QToolButton::clicked, this, &TfrmMain::btnWallPaperClick);
+
+    // Fires every 3000 ms until its own handler switches it off.
+    tmrSplash = new QTimer(this);
+    tmrSplash->setObjectName("tmrSplash");
+    tmrSplash->setInterval(kSplashInterval);
+    OnEvent(tmrSplash, &QTimer::timeout, this, &TfrmMain::tmrSplashTimer);
+    tmrSplash->start();
+
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+    FormDestroy();
+}
+
+void TfrmMain::CentreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->pnlLeft && event->type() == QEvent::Resize)
+        ui->Image1->setGeometry(ui->pnlLeft->contentsRect());
+    return TMainForm::eventFilter(watched, event);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    TMainForm::closeEvent(event);
+    // Closing the main window ends the program, whatever else is on screen.
+    if (event->isAccepted() && Application && Application->MainForm() == this)
+        Application->Terminate();
+}
+
+void TfrmMain::FormCreate() {
+    ListItemPadding = AnsiString(ListItemPaddingLength, ' ');
+    SettingsRegistry = new TRegistry;
+    SettingsRegistry->OpenKey(SettingsKey, true);
+    SetupCalendarGrids();
+    SetupToDoGrid();
+}
+
+void TfrmMain::FormDestroy() {
+    delete SettingsRegistry;
+    SettingsRegistry = nullptr;
+}
+
+void TfrmMain::FormActivate() {
+    ShowPane(0);
+}
+
+void TfrmMain::ShowPane(int pane) {
+    if (pane < 0 || pane > 3)
+        return;
+    QAction* const items[4] = {ui->HijriCalendar1, ui->GregorianCalendar1, ui->ToDoList1,
+                               ui->Contacts1};
+    if (pane == 3) {
+        LoadContacts(false, 0);
+        SelectFirstContact();
+    }
+    ui->pnlToDo->setVisible(pane == 2);
+    ui->pnlContact->setVisible(pane == 3);
+    ui->pnlHijri->setVisible(pane <= 1);
+    if (pane != 1)
+        ui->GotoYear1->setEnabled(pane == 0);
+    for (int i = 0; i < 4; ++i)
+        items[i]->setChecked(i == pane);
+    switch (pane) {
+    case 0:
+        ShowCurrentHijriMonth();
+        break;
+    case 1:
+        ShowCurrentGregorianMonth();
+        break;
+    case 2:
+        ShowToDoToday();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmMain::HighlightSideCaption(int n) {
+    QLabel* const captions[4] = {ui->lblHijriCal, ui->lblEnglishCal, ui->lblToDoList,
+                                 ui->lblContact};
+    for (int i = 0; i < 4; ++i)
+        SetFontColor(captions[i], i == n ? clWhite : clGray);
+}
+
+void TfrmMain::HijriCalendar1Click() {
+    ShowPane(0);
+}
+void TfrmMain::GregorianCalendar1Click() {
+    ShowPane(1);
+}
+void TfrmMain::ToDoList1Click() {
+    ShowPane(2);
+}
+void TfrmMain::Contacts1Click() {
+    ShowPane(3);
+}
+void TfrmMain::imgHijriClick() {
+    ShowPane(0);
+}
+void TfrmMain::imgEnglishClick() {
+    ShowPane(1);
+}
+void TfrmMain::imgToDoListClick() {
+    ShowPane(2);
+}
+void TfrmMain::imgContactsClick() {
+    ShowPane(3);
+}
+
+void TfrmMain::imgHijriMouseMove() {
+    HighlightSideCaption(0);
+}
+void TfrmMain::imgEnglishMouseMove() {
+    HighlightSideCaption(1);
+}
+void TfrmMain::imgToDoListMouseMove() {
+    HighlightSideCaption(2);
+}
+void TfrmMain::imgContactsMouseMove() {
+    HighlightSideCaption(3);
+}
+void TfrmMain::Image1MouseMove() {
+    HighlightSideCaption(4);
+}
+
+void TfrmMain::About1Click() {
+    AboutBox->ShowModal();
+}
+
+void TfrmMain::SalaatTimings1Click() {}
+void TfrmMain::btnSalaatTimingsClick() {
+    SalaatTimings1Click();
+}
+void TfrmMain::LocationE1Click() {}
+void TfrmMain::btnQiblaDirectionClick() {
+    LocationE1Click();
+}
+void TfrmMain::LocationEditor1Click() {}
+void TfrmMain::btnLocationEditorClick() {
+    LocationEditor1Click();
+}
+
+void TfrmMain::WallPaperClick() {
+    // An outside program; whether it starts is not our concern.
+    Shell::WinExec("images.exe");
+}
+void TfrmMain::btnWallPaperClick() {
+    WallPaperClick();
+}
+
+void TfrmMain::Exit1Click() {
+    close();
+}
+void TfrmMain::btnExitClick() {
+    Exit1Click();
+}
+
+void TfrmMain::Contents1Click() {
+    Dialogs::MessageBox(HelpText(generalMode), "Message", BoxButtons::Ok, BoxIcon::None, false);
+}
+
+void TfrmMain::tmrSplashTimer() {
+    // Ticks that arrive while the start-up dialogs below are open, or after
+    // the splash is gone, change nothing.
+    if (!frmSplash || !frmSplash->isVisible())
+        return;
+    frmSplash->hide();
+    if (generalMode == 0 && StartupMessageWanted(ReadSettingString("ShowMessage", "1"))) {
+        std::unique_ptr<TfrmMessage> message(new TfrmMessage(nullptr));
+        frmMessage = message.get();
+        message->ShowModal();
+        frmMessage = nullptr;
+    }
+    tmrSplash->stop();
+    delete frmSplash;
+    frmSplash = nullptr;
+}
+
+void TfrmMain::GotoYear1Click() {}
+void TfrmMain::btnPreviousMonthClick() {}
+void TfrmMain::btnNextMonthClick() {}
+void TfrmMain::grdHijriClick() {}
+void TfrmMain::rdbHijriEventsClick() {}
+void TfrmMain::rdbEnglishEventsClick() {}
+void TfrmMain::AddHijriEvents1Click() {}
+void TfrmMain::AddEnglishEvents1Click() {}
+void TfrmMain::Print1Click() {}
+void TfrmMain::btnPrintClick() {}
+void TfrmMain::PrintSetup1Click() {}

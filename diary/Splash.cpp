@@ -1,0 +1,32 @@
+#include "Splash.h"
+
+#include "ui_Splash.h"
+
+#include "Bitmaps.h"
+#include "FormResource.h"
+#include "Projglob.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+TfrmSplash* frmSplash = nullptr;
+
+TfrmSplash::TfrmSplash(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSplash) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // Closing the main window ends the program even while the splash shows.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    ApplyFormResource(this);
+    ui->Image1->setPixmap(LoadBitmap("SPLASH", ui->Image1->size()));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    FormCreate();
+}
+
+TfrmSplash::~TfrmSplash() = default;
+
+void TfrmSplash::FormCreate() {
+    generalMode = 0;
+}

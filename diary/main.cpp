@@ -1,0 +1,46 @@
+// miravel, the diary: shows the splash, reads the one command-line switch,
+// creates the long-lived forms and runs the message loop.
+#include "About.h"
+#include "Application.h"
+#include "Bitmaps.h"
+#include "CommandLine.h"
+#include "MainForm.h"
+#include "PickDate.h"
+#include "Projglob.h"
+#include "Splash.h"
+
+#include <QTimer>
+
+#include <exception>
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    try {
+        QApplication::setWindowIcon(LoadIcon("MIRAVEL_ICON"));
+
+        frmSplash = new TfrmSplash(nullptr);
+        frmSplash->show();
+        frmSplash->repaint();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+        if (IsGeneralModeSwitch(Application->CommandLine()))
+            generalMode = 1;
+        Application->SetTitle("Miravel 4.3");
+
+        Application->CreateForm(frmMain);
+        Application->CreateForm(frmPickDate);
+        Application->CreateForm(AboutBox);
+
+        // Once the main window is on screen the splash goes back on top of it,
+        // also where no window manager keeps it there.
+        QTimer::singleShot(0, frmSplash, &QWidget::raise);
+        Application->Run();
+    } catch (const std::exception& e) {
+        Application->ShowException(e);
+    }
+    // The start-up timer frees the splash; a program closed before it fired
+    // frees it here.
+    delete frmSplash;
+    frmSplash = nullptr;
+    return 0;
+}
