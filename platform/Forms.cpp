@@ -25,7 +25,7 @@ void ActiveForms::Pop(TActivatable* form) {
 }
 
 void ActiveForms::ReactivateTop() {
-    if (!Stack().empty())
+    if (!Stack().empty() && Stack().back()->ActivatedOnReturn())
         Stack().back()->Activate();
 }
 

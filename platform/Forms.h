@@ -17,10 +17,14 @@ class TActivatable {
 public:
     virtual ~TActivatable() = default;
     virtual void Activate() = 0;
+    // Whether the closing of a modal form over it activates it again. The
+    // main window is activated at every return; a dialog only when it is shown.
+    virtual bool ActivatedOnReturn() const { return false; }
 };
 
 // The forms in the order they became active: the main window, then each
-// modal form over it. Closing a modal form activates the one below.
+// modal form over it. Closing a modal form (or a question) hands the
+// activation back to the one below.
 class ActiveForms {
 public:
     static void Push(TActivatable* form);
@@ -80,6 +84,7 @@ public:
     ~TMainForm() override;
 
     void Activate() override;
+    bool ActivatedOnReturn() const override { return true; }
     virtual void FormActivate() {}
 };
 

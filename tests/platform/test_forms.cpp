@@ -69,18 +69,32 @@ TEST_F(FormsTest, ClosingWithoutAResultGivesCancel) {
     EXPECT_EQ(form.ShowModal(), mrCancel);
 }
 
-TEST_F(FormsTest, ClosingAModalFormActivatesTheFormBelow) {
-    SampleForm below, above;
-    ActiveForms::Push(&below);
-    responder.QueueForm([](TForm& f) { return f.ModalResult(); });
-    above.ShowModal();
+class SampleMainForm : public TMainForm {
+public:
+    void FormActivate() override { ++activations; }
+    int activations = 0;
+};
+
+TEST_F(FormsTest, ClosingAModalFormActivatesTheMainWindowBelow) {
+    SampleMainForm main;
+    SampleForm dialog, above;
+    ActiveForms::Push(&main);
+    responder.QueueForm([&](TForm& f) {
+        // A dialog over the dialog: its closing does not re-run the dialog's
+        // activation, which belongs to its own showing.
+        responder.QueueForm([](TForm& g) { return g.ModalResult(); });
+        above.ShowModal();
+        return f.ModalResult();
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(dialog.activations, 1);
     EXPECT_EQ(above.activations, 1);
-    EXPECT_EQ(below.activations, 1);
+    EXPECT_EQ(main.activations, 1);
     // A question is a form of its own; a plain message box is not.
     Dialogs::MessageDlg("Sure?", BoxIcon::Question, BoxButtons::YesNo);
-    EXPECT_EQ(below.activations, 2);
+    EXPECT_EQ(main.activations, 2);
     Dialogs::MessageBox("Note", "Message");
-    EXPECT_EQ(below.activations, 2);
+    EXPECT_EQ(main.activations, 2);
 }
 
 TEST_F(FormsTest, BoxesReachTheResponderWithTheirParts) {

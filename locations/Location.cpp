@@ -1,0 +1,115 @@
+#include "Location.h"
+
+#include "ui_Location.h"
+
+#include "FormResource.h"
+#include "Handlers.h"
+#include "NewLoc.h"
+#include "Projglob.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+const char* YesNo(bool on) {
+    return on ? "Yes" : "No";
+}
+
+}  // namespace
+
+TfrmLocation::TfrmLocation(QWidget* owner) : TForm(owner), ui(new Ui::TfrmLocation) {
+    ui->setupUi(this);
+    ApplyFormResource(this);
+    places = std::make_unique<ListBoxPlaces>(ui->lstMain);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+
+    OnEvent(ui->lstMain, &QListWidget::currentRowChanged, this, &TfrmLocation::lstMainClick);
+    OnEvent(ui->btnAddLocation, &QPushButton::clicked, this, &TfrmLocation::btnAddLocationClick);
+    OnEvent(ui->btnEditLocation, &QPushButton::clicked, this, &TfrmLocation::btnEditLocationClick);
+    OnEvent(ui->btnSetDefault, &QPushButton::clicked, this, &TfrmLocation::btnSetDefaultClick);
+    OnEvent(ui->chkDaylight, &QCheckBox::toggled, this, &TfrmLocation::chkDaylightClick);
+    OnEvent(ui->chkAutoUpdate, &QCheckBox::toggled, this, &TfrmLocation::chkAutoUpdateClick);
+    ConnectModalButton(ui->btnClose, mrOk);
+}
+
+TfrmLocation::~TfrmLocation() = default;
+
+void TfrmLocation::FormActivate() {
+    LoadLocationList();
+}
+
+void TfrmLocation::lstMainClick() {
+    ShowSelectedLocation();
+}
+
+void TfrmLocation::LoadLocationList() {
+    if (!FillPlaceList(*places))
+        return;
+    if (places->Count() > 0) {
+        SelectDefaultPlace(*places, DefaultMatch::Last);
+        ShowSelectedLocation();
+    }
+    settingsLoaded = false;
+    ui->chkDaylight->setChecked(ReadSettingString("DayLightSavings", "0") == "1");
+    ui->chkAutoUpdate->setChecked(ReadSettingString("AutoUpdate", "1") == "1");
+    // A box already in its state runs no handler: the labels are set here.
+    ui->lblDaylight->setText(YesNo(ui->chkDaylight->isChecked()));
+    ui->lblAutoUpdate->setText(YesNo(ui->chkAutoUpdate->isChecked()));
+    settingsLoaded = true;
+}
+
+void TfrmLocation::ShowSelectedLocation() {
+    TLocationRecord rec;
+    if (ReadSelectedPlace(*places, rec))
+        ShowRecord(rec);
+}
+
+void TfrmLocation::ShowRecord(TLocationRecord rec) {
+    ui->lblName->setText(ToQString(LocationName(rec)));
+    ui->lblLatitude->setText(ToQString(FloatToStrF(DegreesToDmm(rec.latitude), ffFixed, 5, 2)));
+    ui->lblLongitude->setText(ToQString(FloatToStrF(DegreesToDmm(rec.longitude), ffFixed, 5, 2)));
+    ui->lblTimeZone->setText(ToQString(FloatToStrF(rec.timeZone, ffFixed, 4, 1)));
+}
+
+void TfrmLocation::btnAddLocationClick() {
+    const std::unique_ptr<TfrmNewLoc> dialog(new TfrmNewLoc(this));
+    if (dialog->Execute(false, 0) == 1)
+        LoadLocationList();
+}
+
+void TfrmLocation::btnEditLocationClick() {
+    const std::unique_ptr<TfrmNewLoc> dialog(new TfrmNewLoc(this));
+    const int recordNumber = SelectedPlaceNumber(*places);
+    if (dialog->Execute(true, recordNumber) == 1)
+        ShowSelectedLocation();
+}
+
+void TfrmLocation::btnSetDefaultClick() {
+    const AnsiString daylight = ui->chkDaylight->isChecked() ? "1" : "0";
+    // Both conversions come before the first write: a label that holds no
+    // number stores nothing at all.
+    const AnsiString longitude = DmmTextToDegreesText(FromQString(ui->lblLongitude->text()));
+    const AnsiString latitude = DmmTextToDegreesText(FromQString(ui->lblLatitude->text()));
+    WriteSettingString("Longitude", longitude);
+    WriteSettingString("Latitude", latitude);
+    WriteSettingString("TimeZone", FromQString(ui->lblTimeZone->text()));
+    WriteSettingString("Location", FromQString(ui->lblName->text()));
+    WriteSettingString("DayLightSavings", daylight);
+    ShowMessageBox("Default location successfully saved.");
+}
+
+void TfrmLocation::chkDaylightClick() {
+    ui->lblDaylight->setText(YesNo(ui->chkDaylight->isChecked()));
+    if (settingsLoaded)
+        ShowMessageBox("Make sure the click the 'Save As Default' button to save this change.");
+}
+
+void TfrmLocation::chkAutoUpdateClick() {
+    ui->lblAutoUpdate->setText(YesNo(ui->chkAutoUpdate->isChecked()));
+    if (settingsLoaded)
+        WriteSettingString("AutoUpdate", ui->chkAutoUpdate->isChecked() ? "1" : "0");
+}

@@ -1,0 +1,68 @@
+#include "PrayerTimes.h"
+
+namespace {
+
+class LibraryPrayerTimes : public PrayerTimeSource {
+public:
+    void GetTimes(int day, int month, int year, float latitude, float longitude, float timeZone,
+                  TSunTimes* out) override {
+        ::GetTimes(day, month, year, latitude, longitude, timeZone, out);
+    }
+    void GetSalaatTimings(const TSunTimes* in, TPrayerTimes* out) override {
+        ::GetSalaatTimings(in, out);
+    }
+};
+
+PrayerTimeSource*& Installed() {
+    static PrayerTimeSource* source = nullptr;
+    return source;
+}
+
+PrayerTimeSource& Source() {
+    static LibraryPrayerTimes library;
+    return Installed() ? *Installed() : library;
+}
+
+}  // namespace
+
+void SetPrayerTimeSource(PrayerTimeSource* source) {
+    Installed() = source;
+}
+
+void DayPrayerTimes(const TLocationRecord& place, TDateTime day, bool daylight, TPrayerTimes& out) {
+    int year = 0, month = 0, date = 0;
+    DecodeDate(day, year, month, date);
+    // The library's results are not checked: what it leaves in the arrays is
+    // taken, and they start as zeros so that is always a defined value.
+    TSunTimes sun = {0, 0};
+    Source().GetTimes(date, month, year, place.latitude, place.longitude, place.timeZone, &sun);
+    if (daylight) {
+        sun[0] += DaylightHour;
+        sun[1] += DaylightHour;
+    }
+    for (double& t : out)
+        t = 0;
+    Source().GetSalaatTimings(&sun, &out);
+}
+
+FixedPrayerTimes::FixedPrayerTimes() {
+    SetPrayerTimeSource(this);
+}
+
+FixedPrayerTimes::~FixedPrayerTimes() {
+    SetPrayerTimeSource(nullptr);
+}
+
+void FixedPrayerTimes::GetTimes(int day, int month, int year, float latitude, float longitude,
+                                float timeZone, TSunTimes* out) {
+    requests.push_back({day, month, year, latitude, longitude, timeZone});
+    (*out)[0] = sun[0];
+    (*out)[1] = sun[1];
+}
+
+void FixedPrayerTimes::GetSalaatTimings(const TSunTimes* in, TPrayerTimes* out) {
+    sunGiven.emplace_back((*in)[0], (*in)[1]);
+    const double shift = (*in)[0] - sun[0];
+    for (int i = 0; i < 6; ++i)
+        (*out)[i] = prayers[i] + shift;
+}

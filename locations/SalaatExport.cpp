@@ -1,0 +1,107 @@
+// The export of the prayer-times form: a month or the current Hijri year of
+// daily times for the selected place, as a tab-separated table in
+// "NTimes.txt", opened in the desktop's text editor afterwards.
+#include "Salaat.h"
+
+#include "ui_Salaat.h"
+
+#include "Exceptions.h"
+#include "Misri.h"
+#include "PrayerTimes.h"
+#include "Projglob.h"
+#include "Shell.h"
+#include "expOpt.h"
+
+#include <QSaveFile>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr const char* kExportFile = "NTimes.txt";
+// The item's hidden key lies in its last characters; what comes before is
+// the record's name and blanks.
+constexpr std::size_t kKeyLength = 10;
+
+AnsiString ClockText(double t) {
+    return FormatDateTime("h:nn", t);
+}
+
+// The lines, each ended by CR LF, in place of any earlier file. The new file
+// replaces the old one only once it is complete.
+void SaveLines(const std::vector<AnsiString>& lines) {
+    AnsiString bytes;
+    for (const AnsiString& line : lines)
+        bytes += line + "\r\n";
+    QSaveFile file(QString::fromLatin1(kExportFile));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !file.commit())
+        throw Exception(Format("Cannot create file \"%s\"", kExportFile));
+}
+
+}  // namespace
+
+void TfrmSalaat::ExportTimings() {
+    int monthCount = 0;
+    {
+        const std::unique_ptr<TfrmExpOption> options(new TfrmExpOption(this));
+        monthCount = options->Execute();
+    }
+    // The range dialog closed without Ok: the last export stays as it is.
+    if (monthCount == 0)
+        return;
+
+    TMisri date;
+    date.Set(FromQString(ui->txtMain->text()));
+    if (monthCount != 1)
+        date = date.DayOfCurrentYear(1);
+
+    const bool daylight = ui->chkDaylight->isChecked();
+    std::vector<AnsiString> lines;
+    for (int month = 1; month <= monthCount; ++month) {
+        const AnsiString item = places->Item(places->Selected());
+        const AnsiString name =
+            Trim(item.substr(0, item.size() > kKeyLength ? item.size() - kKeyLength : 0));
+        lines.push_back("\tSalaat timings for:\t" + name);
+        lines.push_back("\tFor the month of: " + date.Format(3));
+        lines.push_back("_______________________________________________________");
+        if (generalMode == 1) {
+            lines.push_back("Hijri\tEnglish\t\tFajar\tSunrise\tZohar\tAsr   \tMaghrib\tIsha");
+            lines.push_back("-----\t-------\t\t-----\t-------\t-----\t------\t-------\t----");
+        } else {
+            lines.push_back("Hijri\tEnglish\t\tFajar\tSunrise\tZohar\tMaghrib");
+            lines.push_back("-----\t-------\t\t-----\t-------\t-----\t-------");
+        }
+
+        // A record that cannot be read whole ends the export before anything
+        // is written (the message comes from the read).
+        TLocationRecord place;
+        if (!ReadSelectedPlace(*places, place))
+            return;
+
+        date = date.FirstOfMonth();
+        TDateTime gregorian = date.ToDateTime();
+        for (int day = 1; day <= date.DaysInMonth(); ++day) {
+            TPrayerTimes p;
+            DayPrayerTimes(place, gregorian, daylight, p);
+            AnsiString line = IntToStr(day) + "\t" + FormatDateTime("mmm d", gregorian) + "\t\t";
+            line += ClockText(p[0]) + "\t" + ClockText(p[1]) + "\t" + ClockText(p[2]) + "\t";
+            if (generalMode == 1)
+                line += ClockText(p[3]) + "\t" + ClockText(p[4]) + "\t" + ClockText(p[5]);
+            else
+                line += ClockText(p[4]);
+            lines.push_back(line);
+            gregorian += 1;
+        }
+        if (monthCount > 1) {
+            date = date.NextMonth();
+            lines.push_back("\r\n\r\n");
+        }
+    }
+
+    SaveLines(lines);
+    Shell::OpenDocument(kExportFile);
+}

@@ -1,0 +1,205 @@
+#include "LocationFile.h"
+#include "Projglob.h"
+#include "Qibla.h"
+#include "Sandbox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+TLocationRecord Place(const AnsiString& name, float longitude, float latitude) {
+    TLocationRecord rec;
+    SetLocationName(rec, name);
+    rec.longitude = longitude;
+    rec.latitude = latitude;
+    return rec;
+}
+
+std::string FileOf(const std::vector<TLocationRecord>& places) {
+    std::string bytes;
+    for (const auto& p : places) {
+        const LocationRecordBytes b = PackLocationRecord(p);
+        bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
+    }
+    return bytes;
+}
+
+class QiblaTest : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();
+        registry = std::make_unique<TRegistry>();
+        registry->OpenKey(SettingsKey, true);
+        SettingsRegistry = registry.get();
+        ListItemPadding = AnsiString(ListItemPaddingLength, ' ');
+        form = std::make_unique<TfrmQibla>();
+    }
+    void TearDown() override {
+        form.reset();
+        SettingsRegistry = nullptr;
+        registry.reset();
+        Sandbox::TearDown();
+    }
+
+    QString Angle() const { return form->findChild<QLabel*>("lblQibla")->text(); }
+    QComboBox* Cities() const { return form->findChild<QComboBox*>("cmbCity"); }
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> boxes;
+        for (const auto& b : responder->Boxes())
+            boxes.push_back(b.caption + ": " + b.text);
+        return boxes;
+    }
+    // The red lines of a compass drawn at `angle`, as (x0, y0, x1, y1).
+    std::vector<TRect> Needle(float angle) const {
+        RecordingCanvas canvas;
+        form->DrawCompass(canvas, angle);
+        std::vector<TRect> lines;
+        for (const auto& op : canvas.ops)
+            if (op.kind == RecordingCanvas::Op::Line && op.pen.Color == clRed)
+                lines.push_back(op.rect);
+        return lines;
+    }
+
+    std::unique_ptr<TRegistry> registry;
+    std::unique_ptr<TfrmQibla> form;
+};
+
+TEST_F(QiblaTest, AnglesOfPlaces) {
+    struct Case {
+        float longitude, latitude;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {-74.0f, 40.7f, "31.51 deg."},    {-0.12f, 51.5f, "-28.99 deg."},
+        {67.03f, 24.87f, "-177.73 deg."}, {151.2f, -33.87f, "172.50 deg."},
+        {3.4f, 6.45f, "26.76 deg."},
+    };
+    registry->WriteString("Location", "Here");
+    for (const Case& c : cases) {
+        WriteFile(LocationFileName, FileOf({Place("Here", c.longitude, c.latitude)}));
+        form->FormActivate();
+        EXPECT_EQ(Angle(), c.shown) << c.longitude << " " << c.latitude;
+        EXPECT_EQ(FloatToStrF(form->QiblaAngleShown(), ffFixed, 5, 2) + " deg.",
+                  FromQString(c.shown));
+    }
+    EXPECT_TRUE(responder->Boxes().empty());
+}
+
+TEST_F(QiblaTest, MeccaHasNoDirection) {
+    registry->WriteString("Location", "Here");
+    for (const auto& [longitude, latitude] : {std::pair{39.83f, 21.42f}, {39.17f, 21.5f}}) {
+        WriteFile(LocationFileName, FileOf({Place("Here", -74.0f, 40.7f)}));
+        form->FormActivate();  // an angle first, which the Mecca case puts back to 0
+        responder->Clear();
+        WriteFile(LocationFileName, FileOf({Place("Here", longitude, latitude)}));
+        form->FormActivate();
+        EXPECT_EQ(Boxes(),
+                  std::vector<std::string>({"Error: Cannot evaluate Qibla location for Mecca"}));
+        EXPECT_EQ(Angle(), "0.00 deg.");
+        EXPECT_EQ(form->QiblaAngleShown(), 0.0f);
+    }
+}
+
+TEST_F(QiblaTest, NeedleEndPoints) {
+    struct Case {
+        float angle;
+        int tipX, tipY;
+    };
+    // The centre is the middle of the window's outer size.
+    const int cx = form->frameGeometry().width() / 2;
+    const int cy = form->frameGeometry().height() / 2;
+    for (const Case& c : {Case{90, cx, cy - 85}, Case{-90, cx, cy + 85}, Case{180, cx - 85, cy},
+                          Case{0, cx + 85, cy}}) {
+        const std::vector<TRect> lines = Needle(c.angle);
+        ASSERT_EQ(lines.size(), 3u) << c.angle;
+        EXPECT_EQ(lines[0], Rect(cx, cy, c.tipX, c.tipY)) << c.angle;
+        // Both strokes of the head start at the tip and are 7 pixels long at most.
+        for (int i : {1, 2}) {
+            EXPECT_EQ(lines[i].Left, c.tipX);
+            EXPECT_EQ(lines[i].Top, c.tipY);
+            EXPECT_LE(std::abs(lines[i].Right - c.tipX) + std::abs(lines[i].Bottom - c.tipY), 10);
+        }
+    }
+    // Straight up: the head's strokes fall back down on either side.
+    const std::vector<TRect> up = Needle(90);
+    EXPECT_EQ(up[1].Right, cx + 3);  // at 90 + 210 degrees
+    EXPECT_EQ(up[1].Bottom, cy - 85 + 6);
+    EXPECT_EQ(up[2].Right, cx - 3);  // at 90 + 150 degrees
+    EXPECT_EQ(up[2].Bottom, cy - 85 + 6);
+}
+
+TEST_F(QiblaTest, AxesLettersAndRestoredCanvas) {
+    const int cx = form->frameGeometry().width() / 2;
+    const int cy = form->frameGeometry().height() / 2;
+    ASSERT_EQ(cx, 169);
+    ASSERT_EQ(cy, 174);
+    RecordingCanvas canvas;
+    canvas.Pen.Color = clNavy;
+    canvas.Brush.Style = bsSolid;
+    form->DrawCompass(canvas, 31.5f);
+    struct Letter {
+        const char* text;
+        int x, y;
+    };
+    for (const Letter& l : {Letter{"E", cx + 90, cy - 5}, Letter{"W", cx - 100, cy - 5},
+                            Letter{"S", cx - 4, cy + 90}, Letter{"N", cx - 4, cy - 100}}) {
+        const auto* op = canvas.FindText(l.text);
+        ASSERT_NE(op, nullptr) << l.text;
+        EXPECT_EQ(op->rect.Left, l.x) << l.text;
+        EXPECT_EQ(op->rect.Top, l.y) << l.text;
+        EXPECT_EQ(op->brush.Style, bsClear) << l.text;
+    }
+    std::vector<TRect> axes;
+    for (const auto& op : canvas.ops)
+        if (op.kind == RecordingCanvas::Op::Line && op.pen.Color == clNavy)
+            axes.push_back(op.rect);
+    EXPECT_EQ(axes, std::vector<TRect>({Rect(cx, cy, cx + 85, cy), Rect(cx, cy, cx - 85, cy),
+                                        Rect(cx, cy, cx, cy + 85), Rect(cx, cy, cx, cy - 85)}));
+    EXPECT_EQ(canvas.Pen.Color, clNavy);
+    EXPECT_EQ(canvas.Brush.Style, bsSolid);
+}
+
+TEST_F(QiblaTest, PolarPointTruncatesTowardZero) {
+    // 10 x cos(45) = 7.07 and 10 x sin(45) = 7.07: both parts lose their fractions.
+    EXPECT_EQ(TfrmQibla::PolarPoint(10, QPoint(100, 100), 45), QPoint(107, 93));
+    EXPECT_EQ(TfrmQibla::PolarPoint(10, QPoint(100, 100), 225), QPoint(93, 107));
+}
+
+TEST_F(QiblaTest, TheLastDefaultMatchIsSelectedAndTheUserCanChoose) {
+    WriteFile(LocationFileName, FileOf({Place("Here", 67.03f, 24.87f), Place("Here", -74.0f, 40.7f),
+                                        Place("Sydney", 151.2f, -33.87f)}));
+    registry->WriteString("Location", "Here");
+    form->FormActivate();
+    EXPECT_EQ(Cities()->currentIndex(), 1);
+    EXPECT_EQ(Angle(), "31.51 deg.");
+    Cities()->setCurrentIndex(2);
+    emit Cities()->activated(2);  // the user picks Sydney
+    EXPECT_EQ(Angle(), "172.50 deg.");
+    EXPECT_EQ(form->QiblaAngleShown(), form->QiblaAngle(151.2f, -33.87f));
+}
+
+TEST_F(QiblaTest, WithoutPlacesTheNeedlePointsEast) {
+    form->FormActivate();
+    EXPECT_EQ(Cities()->count(), 0);
+    EXPECT_EQ(Angle(), "");
+    EXPECT_EQ(form->QiblaAngleShown(), 0.0f);
+    EXPECT_TRUE(responder->Boxes().empty());
+    form->ShowQibla();  // nothing selected: nothing happens
+    EXPECT_TRUE(responder->Boxes().empty());
+}
+
+TEST_F(QiblaTest, CloseEndsWithOk) {
+    responder->QueueForm([&](TForm& f) {
+        form->findChild<QPushButton*>("btnClose")->click();
+        return f.ModalResult();
+    });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+}
+
+}  // namespace
