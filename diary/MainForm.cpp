@@ -8,7 +8,10 @@
 #include "DISPMSG.h"
 #include "FormResource.h"
 #include "Handlers.h"
+#include "Location.h"
 #include "Projglob.h"
+#include "Qibla.h"
+#include "Salaat.h"
 #include "Shell.h"
 #include "Splash.h"
 
@@ -103,6 +106,18 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     OnEvent(ui->btnQiblaDirection, &QToolButton::clicked, this, &TfrmMain::btnQiblaDirectionClick);
     OnEvent(ui->btnLocationEditor, &QToolButton::clicked, this, &TfrmMain::btnLocationEditorClick);
     OnEvent(ui->btnWallPaper, &QToolButton::clicked, this, &TfrmMain::btnWallPaperClick);
+
+    // The calendar pane.
+    ui->btnPreviousMonth->setIcon(LoadIcon("PREV_MONTH"));
+    ui->btnNextMonth->setIcon(LoadIcon("NEXT_MONTH"));
+    OnEvent(ui->btnPreviousMonth, &QToolButton::clicked, this, &TfrmMain::btnPreviousMonthClick);
+    OnEvent(ui->btnNextMonth, &QToolButton::clicked, this, &TfrmMain::btnNextMonthClick);
+    OnEvent(ui->grdHijri, &TStringGrid::Click, this, &TfrmMain::grdHijriClick);
+    OnEvent(ui->grdHijriTitle, &TStringGrid::DrawCell, this, &TfrmMain::grdHijriTitleDrawCell);
+    // A radio button's handler runs whenever its checked state changes; it
+    // acts only for the button that became checked.
+    OnEvent(ui->rdbHijriEvents, &QRadioButton::toggled, this, &TfrmMain::rdbHijriEventsClick);
+    OnEvent(ui->rdbEnglishEvents, &QRadioButton::toggled, this, &TfrmMain::rdbEnglishEventsClick);
 
     // Fires every 3000 ms until its own handler switches it off.
     tmrSplash = new QTimer(this);
@@ -238,15 +253,22 @@ void TfrmMain::About1Click() {
     AboutBox->ShowModal();
 }
 
-void TfrmMain::SalaatTimings1Click() {}
+void TfrmMain::SalaatTimings1Click() {
+    frmSalaat->ShowModal();
+}
 void TfrmMain::btnSalaatTimingsClick() {
     SalaatTimings1Click();
 }
-void TfrmMain::LocationE1Click() {}
+void TfrmMain::LocationE1Click() {
+    frmQibla->ShowModal();
+}
 void TfrmMain::btnQiblaDirectionClick() {
     LocationE1Click();
 }
-void TfrmMain::LocationEditor1Click() {}
+void TfrmMain::LocationEditor1Click() {
+    const std::unique_ptr<TfrmLocation> editor(new TfrmLocation(this));
+    editor->ShowModal();
+}
 void TfrmMain::btnLocationEditorClick() {
     LocationEditor1Click();
 }
@@ -287,12 +309,6 @@ void TfrmMain::tmrSplashTimer() {
     frmSplash = nullptr;
 }
 
-void TfrmMain::GotoYear1Click() {}
-void TfrmMain::btnPreviousMonthClick() {}
-void TfrmMain::btnNextMonthClick() {}
-void TfrmMain::grdHijriClick() {}
-void TfrmMain::rdbHijriEventsClick() {}
-void TfrmMain::rdbEnglishEventsClick() {}
 void TfrmMain::AddHijriEvents1Click() {}
 void TfrmMain::AddEnglishEvents1Click() {}
 void TfrmMain::Print1Click() {}

@@ -3,11 +3,16 @@
 // calendar, the to-do list, the address book).
 #pragma once
 
+#include "Canvas.h"
+#include "DateTime.h"
 #include "Forms.h"
 #include "Misri.h"
+#include "StringGrid.h"
 
 #include <memory>
+#include <vector>
 
+struct EventDay;
 class QCloseEvent;
 class QEvent;
 class QPrintDialog;
@@ -64,6 +69,7 @@ public:
     void btnPreviousMonthClick();
     void btnNextMonthClick();
     void grdHijriClick();
+    void grdHijriTitleDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State);
     void rdbHijriEventsClick();
     void rdbEnglishEventsClick();
     void AddHijriEvents1Click();
@@ -77,6 +83,28 @@ public:
     void SetupToDoGrid();
     void ShowCurrentHijriMonth();
     void ShowCurrentGregorianMonth();
+
+    // The calendar pane: a Hijri or a Gregorian month, that day selected.
+    void ShowHijriMonth(TMisri date);
+    void ShowGregorianMonth(TDateTime date);
+    void FillGregorianGrid(TDateTime date);
+    // firstWeekDay counts 1 Monday .. 7 Sunday.
+    void FillHijriGrid(int firstWeekDay, int days, int day);
+    void ShowMonthPicture(int month);
+    void PrevGregorianMonth();
+    void NextGregorianMonth();
+    void PrevHijriMonth();
+    void NextHijriMonth();
+    // The event list of the shown month, from "events.dat" (Hijri events) or
+    // "gevents.dat" (Gregorian events); the month is of the calendar shown.
+    void LoadGregorianEventsOfGregorianMonth(int month);
+    void LoadHijriEventsOfGregorianMonth(int month);
+    void LoadGregorianEventsOfHijriMonth(int month);
+    void LoadHijriEventsOfHijriMonth(int month);
+    void ClearEventList();
+    // The birthdays and anniversaries on the `count` days from `first` on.
+    void LoadBirthdays(TMisri first, int count);
+    void ClearBirthdays();
     void ShowToDoToday();
     // one = false: the whole contact list; one = true: the details of record `number`.
     void LoadContacts(bool one, int number);
@@ -97,6 +125,9 @@ protected:
 
 private:
     void CentreOnScreen();
+    // Fills the event list with the rows of the days given, or tells that
+    // the file cannot be opened and keeps the list.
+    void FillEventList(const char* fileName, const std::vector<EventDay>& days);
 
     std::unique_ptr<Ui::TfrmMain> ui;
 };

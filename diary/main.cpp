@@ -7,6 +7,8 @@
 #include "MainForm.h"
 #include "PickDate.h"
 #include "Projglob.h"
+#include "Qibla.h"
+#include "Salaat.h"
 #include "Splash.h"
 
 #include <QTimer>
@@ -30,6 +32,8 @@ int main(int argc, char** argv) {
         Application->CreateForm(frmMain);
         Application->CreateForm(frmPickDate);
         Application->CreateForm(AboutBox);
+        Application->CreateForm(frmQibla);
+        Application->CreateForm(frmSalaat);
 
         // Once the main window is on screen the splash goes back on top of it,
         // also where no window manager keeps it there.

@@ -386,3 +386,39 @@ TEST_F(MainWindowTest, TheSettingsKeyLivesAsLongAsTheWindow) {
 }
 
 }  // namespace
+
+#include "Location.h"
+#include "Qibla.h"
+#include "Salaat.h"
+
+namespace {
+
+// The Tools commands and their tool-bar buttons open the place forms; the
+// editor is made for each use, the prayer times and qibla forms are reused.
+TEST_F(MainWindowTest, ToolsOpenThePlaceForms) {
+    frmSalaat = new TfrmSalaat;
+    frmQibla = new TfrmQibla;
+    std::vector<std::string> opened;
+    auto record = [&](TForm& f) {
+        opened.push_back(f.metaObject()->className());
+        return mrOk;
+    };
+    for (int i = 0; i < 6; ++i)
+        responder->QueueForm(record);
+    Action("SalaatTimings1")->trigger();
+    Find<QToolButton>("btnSalaatTimings")->click();
+    Action("LocationE1")->trigger();
+    Find<QToolButton>("btnQiblaDirection")->click();
+    Action("LocationEditor1")->trigger();
+    Find<QToolButton>("btnLocationEditor")->click();
+    const std::vector<std::string> expected = {"TfrmSalaat", "TfrmSalaat",   "TfrmQibla",
+                                               "TfrmQibla",  "TfrmLocation", "TfrmLocation"};
+    EXPECT_EQ(opened, expected);
+    EXPECT_EQ(form->findChildren<TfrmLocation*>().size(), 0u);  // freed after each use
+    delete frmSalaat;
+    delete frmQibla;
+    frmSalaat = nullptr;
+    frmQibla = nullptr;
+}
+
+}  // namespace

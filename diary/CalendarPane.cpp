@@ -1,0 +1,368 @@
+// The month calendar pane of the main window: a Hijri or a Gregorian month
+// as a 7 x 6 grid of day numbers, with the date in the other calendar, the
+// Hijri month's picture, the month's events and its birthdays and
+// anniversaries.
+#include "MainForm.h"
+
+#include "ui_MainForm.h"
+
+#include "Birthdays.h"
+#include "Bitmaps.h"
+#include "EventFile.h"
+#include "Exceptions.h"
+#include "FormResource.h"
+#include "Projglob.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// Month lengths by month 1..12 of a year without a leap day.
+constexpr std::array<int, 13> GregorianMonthTable = {0,  31, 28, 31, 30, 31, 30,
+                                                     31, 31, 30, 31, 30, 31};
+
+constexpr const char* kWeekTitles[7] = {"Sun", "Mon", "Tues", "Wed", "Thurs", "Fri", "Sat"};
+
+// The month pictures by Hijri month 1..12.
+constexpr const char* kMonthPictures[13] = {
+    nullptr,  "MOHARRAM", "SAFAR",   "RABI_AWWAL", "RABI_AAKHAR", "JAMADI_AWWAL", "JAMADI_AAKHAR",
+    "RAJJAB", "SHAABAN",  "RAMADAN", "SHAWWAAL",   "ZILQAAD",     "ZILHAJ"};
+
+constexpr int kGridColumns = 7;
+constexpr int kGridRows = 6;
+constexpr int kListRows = 100;
+constexpr int kListRowHeight = 14;
+
+// The years the go-to-year box accepts.
+constexpr int kLowestGregorianYear = 623;
+constexpr int kLowestHijriYear = 0;
+constexpr int kHighestYear = 30000;
+
+// "Gregorian date: " and the date as "mmm d, yyyy". Hijri dates late in the
+// accepted years fall beyond the year 9999 that the date type can hold; they
+// get the lead-in alone rather than a date that cannot be told.
+AnsiString GregorianDateText(const TMisri& date) {
+    AnsiString text = "Gregorian date: ";
+    const TDateTime d = date.ToDateTime();
+    int year, month, day;
+    DecodeDate(d, year, month, day);
+    if (year >= 1 && year <= 9999)
+        text += FormatDateTime("mmm d, yyyy", d);
+    return text;
+}
+
+int GregorianMonthOf(TDateTime date) {
+    int year, month, day;
+    DecodeDate(date, year, month, day);
+    return month;
+}
+
+// The Hijri date as the validating constructor leaves it: a year that month
+// steps carried out of the years a Hijri date can have is told in its box
+// and replaced.
+TMisri Validated(const TMisri& date) {
+    return TMisri(date.Day(), date.Month(), date.Year());
+}
+
+// Empties the 42 cells, writes 1..days from column `first` of row 0 on and
+// makes the cell of `day` the current one.
+void FillDayGrid(TStringGrid* grid, int first, int days, int day) {
+    for (int row = 0; row < kGridRows; ++row)
+        for (int col = 0; col < kGridColumns; ++col)
+            grid->SetCell(col, row, "");
+    for (int n = 1, cell = first; n <= days && cell < kGridColumns * kGridRows; ++n, ++cell)
+        grid->SetCell(cell % kGridColumns, cell / kGridColumns, IntToStr(n));
+    const AnsiString wanted = IntToStr(day);
+    for (int row = 0; row < kGridRows; ++row)
+        for (int col = 0; col < kGridColumns; ++col)
+            if (grid->Cell(col, row) == wanted)
+                grid->SetCurrent(col, row);
+}
+
+void ClearGrid(TStringGrid* grid) {
+    for (int row = 0; row < grid->RowCount(); ++row)
+        for (int col = 0; col < grid->ColCount(); ++col)
+            grid->SetCell(col, row, "");
+}
+
+}  // namespace
+
+void TfrmMain::SetupCalendarGrids() {
+    TStringGrid* days = ui->grdHijri;
+    days->SetColCount(kGridColumns);
+    days->SetRowCount(kGridRows);
+    const int colWidth = (days->width() - 8) / kGridColumns;
+    days->SetDefaultColWidth(colWidth);
+    days->SetDefaultRowHeight((days->height() - 10) / kGridRows);
+
+    TStringGrid* titles = ui->grdHijriTitle;
+    titles->SetColCount(kGridColumns);
+    titles->SetRowCount(1);
+    titles->SetDefaultColWidth(colWidth);
+    // The titles are drawn centred, never as a selected cell; the strip
+    // right of the last column keeps the grid's colour.
+    titles->SetDefaultDrawing(false);
+    SetBackgroundColor(titles->viewport(), titles->Color());
+    for (int col = 0; col < kGridColumns; ++col)
+        titles->SetCell(col, 0, kWeekTitles[col]);
+
+    TStringGrid* events = ui->grdHijriEvents;
+    events->SetColCount(2);
+    events->SetRowCount(kListRows);
+    events->SetColWidth(0, 16);
+    events->SetColWidth(1, events->width() - 16 - 24);
+    events->SetDefaultRowHeight(kListRowHeight);
+    events->SetGridLines(false);
+
+    TStringGrid* birth = ui->grdBirth;
+    birth->SetColCount(3);
+    birth->SetRowCount(kListRows);
+    birth->SetColWidth(0, 16);
+    birth->SetColWidth(1, 55);
+    birth->SetColWidth(2, birth->width() - 55 - 16 - 24);
+    birth->SetDefaultRowHeight(kListRowHeight);
+}
+
+void TfrmMain::ShowCurrentHijriMonth() {
+    ShowHijriMonth(TMisri(Date()));
+}
+
+void TfrmMain::ShowCurrentGregorianMonth() {
+    ShowGregorianMonth(Date());
+}
+
+void TfrmMain::ShowHijriMonth(TMisri date) {
+    shownMonth = date;
+    ui->lblCalendar->setText(ToQString("   Hijri Calendar"));
+    ui->lblCorrespondingDate->setText(ToQString(GregorianDateText(date)));
+    ui->lblHijriMonth->setText(ToQString(Format("%s, %d Hijri", date.MonthName(), date.Year())));
+    ui->lblEvents->setText(ToQString(Format("Events for %s", date.MonthName())));
+    FillHijriGrid(date.FirstWeekDay(), date.DaysInMonth(), date.Day());
+    if (ui->rdbHijriEvents->isChecked())
+        LoadHijriEventsOfHijriMonth(date.Month());
+    else
+        LoadGregorianEventsOfHijriMonth(date.Month());
+    const TMisri first = date.FirstOfMonth();
+    LoadBirthdays(first, first.DaysInMonth());
+    ShowMonthPicture(date.Month());
+}
+
+void TfrmMain::ShowGregorianMonth(TDateTime date) {
+    int year, month, day;
+    DecodeDate(date, year, month, day);
+    shownMonth = TMisri(date);
+    ui->lblCalendar->setText(ToQString("   Gregorian Calendar"));
+    ui->lblCorrespondingDate->setText(
+        ToQString(Format("Hijri date: %s", shownMonth.NewText().data())));
+    ui->lblHijriMonth->setText(ToQString(FormatDateTime("mmmm,  yyyy", date)));
+    ui->lblEvents->setText(ToQString("Events for " + FormatDateTime("mmmm", date)));
+    FillGregorianGrid(date);
+    if (ui->rdbHijriEvents->isChecked())
+        LoadHijriEventsOfGregorianMonth(month);
+    else
+        LoadGregorianEventsOfGregorianMonth(month);
+    LoadBirthdays(TMisri(MonthStart(date)), GregorianDaysInMonth(month, year));
+    ShowMonthPicture(shownMonth.Month());
+}
+
+void TfrmMain::FillGregorianGrid(TDateTime date) {
+    int year, month, day;
+    DecodeDate(date, year, month, day);
+    // Every fourth year has a 29 February here, 1900 and 2100 included.
+    const int days = GregorianMonthTable[static_cast<std::size_t>(month)] +
+                     (month == 2 && year % 4 == 0 ? 1 : 0);
+    gregorianShown = true;
+    const TDateTime first = std::trunc(date) - (day - 1);
+    FillDayGrid(ui->grdHijri, DayOfWeek(first) - 1, days, day);  // column 0 is Sunday
+}
+
+void TfrmMain::FillHijriGrid(int firstWeekDay, int days, int day) {
+    gregorianShown = false;
+    // Weekdays count from Monday; column 0 is Sunday.
+    FillDayGrid(ui->grdHijri, firstWeekDay == 7 ? 0 : firstWeekDay, days, day);
+}
+
+void TfrmMain::ShowMonthPicture(int month) {
+    QLabel* image = ui->imgMonths;
+    if (gregorianShown) {
+        image->hide();
+        return;
+    }
+    image->show();
+    if (month < 1 || month > 12)
+        return;
+    const QPixmap picture = LoadBitmap(kMonthPictures[month]);
+    if (picture.isNull()) {
+        image->hide();
+        return;
+    }
+    image->setPixmap(picture);
+}
+
+void TfrmMain::PrevGregorianMonth() {
+    ShowGregorianMonth(PrevMonthStart(shownMonth.ToDateTime()));
+}
+
+void TfrmMain::NextGregorianMonth() {
+    ShowGregorianMonth(NextMonthStart(shownMonth.ToDateTime()));
+}
+
+void TfrmMain::PrevHijriMonth() {
+    ShowHijriMonth(Validated(shownMonth.PrevMonth()));
+}
+
+void TfrmMain::NextHijriMonth() {
+    ShowHijriMonth(Validated(shownMonth.NextMonth()));
+}
+
+void TfrmMain::btnPreviousMonthClick() {
+    if (gregorianShown)
+        PrevGregorianMonth();
+    else
+        PrevHijriMonth();
+}
+
+void TfrmMain::btnNextMonthClick() {
+    if (gregorianShown)
+        NextGregorianMonth();
+    else
+        NextHijriMonth();
+}
+
+void TfrmMain::GotoYear1Click() {
+    if (!ui->pnlHijri->isVisibleTo(this))
+        return;
+    // A text that is no number ends here in the conversion error.
+    if (gregorianShown) {
+        const int year = StrToInt(
+            Dialogs::InputBox("Input required", "Please type the Gregorian year.", "2000"));
+        if (year < kLowestGregorianYear || year > kHighestYear) {
+            Dialogs::MessageBox("Invalid Year", "Error");
+            return;
+        }
+        // Years beyond 9999 end in the date encoding's error, the pane unchanged.
+        ShowGregorianMonth(EncodeDate(year, GregorianMonthOf(shownMonth.ToDateTime()), 1));
+    } else {
+        const int year =
+            StrToInt(Dialogs::InputBox("Input required", "Please type the Hijri year.", "1400"));
+        if (year < kLowestHijriYear || year > kHighestYear) {
+            Dialogs::MessageBox("Invalid Year", "Error");
+            return;
+        }
+        // Year 0 is told and replaced by the validating constructor.
+        ShowHijriMonth(TMisri(1, shownMonth.Month(), year));
+    }
+}
+
+void TfrmMain::grdHijriClick() {
+    const TStringGrid* grid = ui->grdHijri;
+    const AnsiString text = Trim(grid->Cell(grid->Col(), grid->Row()));
+    if (text.empty())
+        return;
+    int day;
+    try {
+        day = StrToInt(text);
+    } catch (const EConvertError&) {
+        ShowErrorBox("Conversion error. String is not a valid integer.");
+        return;
+    }
+    if (gregorianShown) {
+        const TMisri date(MonthStart(shownMonth.ToDateTime()) + day - 1);
+        ui->lblCorrespondingDate->setText(
+            ToQString(Format("Hijri Date: %s", date.NewText().data())));
+    } else {
+        const TMisri date = shownMonth.FirstOfMonth().AddDays(day).SubtractDays(1);
+        ui->lblCorrespondingDate->setText(ToQString(GregorianDateText(date)));
+    }
+}
+
+void TfrmMain::grdHijriTitleDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
+    TStringGrid* grid = ui->grdHijriTitle;
+    TCanvas& c = *grid->Canvas();
+    const TCanvas::State saved = c.Save();
+    c.Brush.Color = grid->Color();
+    c.Brush.Style = bsSolid;
+    c.FillRect(Rect);
+    c.Font = grid->GridFont();
+    const AnsiString text = grid->Cell(ACol, ARow);
+    c.TextOut(Rect.Left + (Rect.Width() - c.TextWidth(text)) / 2,
+              Rect.Top + (Rect.Height() - c.TextHeight(text)) / 2, text);
+    c.Restore(saved);
+}
+
+void TfrmMain::rdbHijriEventsClick() {
+    if (!ui->rdbHijriEvents->isChecked())
+        return;
+    if (gregorianShown)
+        LoadHijriEventsOfGregorianMonth(GregorianMonthOf(shownMonth.ToDateTime()));
+    else
+        LoadHijriEventsOfHijriMonth(shownMonth.Month());
+}
+
+void TfrmMain::rdbEnglishEventsClick() {
+    if (!ui->rdbEnglishEvents->isChecked())
+        return;
+    if (gregorianShown)
+        LoadGregorianEventsOfGregorianMonth(GregorianMonthOf(shownMonth.ToDateTime()));
+    else
+        LoadGregorianEventsOfHijriMonth(shownMonth.Month());
+}
+
+void TfrmMain::LoadGregorianEventsOfGregorianMonth(int month) {
+    FillEventList(GregorianEventFileName, GregorianEventDaysOfGregorianMonth(month));
+}
+
+void TfrmMain::LoadHijriEventsOfGregorianMonth(int month) {
+    FillEventList(HijriEventFileName,
+                  HijriEventDaysOfGregorianMonth(month, shownMonth.ToDateTime()));
+}
+
+void TfrmMain::LoadGregorianEventsOfHijriMonth(int month) {
+    FillEventList(GregorianEventFileName, GregorianEventDaysOfHijriMonth(month, shownMonth));
+}
+
+void TfrmMain::LoadHijriEventsOfHijriMonth(int month) {
+    FillEventList(HijriEventFileName, HijriEventDaysOfHijriMonth(month));
+}
+
+void TfrmMain::FillEventList(const char* fileName, const std::vector<EventDay>& days) {
+    const auto rows = ReadEventRows(fileName, days);
+    if (!rows) {
+        ShowErrorBox(EventFileOpenFailure(fileName));
+        return;
+    }
+    ClearEventList();
+    TStringGrid* grid = ui->grdHijriEvents;
+    const int shown = std::min(static_cast<int>(rows->size()), grid->RowCount());
+    for (int row = 0; row < shown; ++row) {
+        const EventRow& r = (*rows)[static_cast<std::size_t>(row)];
+        grid->SetCell(0, row, IntToStr(r.day));
+        grid->SetCell(1, row, r.text);
+    }
+}
+
+void TfrmMain::ClearEventList() {
+    ClearGrid(ui->grdHijriEvents);
+}
+
+void TfrmMain::LoadBirthdays(TMisri first, int count) {
+    // Without a contact file the list keeps what it shows.
+    const auto rows = ReadBirthdayRows(first, count, gregorianShown);
+    if (!rows)
+        return;
+    ClearBirthdays();
+    TStringGrid* grid = ui->grdBirth;
+    const int shown = std::min(static_cast<int>(rows->size()), grid->RowCount());
+    for (int row = 0; row < shown; ++row) {
+        const BirthdayRow& r = (*rows)[static_cast<std::size_t>(row)];
+        grid->SetCell(0, row, IntToStr(r.day));
+        grid->SetCell(1, row, r.kind);
+        grid->SetCell(2, row, r.name);
+    }
+}
+
+void TfrmMain::ClearBirthdays() {
+    ClearGrid(ui->grdBirth);
+}

@@ -1,0 +1,583 @@
+#include "Canvas.h"
+#include "ContactFile.h"
+#include "EventFile.h"
+#include "MainForm.h"
+#include "Projglob.h"
+#include "Sandbox.h"
+#include "StringGrid.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// An event file whose slots up to `lastKey` exist; the days given carry their texts.
+std::string EventFileBytes(const std::vector<std::pair<int, std::vector<AnsiString>>>& days,
+                           int lastKey) {
+    std::string bytes(static_cast<std::size_t>(lastKey + 1) * EventRecordSize, '\0');
+    for (const auto& [key, texts] : days) {
+        TEventRecord record;
+        record.key = static_cast<std::int16_t>(key);
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            record.Text(static_cast<int>(i)) = texts[i];
+        const EventRecordBytes packed = PackEventRecord(record);
+        std::memcpy(&bytes[static_cast<std::size_t>(key) * EventRecordSize], packed.data(),
+                    packed.size());
+    }
+    return bytes;
+}
+
+std::string ContactBytes(const AnsiString& first, const AnsiString& last, TMisri birth,
+                         TMisri anniversary) {
+    TContactRecord record;
+    record.title = "Dr.";
+    record.firstName = first;
+    record.lastName = last;
+    record.birth = birth;
+    record.anniversary = anniversary;
+    const ContactRecordBytes packed = PackContactRecord(record);
+    return std::string(packed.begin(), packed.end());
+}
+
+// A day-and-month date as the contact file keeps it.
+TMisri DayMonth(int day, int month) {
+    return TMisri::Raw(day, month, 1418);
+}
+
+class CalendarPaneTest : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();  // today is 10 December 2026 = 2 Rajjab 1448
+        form = std::make_unique<TfrmMain>();
+        frmMain = form.get();
+        days = Find<TStringGrid>("grdHijri");
+        events = Find<TStringGrid>("grdHijriEvents");
+        birth = Find<TStringGrid>("grdBirth");
+    }
+    void TearDown() override {
+        frmMain = nullptr;
+        form.reset();
+        Sandbox::TearDown();
+    }
+
+    template <class W> W* Find(const char* name) const {
+        W* w = form->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    std::string Text(const char* label) const { return Find<QLabel>(label)->text().toStdString(); }
+    // The day grid's rows, blank cells as ".".
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (int r = 0; r < 6; ++r) {
+            std::string line;
+            for (int c = 0; c < 7; ++c) {
+                const AnsiString t = days->Cell(c, r);
+                line += (t.empty() ? "." : t) + (c < 6 ? " " : "");
+            }
+            rows.push_back(line);
+        }
+        return rows;
+    }
+    int LastDay() const {
+        int last = 0;
+        for (int r = 0; r < 6; ++r)
+            for (int c = 0; c < 7; ++c)
+                if (!days->Cell(c, r).empty())
+                    last = std::max(last, StrToInt(days->Cell(c, r)));
+        return last;
+    }
+    AnsiString CurrentDay() const { return days->Cell(days->Col(), days->Row()); }
+    // The filled rows of a list, their cells joined by "|".
+    static std::vector<std::string> ListRows(const TStringGrid* grid) {
+        std::vector<std::string> rows;
+        for (int r = 0; r < grid->RowCount(); ++r) {
+            std::string line;
+            bool filled = false;
+            for (int c = 0; c < grid->ColCount(); ++c) {
+                line += (c ? "|" : "") + grid->Cell(c, r);
+                filled = filled || !grid->Cell(c, r).empty();
+            }
+            if (filled)
+                rows.push_back(line);
+        }
+        return rows;
+    }
+    // Clicks the cell of the day grid that holds `day`.
+    void ClickDay(const AnsiString& day) {
+        for (int r = 0; r < 6; ++r)
+            for (int c = 0; c < 7; ++c)
+                if (days->Cell(c, r) == day) {
+                    days->ClickCell(c, r);
+                    return;
+                }
+        ADD_FAILURE() << "no day " << day;
+    }
+    void Click(const char* button) { Find<QToolButton>(button)->click(); }
+    void WriteEventFiles() {
+        // events.dat: 1 and 27 Rajjab (a one-character text is not listed).
+        WriteFile(HijriEventFileName,
+                  EventFileBytes({{HijriEventKey(7, 1), {"Rajjab begins"}},
+                                  {HijriEventKey(7, 27), {"x", "Lailat-ul-Miraj"}}},
+                                 355));
+        // gevents.dat: 1 January and 10 December.
+        WriteFile(GregorianEventFileName,
+                  EventFileBytes({{GregorianEventKey(1, 1), {"New Year"}},
+                                  {GregorianEventKey(12, 10), {"Tenth", "Second text"}}},
+                                 366));
+    }
+    std::vector<AnsiString> BoxTexts() const { return responder->Texts(); }
+
+    std::unique_ptr<TfrmMain> form;
+    TStringGrid* days = nullptr;
+    TStringGrid* events = nullptr;
+    TStringGrid* birth = nullptr;
+};
+
+TEST_F(CalendarPaneTest, ComponentsAndTheirLook) {
+    const struct {
+        const char* name;
+        QRect rect;
+    } places[] = {{"imgMonths", {65, 35, 201, 56}},
+                  {"btnPreviousMonth", {6, 100, 34, 25}},
+                  {"lblHijriMonth", {45, 98, 226, 19}},
+                  {"btnNextMonth", {274, 97, 34, 28}},
+                  {"lblCorrespondingDate", {45, 120, 221, 14}},
+                  {"grdHijriTitle", {3, 141, 308, 25}},
+                  {"grdHijri", {3, 168, 308, 187}},
+                  {"RadioGroup1", {325, 25, 186, 71}},
+                  {"lblEvents", {320, 108, 215, 19}},
+                  {"grdHijriEvents", {320, 141, 226, 100}},
+                  {"lblBirthAnniversary", {325, 243, 215, 19}},
+                  {"grdBirth", {320, 265, 226, 91}}};
+    for (const auto& p : places) {
+        auto* w = Find<QWidget>(p.name);
+        EXPECT_EQ(w->geometry(), p.rect) << p.name;
+        EXPECT_EQ(w->parentWidget()->objectName(), "pnlHijri") << p.name;
+    }
+    EXPECT_EQ(Find<QRadioButton>("rdbHijriEvents")->pos(), QPoint(340, 45));
+    EXPECT_EQ(Find<QRadioButton>("rdbEnglishEvents")->pos(), QPoint(340, 70));
+
+    const struct {
+        const char* name;
+        int pixels;
+        bool bold;
+        TColor colour;
+    } fonts[] = {{"lblHijriMonth", 16, true, clNavy},   {"lblCorrespondingDate", 11, false, clRed},
+                 {"lblEvents", 13, true, clNavy},       {"lblBirthAnniversary", 13, true, clNavy},
+                 {"grdHijriTitle", 15, true, clWhite},  {"grdHijri", 13, true, clNavy},
+                 {"grdHijriEvents", 9, false, clBlack}, {"grdBirth", 9, false, clBlack}};
+    for (const auto& f : fonts) {
+        auto* w = Find<QWidget>(f.name);
+        EXPECT_EQ(w->font().pixelSize(), f.pixels) << f.name;
+        EXPECT_EQ(w->font().bold(), f.bold) << f.name;
+        EXPECT_EQ(w->font().family(), "Liberation Sans") << f.name;
+        EXPECT_EQ(w->palette().color(QPalette::WindowText), ToQColor(f.colour)) << f.name;
+    }
+    EXPECT_EQ(Find<TStringGrid>("grdHijriTitle")->Color(), clNavy);
+
+    EXPECT_EQ(Find<QToolButton>("btnPreviousMonth")->toolTip(), "Previous month");
+    EXPECT_EQ(Find<QToolButton>("btnNextMonth")->toolTip(), "Next month");
+    EXPECT_FALSE(Find<QToolButton>("btnPreviousMonth")->icon().isNull());
+    EXPECT_FALSE(Find<QToolButton>("btnNextMonth")->icon().isNull());
+    EXPECT_EQ(Find<QGroupBox>("RadioGroup1")->title(), "Event Type");
+    EXPECT_EQ(Find<QRadioButton>("rdbHijriEvents")->text(), "Show Hijri Events");
+    EXPECT_EQ(Find<QRadioButton>("rdbEnglishEvents")->text(), "Show Gregorian Events");
+    EXPECT_TRUE(Find<QRadioButton>("rdbHijriEvents")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("rdbEnglishEvents")->isChecked());
+    EXPECT_EQ(Text("lblBirthAnniversary"), "Birthdays / Anniversaries");
+    EXPECT_EQ(events->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(birth->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(days->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(days->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_TRUE(days->showGrid());
+    EXPECT_FALSE(events->showGrid());
+    EXPECT_EQ(days->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST_F(CalendarPaneTest, GridSizesAndWeekdayTitles) {
+    auto* titles = Find<TStringGrid>("grdHijriTitle");
+    EXPECT_EQ(days->ColCount(), 7);
+    EXPECT_EQ(days->RowCount(), 6);
+    EXPECT_EQ(days->FixedRows(), 0);
+    EXPECT_EQ(titles->ColCount(), 7);
+    EXPECT_EQ(titles->RowCount(), 1);
+    const char* names[] = {"Sun", "Mon", "Tues", "Wed", "Thurs", "Fri", "Sat"};
+    for (int c = 0; c < 7; ++c) {
+        EXPECT_EQ(days->ColWidth(c), 42) << c;
+        EXPECT_EQ(titles->ColWidth(c), 42) << c;
+        EXPECT_EQ(titles->Cell(c, 0), names[c]);
+    }
+    for (int r = 0; r < 6; ++r)
+        EXPECT_EQ(days->RowHeight(r), 29) << r;
+
+    EXPECT_EQ(events->ColCount(), 2);
+    EXPECT_EQ(events->RowCount(), 100);
+    EXPECT_EQ(events->ColWidth(0), 16);
+    EXPECT_EQ(events->ColWidth(1), 226 - 16 - 24);
+    EXPECT_EQ(birth->ColCount(), 3);
+    EXPECT_EQ(birth->RowCount(), 100);
+    EXPECT_EQ(birth->ColWidth(0), 16);
+    EXPECT_EQ(birth->ColWidth(1), 55);
+    EXPECT_EQ(birth->ColWidth(2), 226 - 55 - 16 - 24);
+    for (const TStringGrid* list : {events, birth}) {
+        EXPECT_EQ(list->RowHeight(0), 14);
+        EXPECT_EQ(list->RowHeight(99), 14);
+    }
+}
+
+TEST_F(CalendarPaneTest, WeekdayTitlesAreCentredInTheirCells) {
+    auto* titles = Find<TStringGrid>("grdHijriTitle");
+    RecordingCanvas canvas;
+    titles->PaintCell(canvas, 4, 0, gdSelected);
+    const TRect cell = titles->CellRect(4, 0);
+    const RecordingCanvas::Op* text = canvas.FindText("Thurs");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->font.Color, clWhite);
+    EXPECT_NEAR(text->rect.Left - cell.Left, cell.Right - text->rect.Right, 1);
+    for (const auto& op : canvas.ops) {
+        EXPECT_GE(op.rect.Left, cell.Left);
+        EXPECT_LE(op.rect.Right, cell.Right);
+        if (op.kind == RecordingCanvas::Op::FillRect) {
+            EXPECT_EQ(op.brush.Color, clNavy);  // never drawn as a selected cell
+        }
+    }
+}
+
+TEST_F(CalendarPaneTest, GregorianMonthGrid) {
+    // August 2026 begins on a Saturday and has 31 days.
+    form->ShowGregorianMonth(EncodeDate(2026, 8, 15));
+    EXPECT_EQ(Rows(), (std::vector<std::string>{". . . . . . 1", "2 3 4 5 6 7 8",
+                                                "9 10 11 12 13 14 15", "16 17 18 19 20 21 22",
+                                                "23 24 25 26 27 28 29", "30 31 . . . . ."}));
+    EXPECT_EQ(CurrentDay(), "15");
+    EXPECT_TRUE(form->gregorianShown);
+
+    // Every fourth year has a 29 February here, 1900 and 2100 included.
+    const struct {
+        int year;
+        int days;
+    } februaries[] = {{1900, 29}, {2100, 29}, {2024, 29}, {2027, 28}};
+    for (const auto& f : februaries) {
+        form->FillGregorianGrid(EncodeDate(f.year, 2, 1));
+        EXPECT_EQ(LastDay(), f.days) << f.year;
+        EXPECT_EQ(CurrentDay(), "1") << f.year;
+    }
+}
+
+TEST_F(CalendarPaneTest, HijriMonthGridStartsInTheColumnOfItsWeekday) {
+    const struct {
+        TMisri date;
+        int weekday;  // of day 1, 1 Sunday .. 7 Saturday
+        const char* row0;
+    } months[] = {{TMisri(12, 5, 1448), 1, "1 2 3 4 5 6 7"},   // Jamadi-ul-Awwal: a Sunday
+                  {TMisri(1, 10, 1448), 2, ". 1 2 3 4 5 6"}};  // Shawwaal: a Monday
+    for (const auto& m : months) {
+        ASSERT_EQ(DayOfWeek(m.date.FirstOfMonth().ToDateTime()), m.weekday);
+        form->ShowHijriMonth(m.date);
+        EXPECT_EQ(Rows()[0], m.row0) << m.date.MonthName();
+        EXPECT_EQ(CurrentDay(), IntToStr(m.date.Day()));
+        EXPECT_FALSE(form->gregorianShown);
+    }
+    // The table lengths, with Zil-Haj 30 in a leap year.
+    form->FillHijriGrid(6, 30, 30);
+    EXPECT_EQ(Rows()[0], ". . . . . . 1");
+    EXPECT_EQ(Rows()[5], "30 . . . . . .");
+    EXPECT_EQ(CurrentDay(), "30");
+    form->ShowHijriMonth(TMisri(1, 12, 1418));
+    EXPECT_EQ(LastDay(), 30);
+    form->ShowHijriMonth(TMisri(1, 12, 1419));
+    EXPECT_EQ(LastDay(), 29);
+}
+
+TEST_F(CalendarPaneTest, TodaysMonthInBothViews) {
+    WriteEventFiles();
+    form->ShowPane(0);
+    EXPECT_EQ(Text("lblCalendar"), "   Hijri Calendar");
+    EXPECT_EQ(Text("lblHijriMonth"), "Rajjab, 1448 Hijri");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Dec 10, 2026");
+    EXPECT_EQ(Text("lblEvents"), "Events for Rajjab");
+    EXPECT_EQ(CurrentDay(), "2");
+    EXPECT_EQ(form->shownMonth, TMisri(2, 7, 1448));
+    auto* picture = Find<QLabel>("imgMonths");
+    EXPECT_FALSE(picture->isHidden());
+    EXPECT_EQ(picture->pixmap().size(), QSize(200, 60));
+
+    form->ShowPane(1);
+    EXPECT_EQ(Text("lblCalendar"), "   Gregorian Calendar");
+    EXPECT_EQ(Text("lblHijriMonth"), "December,  2026");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Hijri date: 2 Rajjab, 1448");
+    EXPECT_EQ(Text("lblEvents"), "Events for December");
+    EXPECT_EQ(CurrentDay(), "10");
+    EXPECT_EQ(form->shownMonth.ToDateTime(), EncodeDate(2026, 12, 10));
+    EXPECT_TRUE(picture->isHidden());
+    EXPECT_TRUE(BoxTexts().empty());
+
+    // A month number without a picture leaves the picture as it is.
+    form->ShowPane(0);
+    form->ShowMonthPicture(13);
+    EXPECT_FALSE(picture->isHidden());
+    EXPECT_EQ(picture->pixmap().size(), QSize(200, 60));
+}
+
+TEST_F(CalendarPaneTest, MonthStepsCrossTheYearInBothViews) {
+    WriteEventFiles();
+    form->ShowHijriMonth(TMisri(17, 12, 1447));
+    Click("btnNextMonth");
+    EXPECT_EQ(Text("lblHijriMonth"), "Moharram, 1448 Hijri");
+    EXPECT_EQ(CurrentDay(), "1");
+    Click("btnPreviousMonth");
+    EXPECT_EQ(Text("lblHijriMonth"), "Zil-Haj, 1447 Hijri");
+    EXPECT_EQ(form->shownMonth, TMisri(1, 12, 1447));
+
+    form->ShowGregorianMonth(EncodeDate(2026, 12, 10));
+    Click("btnNextMonth");
+    EXPECT_EQ(Text("lblHijriMonth"), "January,  2027");
+    EXPECT_EQ(CurrentDay(), "1");
+    Click("btnPreviousMonth");
+    Click("btnPreviousMonth");
+    EXPECT_EQ(Text("lblHijriMonth"), "November,  2026");
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(CalendarPaneTest, HijriStepsBeyondTheLastYearAreToldAndReplaced) {
+    WriteEventFiles();
+    form->ShowHijriMonth(TMisri(1, 12, 30000));
+    EXPECT_TRUE(BoxTexts().empty());
+    Click("btnNextMonth");
+    ASSERT_EQ(responder->Boxes().size(), 1u);
+    EXPECT_EQ(responder->Boxes()[0].caption, "Incorrect value");
+    EXPECT_EQ(Text("lblHijriMonth"), "Moharram, 1418 Hijri");
+}
+
+TEST_F(CalendarPaneTest, GotoYearKeepsTheMonth) {
+    WriteEventFiles();
+    const struct {
+        bool gregorian;
+        BoxAnswer answer;
+        const char* shown;
+    } cases[] = {
+        {true, {mrOk, "1990"}, "August,  1990"},
+        {true, {mrCancel, "1990"}, "August,  2000"},  // Cancel gives the default year
+        {false, {mrOk, "1500"}, "Ramadan, 1500 Hijri"},
+        {false, {mrCancel, "1500"}, "Ramadan, 1400 Hijri"},
+    };
+    for (const auto& c : cases) {
+        form->ShowPane(0);
+        if (c.gregorian)
+            form->ShowGregorianMonth(EncodeDate(2026, 8, 20));
+        else
+            form->ShowHijriMonth(TMisri(20, 9, 1448));
+        responder->Clear();
+        responder->QueueInput(c.answer.text, c.answer.result);
+        Find<QAction>("GotoYear1")->trigger();
+        ASSERT_EQ(responder->Boxes().size(), 1u) << c.shown;
+        const BoxRequest& box = responder->Boxes()[0];
+        EXPECT_EQ(box.kind, BoxRequest::Kind::Input);
+        EXPECT_EQ(box.caption, "Input required");
+        EXPECT_EQ(box.text,
+                  c.gregorian ? "Please type the Gregorian year." : "Please type the Hijri year.");
+        EXPECT_EQ(box.defaultValue, c.gregorian ? "2000" : "1400");
+        EXPECT_EQ(Text("lblHijriMonth"), c.shown);
+        EXPECT_EQ(CurrentDay(), "1") << c.shown;
+    }
+}
+
+TEST_F(CalendarPaneTest, GotoYearRefusals) {
+    WriteEventFiles();
+    const struct {
+        bool gregorian;
+        const char* answer;
+        const char* message;  // the box after the input box
+        const char* caption;  // "": the exception box
+        const char* shown;    // the month shown afterwards
+    } cases[] = {
+        {true, "622", "Invalid Year", "Error", "August,  2026"},
+        {true, "30001", "Invalid Year", "Error", "August,  2026"},
+        {true, "10000", "Invalid argument to date encode", "", "August,  2026"},
+        {true, "abc", "'abc' is not a valid integer value", "", "August,  2026"},
+        {false, "-1", "Invalid Year", "Error", "Ramadan, 1448 Hijri"},
+        {false, "30001", "Invalid Year", "Error", "Ramadan, 1448 Hijri"},
+        {false, "0",
+         "Error initializing the constructor of TMisri.Invalid year specified. Day is set to 1418",
+         "Incorrect value", "Ramadan, 1418 Hijri"},
+    };
+    for (const auto& c : cases) {
+        if (c.gregorian)
+            form->ShowGregorianMonth(EncodeDate(2026, 8, 20));
+        else
+            form->ShowHijriMonth(TMisri(20, 9, 1448));
+        responder->Clear();
+        responder->QueueInput(c.answer);
+        Find<QAction>("GotoYear1")->trigger();
+        ASSERT_EQ(responder->Boxes().size(), 2u) << c.answer;
+        const BoxRequest& box = responder->Boxes()[1];
+        EXPECT_EQ(box.text, c.message) << c.answer;
+        EXPECT_EQ(box.caption, *c.caption ? AnsiString(c.caption) : Dialogs::ApplicationTitle())
+            << c.answer;
+        EXPECT_EQ(Text("lblHijriMonth"), c.shown) << c.answer;
+    }
+}
+
+TEST_F(CalendarPaneTest, GotoYearNeedsTheCalendarPane) {
+    form->ShowPane(2);
+    responder->Clear();
+    form->GotoYear1Click();
+    EXPECT_TRUE(responder->Boxes().empty());
+}
+
+TEST_F(CalendarPaneTest, ClickingADayShowsItInTheOtherCalendar) {
+    WriteEventFiles();
+    form->ShowHijriMonth(TMisri(2, 7, 1448));
+    const std::vector<std::string> eventsBefore = ListRows(events);
+    days->ClickCell(0, 0);  // an empty cell
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Dec 10, 2026");
+    ClickDay("1");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Dec 9, 2026");
+    ClickDay("30");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Jan 7, 2027");
+    EXPECT_EQ(ListRows(events), eventsBefore);
+
+    form->ShowGregorianMonth(EncodeDate(2026, 12, 10));
+    ClickDay("1");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Hijri Date: 22 Jamadi-ul-Aakhar, 1448");
+    // The click changes neither the month nor the lists.
+    EXPECT_EQ(Text("lblHijriMonth"), "December,  2026");
+    EXPECT_EQ(form->shownMonth.ToDateTime(), EncodeDate(2026, 12, 10));
+    EXPECT_TRUE(BoxTexts().empty());
+
+    days->SetCell(6, 5, "x");
+    days->ClickCell(6, 5);
+    ASSERT_EQ(responder->Boxes().size(), 1u);
+    EXPECT_EQ(responder->Boxes()[0].caption, "Error");
+    EXPECT_EQ(responder->Boxes()[0].text, "Conversion error. String is not a valid integer.");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Hijri Date: 22 Jamadi-ul-Aakhar, 1448");
+}
+
+TEST_F(CalendarPaneTest, HijriYearsBeyondTheGregorianDatesLeaveTheGregorianPartsEmpty) {
+    WriteEventFiles();
+    WriteFile(ContactFileName, ContactBytes("Amina", "Yusuf", DayMonth(5, 3), DayMonth(9, 3)));
+    Find<QRadioButton>("rdbEnglishEvents")->click();
+    form->ShowHijriMonth(TMisri(1, 3, 29990));
+    EXPECT_EQ(Text("lblHijriMonth"), "Rabi-ul-Awwal, 29990 Hijri");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: ");
+    EXPECT_TRUE(ListRows(events).empty());
+    // Hijri days need no Gregorian date.
+    EXPECT_EQ(ListRows(birth),
+              (std::vector<std::string>{"5|Birthday|Amina Yusuf", "9|Anniversary|Amina Yusuf"}));
+    ClickDay("1");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: ");
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(CalendarPaneTest, EventListFollowsTheRadioButtons) {
+    WriteEventFiles();
+    auto* hijri = Find<QRadioButton>("rdbHijriEvents");
+    auto* gregorian = Find<QRadioButton>("rdbEnglishEvents");
+    // Rajjab 1448 runs from 9 December 2026 to 7 January 2027.
+    form->ShowHijriMonth(TMisri(2, 7, 1448));
+    EXPECT_EQ(ListRows(events),
+              (std::vector<std::string>{"1|Rajjab begins", "27|Lailat-ul-Miraj"}));
+    gregorian->click();
+    EXPECT_EQ(ListRows(events),
+              (std::vector<std::string>{"2|Tenth", "2|Second text", "24|New Year"}));
+    hijri->click();
+    EXPECT_EQ(ListRows(events),
+              (std::vector<std::string>{"1|Rajjab begins", "27|Lailat-ul-Miraj"}));
+
+    // December 2026 runs from 22 Jamadi-ul-Aakhar to 23 Rajjab.
+    form->ShowGregorianMonth(EncodeDate(2026, 12, 10));
+    EXPECT_EQ(ListRows(events), (std::vector<std::string>{"9|Rajjab begins"}));
+    gregorian->click();
+    EXPECT_EQ(ListRows(events), (std::vector<std::string>{"10|Tenth", "10|Second text"}));
+    // A month display reads the file the buttons choose.
+    form->ShowGregorianMonth(EncodeDate(2027, 1, 5));
+    EXPECT_EQ(ListRows(events), (std::vector<std::string>{"1|New Year"}));
+    EXPECT_EQ(Text("lblHijriMonth"), "January,  2027");
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(CalendarPaneTest, AMissingEventFileIsToldOncePerDisplayAndTheListKept) {
+    WriteEventFiles();
+    form->ShowHijriMonth(TMisri(2, 7, 1448));
+    ASSERT_TRUE(QFile::remove(HijriEventFileName));
+    for (int display = 1; display <= 2; ++display) {
+        form->FormActivate();
+        EXPECT_EQ(BoxTexts(), std::vector<AnsiString>(static_cast<std::size_t>(display),
+                                                      "Cannot open events.dat file"));
+        EXPECT_EQ(responder->Boxes().back().caption, "Error");
+        EXPECT_EQ(ListRows(events),
+                  (std::vector<std::string>{"1|Rajjab begins", "27|Lailat-ul-Miraj"}));
+        EXPECT_EQ(Text("lblHijriMonth"), "Rajjab, 1448 Hijri");
+    }
+
+    responder->Clear();
+    ASSERT_TRUE(QFile::remove(GregorianEventFileName));
+    Find<QRadioButton>("rdbEnglishEvents")->click();
+    EXPECT_EQ(BoxTexts(), std::vector<AnsiString>{"Cannot open gevents.dat file"});
+    form->ShowGregorianMonth(EncodeDate(2026, 12, 1));
+    EXPECT_EQ(BoxTexts(), std::vector<AnsiString>(2, "Cannot open gevents.dat file"));
+}
+
+TEST_F(CalendarPaneTest, BirthdaysOfTheShownMonth) {
+    WriteEventFiles();
+    WriteFile(ContactFileName, ContactBytes("Amina", "Yusuf", DayMonth(1, 7), DayMonth(30, 7)) +
+                                   ContactBytes("Hasan", "Ali", DayMonth(27, 6), NoContactDate()) +
+                                   ContactBytes("", "Husain", NoContactDate(), DayMonth(15, 7)));
+    form->ShowHijriMonth(TMisri(2, 7, 1448));
+    EXPECT_EQ(ListRows(birth),
+              (std::vector<std::string>{"1|Birthday|Amina Yusuf", "30|Anniversary|Amina Yusuf",
+                                        "15|Anniversary| Husain"}));
+    // In December 2026 27 Jamadi-ul-Aakhar falls on the 6th, 1 Rajjab on the 9th.
+    form->ShowGregorianMonth(EncodeDate(2026, 12, 10));
+    EXPECT_EQ(ListRows(birth),
+              (std::vector<std::string>{"9|Birthday|Amina Yusuf", "6|Birthday|Hasan Ali",
+                                        "23|Anniversary| Husain"}));
+
+    // Without the contact file the list keeps what it shows, without a word.
+    ASSERT_TRUE(QFile::remove(ContactFileName));
+    form->ShowHijriMonth(TMisri(1, 9, 1448));
+    EXPECT_EQ(ListRows(birth).size(), 3u);
+    EXPECT_TRUE(BoxTexts().empty());
+
+    // An empty file empties it.
+    WriteFile(ContactFileName, "");
+    form->LoadBirthdays(TMisri(1, 7, 1448), 30);
+    EXPECT_TRUE(ListRows(birth).empty());
+}
+
+TEST_F(CalendarPaneTest, ListsShowAtMostAHundredRows) {
+    std::string contacts;
+    for (int i = 0; i < 60; ++i)
+        contacts += ContactBytes("N", IntToStr(i), DayMonth(3, 7), DayMonth(4, 7));
+    WriteFile(ContactFileName, contacts);
+    std::vector<std::pair<int, std::vector<AnsiString>>> full;
+    for (int day = 1; day <= 30; ++day)
+        full.push_back({HijriEventKey(7, day), {"one", "two", "three", "four"}});
+    WriteFile(HijriEventFileName, EventFileBytes(full, 355));
+    WriteFile(GregorianEventFileName, EventFileBytes({}, 366));
+
+    form->ShowHijriMonth(TMisri(1, 7, 1448));
+    const std::vector<std::string> listed = ListRows(events);
+    ASSERT_EQ(listed.size(), 100u);
+    EXPECT_EQ(listed.back(), "25|four");
+    const std::vector<std::string> people = ListRows(birth);
+    ASSERT_EQ(people.size(), 100u);
+    EXPECT_EQ(people.back(), "4|Anniversary|N 49");
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
+}  // namespace
