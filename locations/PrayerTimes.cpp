@@ -18,12 +18,12 @@ PrayerTimeSource*& Installed() {
     return source;
 }
 
-PrayerTimeSource& Source() {
+}  // namespace
+
+PrayerTimeSource& CurrentPrayerTimeSource() {
     static LibraryPrayerTimes library;
     return Installed() ? *Installed() : library;
 }
-
-}  // namespace
 
 void SetPrayerTimeSource(PrayerTimeSource* source) {
     Installed() = source;
@@ -35,14 +35,15 @@ void DayPrayerTimes(const TLocationRecord& place, TDateTime day, bool daylight, 
     // The library's results are not checked: what it leaves in the arrays is
     // taken, and they start as zeros so that is always a defined value.
     TSunTimes sun = {0, 0};
-    Source().GetTimes(date, month, year, place.latitude, place.longitude, place.timeZone, &sun);
+    CurrentPrayerTimeSource().GetTimes(date, month, year, place.latitude, place.longitude,
+                                       place.timeZone, &sun);
     if (daylight) {
         sun[0] += DaylightHour;
         sun[1] += DaylightHour;
     }
     for (double& t : out)
         t = 0;
-    Source().GetSalaatTimings(&sun, &out);
+    CurrentPrayerTimeSource().GetSalaatTimings(&sun, &out);
 }
 
 FixedPrayerTimes::FixedPrayerTimes() {

@@ -25,6 +25,8 @@ public:
 
 // nullptr: the kestrun32 library.
 void SetPrayerTimeSource(PrayerTimeSource* source);
+// The source in use: the installed one, else the library.
+PrayerTimeSource& CurrentPrayerTimeSource();
 
 // The prayer times of the date's Gregorian day at the place, in the order
 // Fajar, Sunrise, Zohar, Asr, Maghrib, Isha; with daylight the hour is added
