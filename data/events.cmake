@@ -1,12 +1,12 @@
 # The shipped event files "events.dat" and "gevents.dat", written from their
 # readable lists by make_event_files. The tool compiles the record code of
-# the diary directly, so it needs only the calendar core.
+# the diary directly and reads its lists as the location tool does.
 add_executable(make_event_files
     ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_event_files.cpp
     ${PROJECT_SOURCE_DIR}/diary/EventFile.cpp
 )
 target_include_directories(make_event_files PRIVATE ${PROJECT_SOURCE_DIR}/diary)
-target_link_libraries(make_event_files PRIVATE calendar)
+target_link_libraries(make_event_files PRIVATE calendar locations)
 
 add_custom_command(
     OUTPUT ${SHIPPED_DATA_DIR}/events.dat

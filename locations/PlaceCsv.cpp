@@ -14,8 +14,9 @@ namespace {
 
 constexpr const char* kHeader = "name,longitude,latitude,timezone";
 
-// The fields of one line, or nothing when its quoting is broken.
-std::optional<std::vector<std::string>> SplitFields(const std::string& line) {
+}  // namespace
+
+std::optional<std::vector<std::string>> SplitCsvFields(const std::string& line) {
     std::vector<std::string> fields;
     std::string field;
     std::size_t i = 0;
@@ -52,6 +53,8 @@ std::optional<std::vector<std::string>> SplitFields(const std::string& line) {
         ++i;  // the comma
     }
 }
+
+namespace {
 
 // The number of a field within [low, high], or nothing.
 std::optional<float> Number(const std::string& text, double low, double high) {
@@ -123,7 +126,7 @@ bool ParsePlacesCsv(const std::string& text, const std::string& source,
             headerSeen = true;
             continue;
         }
-        const auto fields = SplitFields(line);
+        const auto fields = SplitCsvFields(line);
         if (!fields) {
             error = Where(source, lineNumber) + "broken quoting";
             return false;

@@ -9,12 +9,19 @@
 #include <QString>
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
 // Reads UTF-8 CSV text into records in line order, names cut to 47
 // characters. On the first malformed line it returns false with `error`
 // saying "<source>:<line>: <what is wrong>"; `records` is then left empty.
+// The fields of one line of a comma-separated list: a field in double quotes
+// may hold commas, and two double quotes in it stand for one. Nothing when the
+// quoting is broken (no closing quote, text after it, a quote inside a bare
+// field).
+std::optional<std::vector<std::string>> SplitCsvFields(const std::string& line);
+
 bool ParsePlacesCsv(const std::string& text, const std::string& source,
                     std::vector<TLocationRecord>& records, std::string& error);
 

@@ -13,6 +13,7 @@
 // earlier output as it was.
 #include "EventFile.h"
 #include "Misri.h"
+#include "PlaceCsv.h"
 #include "RecordFile.h"
 
 #include <QString>
@@ -44,48 +45,6 @@ int GregorianDays(int month) {
 
 const Calendar kHijri = {"hijri", 355, HijriDays, HijriEventKey};
 const Calendar kGregorian = {"gregorian", 366, GregorianDays, GregorianEventKey};
-
-// Splits one line into its fields; none when a quoted field is not closed or
-// is followed by anything but a comma.
-std::optional<std::vector<std::string>> SplitLine(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t i = 0;
-    for (;;) {
-        std::string field;
-        while (i < line.size() && line[i] == ' ')
-            ++i;
-        if (i < line.size() && line[i] == '"') {
-            ++i;
-            for (;;) {
-                if (i >= line.size())
-                    return std::nullopt;
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        field += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                field += line[i++];
-            }
-            while (i < line.size() && line[i] == ' ')
-                ++i;
-            if (i < line.size() && line[i] != ',')
-                return std::nullopt;
-        } else {
-            while (i < line.size() && line[i] != ',')
-                field += line[i++];
-            while (!field.empty() && field.back() == ' ')
-                field.pop_back();
-        }
-        fields.push_back(field);
-        if (i >= line.size())
-            return fields;
-        ++i;  // the comma
-    }
-}
 
 // A whole decimal number of at most a few digits.
 std::optional<int> ParseNumber(const std::string& s) {
@@ -126,7 +85,7 @@ bool ReadList(const char* path, const Calendar& calendar,
         if (header)
             continue;
 
-        const auto fields = SplitLine(line);
+        const auto fields = SplitCsvFields(line);
         if (!fields || fields->size() != 3)
             return Fail(where, "expected month,day,text");
         const auto month = ParseNumber((*fields)[0]);
