@@ -1,7 +1,7 @@
 #include "Exceptions.h"
 #include "Forms.h"
 #include "Projglob.h"
-#include "Sandbox.h"
+#include "SettingsSandbox.h"
 
 #include <QDir>
 
@@ -9,21 +9,7 @@
 
 namespace {
 
-class ProjglobTest : public Sandbox {
-protected:
-    void SetUp() override {
-        Sandbox::SetUp();
-        registry = std::make_unique<TRegistry>();
-        registry->OpenKey(SettingsKey, true);
-        SettingsRegistry = registry.get();
-    }
-    void TearDown() override {
-        SettingsRegistry = nullptr;
-        registry.reset();
-        Sandbox::TearDown();
-    }
-    std::unique_ptr<TRegistry> registry;
-};
+using ProjglobTest = SettingsSandbox;
 
 TEST_F(ProjglobTest, SettingsReadTheirDefaultWhenEmptyOrMissing) {
     EXPECT_EQ(ReadSettingString("ShowMessage", "1"), "1");

@@ -1,9 +1,9 @@
 #include "LocationFile.h"
 #include "Misri.h"
+#include "PlaceFixture.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
 #include "Salaat.h"
-#include "Sandbox.h"
 #include "expOpt.h"
 
 #include <QCheckBox>
@@ -24,24 +24,6 @@ namespace {
 
 double At(int h, int m, int s) {
     return (h * 3600 + m * 60 + s) / 86400.0;
-}
-
-TLocationRecord Place(const AnsiString& name, float longitude, float latitude, float timeZone) {
-    TLocationRecord rec;
-    SetLocationName(rec, name);
-    rec.longitude = longitude;
-    rec.latitude = latitude;
-    rec.timeZone = timeZone;
-    return rec;
-}
-
-std::string FileOf(const std::vector<TLocationRecord>& places) {
-    std::string bytes;
-    for (const auto& p : places) {
-        const LocationRecordBytes b = PackLocationRecord(p);
-        bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
-    }
-    return bytes;
 }
 
 const char* const kCommunityTimes = "5:07\t6:30\t12:15\t18:05";
@@ -68,14 +50,10 @@ std::string MonthBlock(const std::string& place, const std::string& month, QDate
     return out;
 }
 
-class ExportTest : public Sandbox {
+class ExportTest : public PlaceSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
-        registry = std::make_unique<TRegistry>();
-        registry->OpenKey(SettingsKey, true);
-        SettingsRegistry = registry.get();
-        ListItemPadding = AnsiString(ListItemPaddingLength, ' ');
+        PlaceSandbox::SetUp();
         generalMode = 0;
         library.prayers[0] = At(5, 7, 59);
         library.prayers[1] = At(6, 30, 0);
@@ -91,9 +69,7 @@ protected:
     void TearDown() override {
         form.reset();
         generalMode = 0;
-        SettingsRegistry = nullptr;
-        registry.reset();
-        Sandbox::TearDown();
+        PlaceSandbox::TearDown();
     }
 
     void Show(const char* hijriDate) const {
@@ -115,7 +91,6 @@ protected:
         return boxes;
     }
 
-    std::unique_ptr<TRegistry> registry;
     FixedPrayerTimes library;
     std::unique_ptr<TfrmSalaat> form;
 };

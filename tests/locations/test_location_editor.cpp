@@ -1,7 +1,7 @@
 #include "Location.h"
 #include "LocationFile.h"
+#include "PlaceFixture.h"
 #include "Projglob.h"
-#include "Sandbox.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,44 +15,17 @@
 
 namespace {
 
-TLocationRecord Place(const AnsiString& name, float longitude, float latitude, float timeZone) {
-    TLocationRecord rec;
-    SetLocationName(rec, name);
-    rec.longitude = longitude;
-    rec.latitude = latitude;
-    rec.timeZone = timeZone;
-    return rec;
-}
-
-std::string FileOf(const std::vector<TLocationRecord>& places) {
-    std::string bytes;
-    for (const auto& p : places) {
-        const LocationRecordBytes b = PackLocationRecord(p);
-        bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
-    }
-    return bytes;
-}
-
-class LocationEditorTest : public Sandbox {
+class LocationEditorTest : public PlaceSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
-        registry = std::make_unique<TRegistry>();
-        registry->OpenKey(SettingsKey, true);
-        SettingsRegistry = registry.get();
-        ListItemPadding = AnsiString(ListItemPaddingLength, ' ');
+        PlaceSandbox::SetUp();
         form = std::make_unique<TfrmLocation>();
     }
     void TearDown() override {
         form.reset();
-        SettingsRegistry = nullptr;
-        registry.reset();
-        Sandbox::TearDown();
+        PlaceSandbox::TearDown();
     }
 
-    void WritePlaces(const std::vector<TLocationRecord>& places) {
-        WriteFile(LocationFileName, FileOf(places));
-    }
     QString Text(const char* label) const { return form->findChild<QLabel*>(label)->text(); }
     QCheckBox* Box(const char* name) const { return form->findChild<QCheckBox*>(name); }
     void Click(const char* button) const { form->findChild<QPushButton*>(button)->click(); }
@@ -88,7 +61,6 @@ protected:
         };
     }
 
-    std::unique_ptr<TRegistry> registry;
     std::unique_ptr<TfrmLocation> form;
 };
 

@@ -1,9 +1,9 @@
 #include "Exceptions.h"
 #include "LocationFile.h"
 #include "PlaceCsv.h"
+#include "PlaceFixture.h"
 #include "PlaceList.h"
 #include "Projglob.h"
-#include "Sandbox.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,49 +20,14 @@
 
 namespace {
 
-TLocationRecord Place(const AnsiString& name, float longitude = 0, float latitude = 0,
-                      float timeZone = 0) {
-    TLocationRecord rec;
-    SetLocationName(rec, name);
-    rec.longitude = longitude;
-    rec.latitude = latitude;
-    rec.timeZone = timeZone;
-    return rec;
-}
-
-std::string Bytes(const TLocationRecord& rec) {
-    const LocationRecordBytes b = PackLocationRecord(rec);
-    return std::string(reinterpret_cast<const char*>(b.data()), b.size());
-}
-
-std::string FileOf(const std::vector<TLocationRecord>& places) {
-    std::string bytes;
-    for (const auto& p : places)
-        bytes += Bytes(p);
-    return bytes;
-}
-
 TLocationRecord Unpack(const std::string& bytes, std::size_t at = 0) {
     return UnpackLocationRecord(reinterpret_cast<const unsigned char*>(bytes.data() + at));
 }
 
-class LocationFileTest : public Sandbox {
+class LocationFileTest : public PlaceSandbox {
 protected:
-    void SetUp() override {
-        Sandbox::SetUp();
-        registry = std::make_unique<TRegistry>();
-        registry->OpenKey(SettingsKey, true);
-        SettingsRegistry = registry.get();
-        ListItemPadding = AnsiString(ListItemPaddingLength, ' ');
-    }
-    void TearDown() override {
-        SettingsRegistry = nullptr;
-        registry.reset();
-        Sandbox::TearDown();
-    }
-    void WritePlaces(const std::vector<TLocationRecord>& places) {
-        WriteFile(LocationFileName, FileOf(places));
-    }
+    void SetUp() override { PlaceSandbox::SetUp(); }
+    void TearDown() override { PlaceSandbox::TearDown(); }
     // Every box shown so far as "caption: text".
     std::vector<std::string> Boxes() const {
         std::vector<std::string> boxes;
@@ -79,8 +44,6 @@ protected:
             out.push_back(PlaceItemVisibleText(list.Item(i)) + "#" + ListItemKey(list.Item(i)));
         return out;
     }
-
-    std::unique_ptr<TRegistry> registry;
 };
 
 using Strings = std::vector<std::string>;
@@ -89,7 +52,7 @@ const Strings kCannotOpen = {"Error: Cannot open kestrun32.dat"};
 // ---- the record layout
 
 TEST(LocationFileLayout, PackedBytesMatchTheFileLayout) {
-    const std::string bytes = Bytes(Place("New York City, USA", -74.0f, 40.7f, -5.0f));
+    const std::string bytes = BytesOf(Place("New York City, USA", -74.0f, 40.7f, -5.0f));
     std::string expected = "New York City, USA";
     expected.resize(48, '\0');
     expected += std::string("\x00\x00\x94\xC2", 4);  // -74.0f
@@ -108,7 +71,7 @@ TEST(LocationFileLayout, BytesAfterTheNameAreWrittenAsZeros) {
     TLocationRecord rec;
     std::memset(rec.name, 'x', sizeof rec.name);  // no terminator at all
     std::memcpy(rec.name, "Aden\0junk", 9);
-    const std::string bytes = Bytes(rec);
+    const std::string bytes = BytesOf(rec);
     EXPECT_EQ(bytes.substr(0, 48), std::string("Aden") + std::string(44, '\0'));
 }
 
@@ -127,7 +90,7 @@ TEST(LocationFileLayout, NamesAreCutToFitTheirField) {
         EXPECT_EQ(LocationName(rec), name.substr(0, c.stored));
         EXPECT_EQ(AnsiString(rec.name, sizeof rec.name),
                   name.substr(0, c.stored) + AnsiString(48 - c.stored, '\0'));
-        const std::string bytes = Bytes(rec);
+        const std::string bytes = BytesOf(rec);
         EXPECT_EQ(bytes[47], '\0');  // a 47-character name ends in the last byte
         EXPECT_EQ(LocationName(Unpack(bytes)), name.substr(0, c.stored));
     }
@@ -157,7 +120,7 @@ TEST(LocationFileLayout, RandomBytesNeverGiveAnUnendedName) {
             EXPECT_TRUE(std::isnan(rec.latitude));
         }
         // Packing again keeps the numbers bit for bit.
-        EXPECT_EQ(Bytes(rec).substr(48), bytes.substr(48));
+        EXPECT_EQ(BytesOf(rec).substr(48), bytes.substr(48));
     }
 }
 
@@ -437,8 +400,8 @@ TEST(LocationFileCsv, ReadsQuotedNamesAndCutsLongOnes) {
     std::string error;
     ASSERT_TRUE(ParsePlacesCsv(csv, "places.csv", records, error)) << error;
     ASSERT_EQ(records.size(), 5u);
-    EXPECT_EQ(Bytes(records[0]), Bytes(Place("New York City, USA", -74.0f, 40.7f, -5)));
-    EXPECT_EQ(Bytes(records[1]), Bytes(Place("Mumbai", 72.88f, 19.08f, 5.5f)));
+    EXPECT_EQ(BytesOf(records[0]), BytesOf(Place("New York City, USA", -74.0f, 40.7f, -5)));
+    EXPECT_EQ(BytesOf(records[1]), BytesOf(Place("Mumbai", 72.88f, 19.08f, 5.5f)));
     EXPECT_EQ(LocationName(records[2]), "The \"Old\" Town");
     EXPECT_EQ(LocationName(records[3]), "Montr\xE9"
                                         "al");  // Windows-1252

@@ -1,7 +1,7 @@
 #include "LocationFile.h"
 #include "NewLoc.h"
+#include "PlaceFixture.h"
 #include "Projglob.h"
-#include "Sandbox.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,20 +11,6 @@
 #include <memory>
 
 namespace {
-
-TLocationRecord Place(const AnsiString& name, float longitude, float latitude, float timeZone) {
-    TLocationRecord rec;
-    SetLocationName(rec, name);
-    rec.longitude = longitude;
-    rec.latitude = latitude;
-    rec.timeZone = timeZone;
-    return rec;
-}
-
-std::string Bytes(const TLocationRecord& rec) {
-    const LocationRecordBytes b = PackLocationRecord(rec);
-    return std::string(reinterpret_cast<const char*>(b.data()), b.size());
-}
 
 TLocationRecord RecordAt(const std::string& bytes, int n) {
     EXPECT_GE(bytes.size(), static_cast<std::size_t>(n + 1) * LocationRecordSize);
@@ -39,15 +25,15 @@ struct Typed {
     const char* timeZone;
 };
 
-class NewLocTest : public Sandbox {
+class NewLocTest : public PlaceSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
+        PlaceSandbox::SetUp();
         dialog = std::make_unique<TfrmNewLoc>();
     }
     void TearDown() override {
         dialog.reset();
-        Sandbox::TearDown();
+        PlaceSandbox::TearDown();
     }
 
     QLineEdit* Edit(const char* name) const { return dialog->findChild<QLineEdit*>(name); }
@@ -178,9 +164,9 @@ TEST_F(NewLocTest, RecordThatCannotBeBuiltIsNotWritten) {
 
 TEST_F(NewLocTest, EditShowsTheRecordAndWritesItBackInPlace) {
     WriteFile(LocationFileName,
-              Bytes(Place("Berlin", 13.4f, 52.5f, 1)) +
-                  Bytes(Place("New York City, USA", -73.966667f, 40.716667f, -5)) +
-                  Bytes(Place("Mumbai", 72.833333f, 18.966667f, 5.5f)));
+              BytesOf(Place("Berlin", 13.4f, 52.5f, 1)) +
+                  BytesOf(Place("New York City, USA", -73.966667f, 40.716667f, -5)) +
+                  BytesOf(Place("Mumbai", 72.833333f, 18.966667f, 5.5f)));
     const std::string before = ReadFile(LocationFileName);
     responder->QueueForm([&](TForm& f) {
         EXPECT_EQ(Edit("txtName")->text(), "New York City, USA");
@@ -207,7 +193,7 @@ TEST_F(NewLocTest, EditShowsTheRecordAndWritesItBackInPlace) {
 }
 
 TEST_F(NewLocTest, CancelWritesNothingInEitherMode) {
-    WriteFile(LocationFileName, Bytes(Place("Berlin", 13.4f, 52.5f, 1)));
+    WriteFile(LocationFileName, BytesOf(Place("Berlin", 13.4f, 52.5f, 1)));
     const std::string before = ReadFile(LocationFileName);
     for (bool editMode : {false, true}) {
         responder->QueueForm([&](TForm& f) {

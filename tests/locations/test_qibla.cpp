@@ -1,7 +1,7 @@
 #include "LocationFile.h"
+#include "PlaceFixture.h"
 #include "Projglob.h"
 #include "Qibla.h"
-#include "Sandbox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,30 +21,15 @@ TLocationRecord Place(const AnsiString& name, float longitude, float latitude) {
     return rec;
 }
 
-std::string FileOf(const std::vector<TLocationRecord>& places) {
-    std::string bytes;
-    for (const auto& p : places) {
-        const LocationRecordBytes b = PackLocationRecord(p);
-        bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
-    }
-    return bytes;
-}
-
-class QiblaTest : public Sandbox {
+class QiblaTest : public PlaceSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
-        registry = std::make_unique<TRegistry>();
-        registry->OpenKey(SettingsKey, true);
-        SettingsRegistry = registry.get();
-        ListItemPadding = AnsiString(ListItemPaddingLength, ' ');
+        PlaceSandbox::SetUp();
         form = std::make_unique<TfrmQibla>();
     }
     void TearDown() override {
         form.reset();
-        SettingsRegistry = nullptr;
-        registry.reset();
-        Sandbox::TearDown();
+        PlaceSandbox::TearDown();
     }
 
     QString Angle() const { return form->findChild<QLabel*>("lblQibla")->text(); }
@@ -66,7 +51,6 @@ protected:
         return lines;
     }
 
-    std::unique_ptr<TRegistry> registry;
     std::unique_ptr<TfrmQibla> form;
 };
 

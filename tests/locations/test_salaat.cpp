@@ -1,9 +1,9 @@
 #include "LocationFile.h"
 #include "PickDate.h"
+#include "PlaceFixture.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
 #include "Salaat.h"
-#include "Sandbox.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -22,32 +22,10 @@ double At(int h, int m, int s) {
     return (h * 3600 + m * 60 + s) / 86400.0;
 }
 
-TLocationRecord Place(const AnsiString& name, float longitude, float latitude, float timeZone) {
-    TLocationRecord rec;
-    SetLocationName(rec, name);
-    rec.longitude = longitude;
-    rec.latitude = latitude;
-    rec.timeZone = timeZone;
-    return rec;
-}
-
-std::string FileOf(const std::vector<TLocationRecord>& places) {
-    std::string bytes;
-    for (const auto& p : places) {
-        const LocationRecordBytes b = PackLocationRecord(p);
-        bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
-    }
-    return bytes;
-}
-
-class SalaatTest : public Sandbox {
+class SalaatTest : public PlaceSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
-        registry = std::make_unique<TRegistry>();
-        registry->OpenKey(SettingsKey, true);
-        SettingsRegistry = registry.get();
-        ListItemPadding = AnsiString(ListItemPaddingLength, ' ');
+        PlaceSandbox::SetUp();
         generalMode = 0;
         library.prayers[0] = At(5, 0, 0);
         library.prayers[1] = At(6, 0, 0);
@@ -63,9 +41,7 @@ protected:
     void TearDown() override {
         form.reset();
         generalMode = 0;
-        SettingsRegistry = nullptr;
-        registry.reset();
-        Sandbox::TearDown();
+        PlaceSandbox::TearDown();
     }
 
     QLabel* Label(const char* name) const { return form->findChild<QLabel*>(name); }
@@ -90,7 +66,6 @@ protected:
         return out;
     }
 
-    std::unique_ptr<TRegistry> registry;
     FixedPrayerTimes library;
     std::unique_ptr<TfrmSalaat> form;
 };
