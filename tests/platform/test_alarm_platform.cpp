@@ -1,0 +1,307 @@
+#include "Associations.h"
+#include "Clock.h"
+#include "Sandbox.h"
+#include "SingleInstance.h"
+#include "Sound.h"
+#include "SystemTime.h"
+#include "TrayIcon.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMimeDatabase>
+#include <QPixmap>
+#include <QSysInfo>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <ctime>
+#include <map>
+#include <optional>
+
+namespace {
+
+// Sets environment variables for one test and puts the old values back.
+class EnvironmentGuard {
+public:
+    void Set(const char* name, const QByteArray& value) {
+        if (!saved_.count(name))
+            saved_[name] = qEnvironmentVariableIsSet(name)
+                               ? std::optional<QByteArray>(qgetenv(name))
+                               : std::nullopt;
+        qputenv(name, value);
+        tzset();
+    }
+    ~EnvironmentGuard() {
+        for (const auto& [name, value] : saved_) {
+            if (value)
+                qputenv(name.c_str(), *value);
+            else
+                qunsetenv(name.c_str());
+        }
+        tzset();
+    }
+
+private:
+    std::map<std::string, std::optional<QByteArray>> saved_;
+};
+
+// A PCM WAV file of `frames` silent 16-bit mono frames at 8000 Hz.
+std::string SilentWav(uint32_t frames) {
+    auto le32 = [](uint32_t v) {
+        return std::string{char(v & 0xff), char(v >> 8 & 0xff), char(v >> 16 & 0xff),
+                           char(v >> 24 & 0xff)};
+    };
+    auto le16 = [](uint16_t v) { return std::string{char(v & 0xff), char(v >> 8 & 0xff)}; };
+    const uint32_t data = frames * 2;
+    return "RIFF" + le32(36 + data) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(8000) +
+           le32(16000) + le16(2) + le16(16) + "data" + le32(data) + std::string(data, '\0');
+}
+
+using AlarmPlatformSound = Sandbox;
+
+TEST_F(AlarmPlatformSound, RecordingPlayerStandsInForTheRealOne) {
+    {
+        RecordingPlayer player;
+        EXPECT_EQ(Sound::PlayWav("azan1.wav"), "");
+        player.failure = "it failed";
+        EXPECT_EQ(Sound::PlayWav("start.wav"), "it failed");
+        EXPECT_EQ(player.played, (std::vector<AnsiString>{"azan1.wav", "start.wav"}));
+    }
+    // Gone again: the real player answers, here for a file that is not there.
+    EXPECT_EQ(Sound::PlayWav("azan1.wav"), "Cannot open file azan1.wav");
+}
+
+TEST_F(AlarmPlatformSound, RealPlayerFailureTexts) {
+    WriteFile("notes.wav", "this is no sound at all\r\n");
+    const AnsiString notSound = Sound::PlayWav("notes.wav");
+    EXPECT_EQ(notSound.rfind("Cannot play file notes.wav: ", 0), 0u) << notSound;
+
+    EXPECT_EQ(Sound::PlayWav("missing.wav"), "Cannot open file missing.wav");
+    QDir().mkdir("folder.wav");
+    EXPECT_EQ(Sound::PlayWav("folder.wav").rfind("Cannot play file folder.wav: ", 0), 0u);
+
+    // A sound that decodes, with the server out of reach: the wait ends
+    // and the failure is told.
+    EnvironmentGuard env;
+    env.Set("PULSE_SERVER", "unix:/nonexistent/vidur-test/native");
+    WriteFile("short.wav", SilentWav(80));
+    const AnsiString noServer = Sound::PlayWav("short.wav");
+    EXPECT_EQ(noServer.rfind("No sound server: ", 0), 0u) << noServer;
+}
+
+TEST(AlarmPlatformTray, MouseActionsBecomeTheTwoCodes) {
+    std::vector<int> codes;
+    TTrayIcon tray(nullptr, [&](int code) { codes.push_back(code); });
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::darkGreen);
+    const QIcon picture(pixmap);
+    EXPECT_FALSE(tray.Shown());
+    tray.Add(AnsiString(200, 't'), picture);
+    EXPECT_TRUE(tray.Shown());
+    EXPECT_EQ(tray.Tip(), AnsiString(127, 't'));
+    tray.Add("Fajr at 05:12:00", picture);  // a second Add replaces the first
+    EXPECT_EQ(tray.Tip(), "Fajr at 05:12:00");
+    EXPECT_EQ(tray.findChildren<QSystemTrayIcon*>().size(), 1);
+
+    tray.SimulateMouse(TTrayIcon::WM_LBUTTONDBLCLK);
+    tray.SimulateMouse(TTrayIcon::WM_RBUTTONDOWN);
+    EXPECT_EQ(codes, (std::vector<int>{515, 516}));
+
+    // What the desktop reports: a double click and the context request map
+    // to the codes; a single click and a middle click to nothing.
+    codes.clear();
+    auto* icon = tray.findChild<QSystemTrayIcon*>();
+    ASSERT_NE(icon, nullptr);
+    for (auto reason : {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::Trigger,
+                        QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick})
+        emit icon->activated(reason);
+    EXPECT_EQ(codes, (std::vector<int>{515, 516}));
+
+    tray.Remove();
+    EXPECT_FALSE(tray.Shown());
+}
+
+class AlarmPlatformSingleInstance : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        SingleInstance::SetFolderForTests(FromQString(folder.path()));
+    }
+    void TearDown() override { SingleInstance::SetFolderForTests(""); }
+    QTemporaryDir folder;
+};
+
+TEST_F(AlarmPlatformSingleInstance, SecondCopyFailsWhileTheFirstHoldsTheLock) {
+    auto first = std::make_unique<SingleInstance>("VidurMutex");
+    ASSERT_TRUE(first->Acquire());
+    EXPECT_TRUE(first->Acquire());  // asking again keeps it
+    EXPECT_TRUE(QFile::exists(folder.filePath("VidurMutex.lock")));
+
+    SingleInstance second("VidurMutex");
+    EXPECT_FALSE(second.Acquire());
+    SingleInstance other("OtherMutex");
+    EXPECT_TRUE(other.Acquire());
+
+    first.reset();
+    EXPECT_FALSE(QFile::exists(folder.filePath("VidurMutex.lock")));
+    EXPECT_TRUE(second.Acquire());
+}
+
+TEST_F(AlarmPlatformSingleInstance, StaleLockOfAGoneProcessIsTakenOver) {
+    // A process id that no process has.
+    qint64 pid = 4000000;
+    while (QFile::exists(QString("/proc/%1").arg(pid)))
+        ++pid;
+    QFile lock(folder.filePath("VidurMutex.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(pid) + "\nvidur\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+
+    SingleInstance instance("VidurMutex");
+    EXPECT_TRUE(instance.Acquire());
+    SingleInstance second("VidurMutex");
+    EXPECT_FALSE(second.Acquire());
+}
+
+// A desktop of its own: the system's MIME database, and default
+// applications only from the files the test writes.
+class AlarmPlatformAssociations : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!QFile::exists("/usr/share/mime/mime.cache"))
+            GTEST_SKIP() << "the shared MIME database is not installed";
+        ASSERT_TRUE(root.isValid());
+        QDir dir(root.path());
+        for (const char* sub : {"config", "etc", "data/applications/vendor", "sys"})
+            ASSERT_TRUE(dir.mkpath(sub));
+        ASSERT_TRUE(QFile::link("/usr/share/mime", root.filePath("sys/mime")));
+        env.Set("XDG_CONFIG_HOME", root.filePath("config").toUtf8());
+        env.Set("XDG_CONFIG_DIRS", root.filePath("etc").toUtf8());
+        env.Set("XDG_DATA_HOME", root.filePath("data").toUtf8());
+        env.Set("XDG_DATA_DIRS", root.filePath("sys").toUtf8());
+        wavType = QMimeDatabase().mimeTypeForFile("x.wav", QMimeDatabase::MatchExtension);
+        ASSERT_TRUE(wavType.isValid());
+    }
+    void Write(const QString& name, const QByteArray& text) {
+        QFile file(root.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    static bool Exists(const char* key) { return Associations::View().KeyExists(key); }
+    static AnsiString Value(const AnsiString& key) {
+        return Associations::View().DefaultValue(key);
+    }
+
+    QTemporaryDir root;
+    EnvironmentGuard env;
+    QMimeType wavType;
+};
+
+TEST_F(AlarmPlatformAssociations, DefaultApplicationGivesTheCommand) {
+    const QByteArray wav = wavType.name().toUtf8();
+    // The first listed application is not installed; the second lives in a
+    // vendor folder; the lower list's choice comes after the user's.
+    Write("config/mimeapps.list", "[Added Associations]\n" + wav +
+                                      "=other.desktop;\n"
+                                      "[Default Applications]\n" +
+                                      wav + "=missing.desktop;vendor-player.desktop;\n");
+    Write("data/applications/mimeapps.list", "[Default Applications]\n" + wav + "=other.desktop\n");
+    Write("data/applications/vendor/player.desktop",
+          "[Desktop Entry]\nType=Application\nName=Player\n"
+          "Exec=\"/opt/My Player/play\" --queue %U\n"
+          "[Desktop Action New]\nExec=wrong\n");
+    Write("data/applications/other.desktop", "[Desktop Entry]\nExec=other %f\n");
+
+    const AnsiString command = "\"/opt/My Player/play\" --queue %U";
+    EXPECT_TRUE(Exists(".wav"));
+    EXPECT_EQ(Value(".wav"), FromQString(wavType.name()));
+    EXPECT_TRUE(Exists(".wav\\shell\\open\\command"));
+    EXPECT_EQ(Value(".wav\\shell\\open\\command"), command);
+    EXPECT_EQ(Value(".WAV\\shell\\open\\command"), command);
+    EXPECT_EQ(Value(FromQString(wavType.name()) + "\\shell\\open\\command"), command);
+}
+
+TEST_F(AlarmPlatformAssociations, AliasesAndHiddenEntries) {
+    ASSERT_FALSE(wavType.aliases().isEmpty());
+    Write("config/mimeapps.list",
+          "[Default Applications]\n" + wavType.aliases().first().toUtf8() + "=hidden.desktop\n");
+    Write("data/applications/hidden.desktop", "[Desktop Entry]\nExec=gone %f\nHidden=true\n");
+    EXPECT_FALSE(Exists(".wav\\shell\\open\\command"));
+
+    Write("data/applications/hidden.desktop", "[Desktop Entry]\nExec=play\\sit %f\n");
+    EXPECT_EQ(Value(".wav\\shell\\open\\command"), "play it %f");
+}
+
+TEST_F(AlarmPlatformAssociations, TypeWithoutApplicationAndUnknownExtension) {
+    // ".rm" has its MIME type but nothing opens it here: it is not registered.
+    EXPECT_FALSE(Exists(".rm"));
+    EXPECT_EQ(Value(".rm"), "");
+    EXPECT_FALSE(Exists(".rm\\shell\\open\\command"));
+    EXPECT_EQ(Value(".rm\\shell\\open\\command"), "");
+
+    for (const char* key : {".qqzzvv", ".qqzzvv\\shell\\open\\command", ".", "", "wav"}) {
+        EXPECT_FALSE(Exists(key)) << key;
+        EXPECT_EQ(Value(key), "") << key;
+    }
+}
+
+TEST_F(AlarmPlatformAssociations, FakeViewReplacesTheDesktop) {
+    {
+        FakeAssociations fake;
+        fake.keys[".wav"] = "soundrec";
+        EXPECT_TRUE(Exists(".wav"));
+        EXPECT_EQ(Value(".wav"), "soundrec");
+        EXPECT_FALSE(Exists(".rm"));
+    }
+    // The desktop's view again: nothing here opens ".wav" files.
+    EXPECT_FALSE(Exists(".wav"));
+    EXPECT_EQ(Value(".wav"), "");
+}
+
+TEST(AlarmPlatformSystemTime, DaylightFlagFollowsClockAndZone) {
+    EnvironmentGuard env;
+    const struct {
+        const char* zone;
+        QDate date;
+        QTime time;
+        bool daylight;
+    } cases[] = {
+        {"Europe/London", {2026, 7, 1}, {12, 0}, true},
+        {"Europe/London", {2026, 12, 10}, {12, 0}, false},
+        {"Europe/London", {2026, 3, 29}, {0, 30}, false},  // before the change at 01:00
+        {"Europe/London", {2026, 3, 29}, {2, 30}, true},
+        {"Europe/London", {2026, 10, 25}, {3, 0}, false},
+        {"UTC", {2026, 7, 1}, {12, 0}, false},
+        {"Australia/Sydney", {2026, 12, 10}, {12, 0}, true},
+    };
+    for (const auto& c : cases) {
+        env.Set("TZ", c.zone);
+        Clock::SetFixed(QDateTime(c.date, c.time));
+        EXPECT_EQ(DaylightSavingInEffect(), c.daylight)
+            << c.zone << " " << qPrintable(c.date.toString());
+    }
+    Clock::Reset();
+}
+
+QtMessageHandler previousHandler = nullptr;
+std::vector<std::pair<std::string, std::string>> logged;
+
+void Capture(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtDebugMsg)
+        logged.emplace_back(context.category ? context.category : "", text.toStdString());
+}
+
+TEST(AlarmPlatformSystemTime, DebugOutputGoesToTheProgramsCategory) {
+    logged.clear();
+    previousHandler = qInstallMessageHandler(Capture);
+    OutputDebugString("next event: Fajr");
+    qInstallMessageHandler(previousHandler);
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_EQ(logged[0].first, "vidur.debug");
+    EXPECT_EQ(logged[0].second, "next event: Fajr");
+}
+
+}  // namespace
