@@ -6,6 +6,7 @@
 #include "Application.h"
 #include "Bitmaps.h"
 #include "DISPMSG.h"
+#include "FieldEdit.h"
 #include "FormResource.h"
 #include "Handlers.h"
 #include "Location.h"
@@ -14,6 +15,8 @@
 #include "Salaat.h"
 #include "Shell.h"
 #include "Splash.h"
+#include "TaskFile.h"
+#include "Tasks.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -118,6 +121,29 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     // acts only for the button that became checked.
     OnEvent(ui->rdbHijriEvents, &QRadioButton::toggled, this, &TfrmMain::rdbHijriEventsClick);
     OnEvent(ui->rdbEnglishEvents, &QRadioButton::toggled, this, &TfrmMain::rdbEnglishEventsClick);
+
+    // The to-do pane.
+    ui->imgCheck->setPixmap(LoadBitmap("CHECK"));
+    ui->imgLate->setPixmap(LoadBitmap("LATE"));
+    ui->btnToDoMonthDcr->setIcon(LoadIcon("PREV_SMALL"));
+    ui->btnToDoYearDcr->setIcon(LoadIcon("PREV_SMALL"));
+    ui->btnToDoMonthInc->setIcon(LoadIcon("NEXT_SMALL"));
+    ui->btnToDoYearInc->setIcon(LoadIcon("NEXT_SMALL"));
+    ui->btnOpenDueDate->setIcon(LoadIcon("CALENDAR_BUTTON"));
+    LimitToRecordField(ui->txtNewToDo, TaskTextSize);
+    OnEvent(ui->grdToDoCal, &TStringGrid::Click, this, &TfrmMain::grdToDoCalClick);
+    OnEvent(ui->grdToDoCal, &TStringGrid::DrawCell, this, &TfrmMain::grdToDoCalDrawCell);
+    OnEvent(ui->btnToDoMonthDcr, &QToolButton::clicked, this, &TfrmMain::btnToDoMonthDcrClick);
+    OnEvent(ui->btnToDoMonthInc, &QToolButton::clicked, this, &TfrmMain::btnToDoMonthIncClick);
+    OnEvent(ui->btnToDoYearDcr, &QToolButton::clicked, this, &TfrmMain::btnToDoYearDcrClick);
+    OnEvent(ui->btnToDoYearInc, &QToolButton::clicked, this, &TfrmMain::btnToDoYearIncClick);
+    OnEvent(ui->btnOpenDueDate, &QToolButton::clicked, this, &TfrmMain::btnOpenDueDateClick);
+    // The class library's change event runs also when the program sets the text.
+    OnEvent(ui->txtNewToDo, &QLineEdit::textChanged, this, &TfrmMain::txtNewToDoChange);
+    // Enter is the one key the task box acts on.
+    OnEvent(ui->txtNewToDo, &QLineEdit::returnPressed, this, &TfrmMain::txtNewToDoKeyPress);
+    OnEvent(ui->grdToDo, &TStringGrid::DblClick, this, &TfrmMain::grdToDoDblClick);
+    OnEvent(ui->grdToDo, &TStringGrid::DrawCell, this, &TfrmMain::grdToDoDrawCell);
 
     // Fires every 3000 ms until its own handler switches it off.
     tmrSplash = new QTimer(this);
@@ -304,6 +330,8 @@ void TfrmMain::tmrSplashTimer() {
         message->ShowModal();
         frmMessage = nullptr;
     }
+    if (frmTasks)
+        frmTasks->Execute();  // shows its list only when a task is due
     tmrSplash->stop();
     delete frmSplash;
     frmSplash = nullptr;

@@ -9,10 +9,12 @@
 #include "Misri.h"
 #include "StringGrid.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 struct EventDay;
+struct TTaskRecord;
 class QCloseEvent;
 class QEvent;
 class QPrintDialog;
@@ -105,7 +107,30 @@ public:
     // The birthdays and anniversaries on the `count` days from `first` on.
     void LoadBirthdays(TMisri first, int count);
     void ClearBirthdays();
+    // The to-do pane: the day `toDoDay`, its Hijri month and its tasks.
     void ShowToDoToday();
+    void ShowToDoDay(TMisri day);
+    // firstWeekDay counts 1 Monday .. 7 Sunday.
+    void FillToDoCalendar(int firstWeekDay, int days);
+    void ClearToDoGrid();
+    void AddTaskRow(const AnsiString& text, const AnsiString& dueText, std::int32_t index,
+                    std::int16_t status, std::int16_t priority);
+    void LoadDayTasks();
+    // Writes the record at slot `index`, or appends it for 1000000; the
+    // record gets its slot.
+    void WriteTaskRecord(TTaskRecord& record, std::int32_t index);
+    void grdToDoCalClick();
+    void btnToDoMonthDcrClick();
+    void btnToDoMonthIncClick();
+    void btnToDoYearDcrClick();
+    void btnToDoYearIncClick();
+    void btnOpenDueDateClick();
+    void txtNewToDoChange();
+    // Enter in the task box.
+    void txtNewToDoKeyPress();
+    void grdToDoDblClick();
+    void grdToDoDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State);
+    void grdToDoCalDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State);
     // one = false: the whole contact list; one = true: the details of record `number`.
     void LoadContacts(bool one, int number);
     // After the list is loaded: selects its first item and shows that contact.

@@ -10,6 +10,8 @@
 #include "Qibla.h"
 #include "Salaat.h"
 #include "Splash.h"
+#include "TaskInfo.h"
+#include "Tasks.h"
 
 #include <QTimer>
 
@@ -31,9 +33,11 @@ int main(int argc, char** argv) {
 
         Application->CreateForm(frmMain);
         Application->CreateForm(frmPickDate);
+        Application->CreateForm(frmTask);
         Application->CreateForm(AboutBox);
         Application->CreateForm(frmQibla);
         Application->CreateForm(frmSalaat);
+        Application->CreateForm(frmTasks);
 
         // Once the main window is on screen the splash goes back on top of it,
         // also where no window manager keeps it there.

@@ -1,0 +1,184 @@
+#include "TaskFile.h"
+
+#include "Exceptions.h"
+#include "Projglob.h"
+#include "RecordFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace {
+
+constexpr std::size_t kIndexOffset = 0;
+constexpr std::size_t kPriorityOffset = 4;
+constexpr std::size_t kCompletedOffset = 6;
+constexpr std::size_t kDeletedOffset = 8;
+constexpr std::size_t kTextOffset = 10;
+constexpr std::size_t kDueDateOffset = 60;
+constexpr std::size_t kTaskDateOffset = 72;
+
+constexpr const char* kCannotCreate = "Cannot create 'todotask.dat'";
+constexpr const char* kCannotOpen = "Error opening file 'todotask.dat'.";
+constexpr const char* kCannotWrite = "Error writing to todotask.dat";
+
+// A TMisri as it lies in memory: month, year, day.
+void PutDate(unsigned char* record, std::size_t offset, const TMisri& date) {
+    RecordBytes::PutInt32(record, offset, date.Month());
+    RecordBytes::PutInt32(record, offset + 4, date.Year());
+    RecordBytes::PutInt32(record, offset + 8, date.Day());
+}
+
+TMisri GetDate(const unsigned char* record, std::size_t offset) {
+    const int month = RecordBytes::GetInt32(record, offset);
+    const int year = RecordBytes::GetInt32(record, offset + 4);
+    const int day = RecordBytes::GetInt32(record, offset + 8);
+    return TMisri::Raw(day, month, year);
+}
+
+bool FileExists(const char* name) {
+    std::error_code ec;
+    return std::filesystem::exists(name, ec);
+}
+
+// Opens an existing file for writing, or creates it; reports why it could not.
+bool OpenForWriting(RecordFile& file) {
+    if (FileExists(TaskFileName)) {
+        if (!std::filesystem::is_regular_file(TaskFileName) ||
+            !file.Open(TaskFileName, RecordFile::Mode::ReadWrite)) {
+            ShowErrorBox(kCannotOpen);
+            return false;
+        }
+        return true;
+    }
+    if (!file.Open(TaskFileName, RecordFile::Mode::ReadWriteCreate)) {
+        ShowErrorBox(kCannotCreate);
+        return false;
+    }
+    return true;
+}
+
+// The whole records the open file holds; -1 when its size cannot be told.
+long long WholeRecords(RecordFile& file) {
+    const long long size = file.Size();
+    return size < 0 ? -1 : size / TaskRecordSize;
+}
+
+bool WriteSlot(RecordFile& file, std::int32_t slot, const TTaskRecord& record) {
+    const TaskRecordBytes bytes = PackTaskRecord(record);
+    return file.WriteAt(static_cast<long long>(slot) * TaskRecordSize, bytes.data(), bytes.size());
+}
+
+}  // namespace
+
+TaskRecordBytes PackTaskRecord(const TTaskRecord& record) {
+    TaskRecordBytes bytes{};
+    RecordBytes::PutInt32(bytes.data(), kIndexOffset, record.index);
+    RecordBytes::PutInt16(bytes.data(), kPriorityOffset, record.priority);
+    RecordBytes::PutInt16(bytes.data(), kCompletedOffset, record.completed);
+    RecordBytes::PutInt16(bytes.data(), kDeletedOffset, record.deleted);
+    RecordBytes::PutText(bytes.data(), kTextOffset, TaskTextSize, record.text);
+    PutDate(bytes.data(), kDueDateOffset, record.dueDate);
+    PutDate(bytes.data(), kTaskDateOffset, record.taskDate);
+    return bytes;
+}
+
+TTaskRecord UnpackTaskRecord(const TaskRecordBytes& bytes) {
+    TTaskRecord record;
+    record.index = RecordBytes::GetInt32(bytes.data(), kIndexOffset);
+    record.priority = RecordBytes::GetInt16(bytes.data(), kPriorityOffset);
+    record.completed = RecordBytes::GetInt16(bytes.data(), kCompletedOffset);
+    record.deleted = RecordBytes::GetInt16(bytes.data(), kDeletedOffset);
+    record.text = RecordBytes::GetText(bytes.data(), kTextOffset, TaskTextSize);
+    record.dueDate = GetDate(bytes.data(), kDueDateOffset);
+    record.taskDate = GetDate(bytes.data(), kTaskDateOffset);
+    return record;
+}
+
+bool WriteTaskRecord(TTaskRecord& record, std::int32_t index) {
+    RecordFile file;
+    if (!OpenForWriting(file))
+        return false;
+    const long long whole = WholeRecords(file);
+    // An append takes the slot after the last whole record, so that slot
+    // and index stay equal even after a torn write.
+    const long long slot = index == AppendTaskIndex ? whole : index;
+    record.index = static_cast<std::int32_t>(slot);
+    // A slot past the records would leave a gap of zero records that every
+    // list would read as tasks; such a write is refused.
+    if (whole < 0 || slot < 0 || slot > whole || slot >= AppendTaskIndex ||
+        !WriteSlot(file, record.index, record)) {
+        ShowErrorBox(kCannotWrite);
+        return false;
+    }
+    return true;
+}
+
+void RewriteTaskRecords(const std::vector<TTaskRecord>& records) {
+    RecordFile file;
+    if (!OpenForWriting(file))
+        return;
+    const long long whole = WholeRecords(file);
+    for (const TTaskRecord& record : records)
+        if (record.index < 0 || record.index >= whole || !WriteSlot(file, record.index, record))
+            ShowErrorBox(kCannotWrite);
+}
+
+std::optional<std::vector<TTaskRecord>> ReadTaskRecords() {
+    if (!FileExists(TaskFileName))
+        return std::nullopt;
+    RecordFile file;
+    if (!std::filesystem::is_regular_file(TaskFileName) ||
+        !file.Open(TaskFileName, RecordFile::Mode::Read)) {
+        ShowErrorBox(kCannotOpen);
+        return std::nullopt;
+    }
+    std::vector<TTaskRecord> records;
+    TaskRecordBytes bytes;
+    for (long long slot = 0; file.ReadAt(slot * TaskRecordSize, bytes.data(), bytes.size()); ++slot)
+        records.push_back(UnpackTaskRecord(bytes));
+    return records;
+}
+
+AnsiString TaskNoteFileName(std::int32_t index) {
+    return IntToStr(index) + ".msg";
+}
+
+std::vector<AnsiString> LoadTaskNote(const AnsiString& fileName) {
+    const AnsiString failure = "Cannot open file \"" + fileName + "\"";
+    std::FILE* f = std::fopen(fileName.c_str(), "rb");
+    if (!f)
+        throw Exception(failure);
+    std::string bytes;
+    char chunk[4096];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes.append(chunk, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
+        throw Exception(failure);
+    std::vector<AnsiString> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(bytes.substr(start));
+            break;
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 1;
+        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+void SaveTaskNote(const AnsiString& fileName, const std::vector<AnsiString>& lines) {
+    std::string bytes;
+    for (const AnsiString& line : lines)
+        bytes += line + "\r\n";
+    if (!WriteWholeFile(fileName, bytes))
+        throw Exception("Cannot create file \"" + fileName + "\"");
+}

@@ -1,0 +1,113 @@
+#include "TaskInfo.h"
+
+#include "ui_TaskInfo.h"
+
+#include "Bitmaps.h"
+#include "FieldEdit.h"
+#include "FormResource.h"
+#include "Handlers.h"
+#include "PickDate.h"
+#include "TaskFile.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStringList>
+
+#include <filesystem>
+#include <system_error>
+
+TfrmTask* frmTask = nullptr;
+
+namespace {
+
+bool FileExists(const AnsiString& name) {
+    std::error_code ec;
+    return std::filesystem::exists(name, ec);
+}
+
+// The memo's lines as the class library counts them: a last line break
+// opens no further line.
+std::vector<AnsiString> MemoLines(const QString& text) {
+    QStringList parts = text.split('\n');
+    if (!parts.isEmpty() && parts.last().isEmpty())
+        parts.removeLast();
+    std::vector<AnsiString> lines;
+    for (const QString& part : parts)
+        lines.push_back(FromQString(part));
+    return lines;
+}
+
+QString MemoText(const std::vector<AnsiString>& lines) {
+    QStringList parts;
+    for (const AnsiString& line : lines)
+        parts << ToQString(line);
+    return parts.join('\n');
+}
+
+}  // namespace
+
+TfrmTask::TfrmTask(QWidget* owner) : TForm(owner), ui(new Ui::TfrmTask) {
+    ui->setupUi(this);
+    ApplyFormResource(this);
+    ui->btnOpenDueDate->setIcon(LoadIcon("CALENDAR_BUTTON"));
+    LimitToRecordField(ui->txtTask, TaskTextSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    ConnectModalButton(ui->btnOk, mrOk);
+    ConnectModalButton(ui->btnCancel, mrCancel);
+    OnEvent(ui->btnOpenDueDate, &QToolButton::clicked, this, &TfrmTask::btnOpenDueDateClick);
+}
+
+TfrmTask::~TfrmTask() = default;
+
+int TfrmTask::Execute(TTaskRecord* task) {
+    const AnsiString noteFile = TaskNoteFileName(task->index);
+    ui->txtTask->setText(ToQString(task->text));
+    ui->txtDueDate->setText(ToQString(task->dueDate.Format(0)));
+    if (task->priority == 1)
+        ui->rdbLow->setChecked(true);
+    else if (task->priority == 2)
+        ui->rdbNormal->setChecked(true);
+    else
+        ui->rdbHigh->setChecked(true);
+    ui->chkCompleted->setChecked(task->completed != 0);
+    ui->chkDeleted->setChecked(false);
+    if (FileExists(noteFile))
+        ui->txtMemo->setPlainText(MemoText(LoadTaskNote(noteFile)));
+    else
+        ui->txtMemo->clear();
+    ui->txtTask->setFocus();
+
+    if (ShowModal() != mrOk)
+        return 0;
+    task->text = FromQString(ui->txtTask->text());
+    task->dueDate.Set(FromQString(ui->txtDueDate->text()));
+    task->priority = ui->rdbLow->isChecked() ? 1 : ui->rdbNormal->isChecked() ? 2 : 3;
+    task->completed = ui->chkCompleted->isChecked() ? 1 : 0;
+    task->deleted = ui->chkDeleted->isChecked() ? 1 : 0;
+    if (task->deleted == 0) {
+        // An empty memo leaves a note saved earlier as it is.
+        const QString memo = ui->txtMemo->toPlainText();
+        if (!memo.isEmpty())
+            SaveTaskNote(noteFile, MemoLines(memo));
+    } else if (FileExists(noteFile)) {
+        std::error_code ec;
+        std::filesystem::remove(noteFile, ec);
+    }
+    return 1;
+}
+
+void TfrmTask::btnOpenDueDateClick() {
+    if (!frmPickDate)
+        return;
+    const QPoint at = ui->btnOpenDueDate->mapToGlobal(QPoint(0, 0));
+    TMisri start;
+    const AnsiString text = FromQString(ui->txtDueDate->text());
+    if (!text.empty())
+        start.Set(text);
+    const TMisri picked =
+        frmPickDate->Execute(start, at.x(), at.y() + ui->btnOpenDueDate->height());
+    ui->txtDueDate->setText(ToQString(picked.Format(0)));
+}

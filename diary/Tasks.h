@@ -1,0 +1,39 @@
+// The list of outstanding tasks shown shortly after start-up: every live,
+// open task whose due date has come, the late ones in red. Double-clicked
+// tasks are ticked; "&Ok" writes each ticked task back as done and deleted.
+#pragma once
+
+#include "Canvas.h"
+#include "Forms.h"
+#include "StringGrid.h"
+
+#include <memory>
+
+namespace Ui {
+class TfrmTasks;
+}
+
+class TfrmTasks : public TForm {
+    Q_OBJECT
+public:
+    explicit TfrmTasks(QWidget* owner = nullptr);
+    ~TfrmTasks() override;
+
+    // 1 when tasks were due and the list was shown, 0 when nothing was due.
+    int Execute();
+    // 1 when at least one task was listed.
+    int LoadOutstandingTasks();
+    void ClearGrid();
+    void SetupGrid();
+    void SaveMarkedTasks();
+
+    void FormCreate();
+    void btnOkClick();
+    void grdMainDblClick();
+    void grdMainDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State);
+
+private:
+    std::unique_ptr<Ui::TfrmTasks> ui;
+};
+
+extern TfrmTasks* frmTasks;

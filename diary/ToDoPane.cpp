@@ -1,0 +1,365 @@
+// The to-do pane of the main window: one Hijri day with its month grid, and
+// the live tasks that belong to that day, each with its completed or late
+// mark, priority letter, text and due date. Tasks are added by typing and
+// Enter, ticked off by a double click on their mark, and edited in the task
+// detail dialog.
+#include "MainForm.h"
+
+#include "ui_MainForm.h"
+
+#include "PickDate.h"
+#include "Projglob.h"
+#include "TaskFile.h"
+#include "TaskInfo.h"
+
+namespace {
+
+// Columns of the task grid.
+constexpr int kMarkCol = 0;
+constexpr int kPriorityCol = 1;
+constexpr int kTextCol = 2;
+constexpr int kDueCol = 3;
+constexpr int kStatusCol = 4;  // hidden: "0" open, "1" completed, "2" late
+constexpr int kIndexCol = 5;   // hidden: the record's slot
+constexpr int kTaskCols = 6;
+constexpr int kTaskColWidths[kTaskCols] = {20, 20, 330, 130, 0, 0};
+// Blank rows below the last task.
+constexpr int kBlankRows = 10;
+constexpr int kTaskRowHeight = 18;
+
+constexpr int kCalCols = 7;
+constexpr int kCalRows = 7;
+constexpr const char* kWeekLetters[kCalCols] = {"S", "M", "T", "W", "T", "F", "S"};
+
+constexpr std::int16_t kOpen = 0;
+constexpr std::int16_t kCompleted = 1;
+constexpr std::int16_t kLate = 2;
+
+TMisri Today() {
+    return TMisri(Date());
+}
+
+TMisri Parsed(const AnsiString& text) {
+    TMisri date;
+    date.Set(text);
+    return date;
+}
+
+// "mmm d, yyyy" of the day; blank where the Gregorian year leaves the range
+// a date can be written in.
+AnsiString GregorianText(const TMisri& day) {
+    const TDateTime d = day.ToDateTime();
+    int year, month, dayOfMonth;
+    DecodeDate(d, year, month, dayOfMonth);
+    return year >= 1 && year <= 9999 ? FormatDateTime("mmm d, yyyy", d) : AnsiString();
+}
+
+// The day in the month and year given, a day 30 taken as 29 first so that
+// it exists in every month.
+TMisri Stepped(TMisri day, int month, int year) {
+    const int d = day.Day() == 30 ? 29 : day.Day();
+    day.SetDate(d, month, year);
+    return day;
+}
+
+void CentredText(TCanvas& c, const TRect& r, const AnsiString& text) {
+    c.TextOut(r.Left + r.Width() / 2 - c.TextWidth(text) / 2, r.Top, text);
+}
+
+}  // namespace
+
+void TfrmMain::SetupToDoGrid() {
+    TStringGrid* grid = ui->grdToDo;
+    grid->SetColCount(kTaskCols);
+    grid->SetRowCount(kBlankRows);
+    for (int col = 0; col < kTaskCols; ++col)
+        grid->SetColWidth(col, kTaskColWidths[col]);
+    grid->SetDefaultRowHeight(kTaskRowHeight);
+    grid->SetDefaultDrawing(false);
+
+    TStringGrid* cal = ui->grdToDoCal;
+    cal->SetColCount(kCalCols);
+    cal->SetRowCount(kCalRows);
+    cal->SetDefaultColWidth(22);
+    cal->SetDefaultRowHeight(12);
+    cal->SetDefaultDrawing(false);
+}
+
+void TfrmMain::ClearToDoGrid() {
+    TStringGrid* grid = ui->grdToDo;
+    for (int row = 0; row < grid->RowCount(); ++row)
+        for (int col = 0; col < grid->ColCount(); ++col)
+            grid->SetCell(col, row, "");
+    grid->SetRowCount(kBlankRows);
+    grid->Repaint();
+}
+
+void TfrmMain::AddTaskRow(const AnsiString& text, const AnsiString& dueText, std::int32_t index,
+                          std::int16_t status, std::int16_t priority) {
+    TStringGrid* grid = ui->grdToDo;
+    grid->SetRowCount(grid->RowCount() + 1);
+    const int row = grid->RowCount() - kBlankRows - 1;
+    grid->SetCell(kPriorityCol, row, IntToStr(priority));
+    grid->SetCell(kTextCol, row, text);
+    grid->SetCell(kDueCol, row, dueText);
+    grid->SetCell(kStatusCol, row, IntToStr(status));
+    grid->SetCell(kIndexCol, row, IntToStr(index));
+    grid->Repaint();
+}
+
+void TfrmMain::LoadDayTasks() {
+    const TMisri today = Today();
+    const auto records = ReadTaskRecords();
+    // A list that cannot be read shows no tasks: rows of another day left
+    // on screen would be written back as tasks of this day by a toggle.
+    ClearToDoGrid();
+    if (!records)
+        return;
+    for (const TTaskRecord& r : *records) {
+        if (!(r.taskDate == toDoDay) || r.deleted != 0)
+            continue;
+        const std::int16_t status = r.completed != 0    ? kCompleted
+                                    : r.dueDate < today ? kLate
+                                                        : kOpen;
+        AddTaskRow(r.text, r.dueDate.Format(0), r.index, status, r.priority);
+    }
+}
+
+void TfrmMain::WriteTaskRecord(TTaskRecord& record, std::int32_t index) {
+    ::WriteTaskRecord(record, index);
+}
+
+void TfrmMain::ShowToDoToday() {
+    ShowToDoDay(Today());
+}
+
+void TfrmMain::ShowToDoDay(TMisri day) {
+    toDoDay = day;
+    const TMisri first = day.FirstOfMonth();
+    FillToDoCalendar(first.DayOfWeek(), first.DaysInMonth());
+    char dayName[20];
+    ui->lblToDoDayNumber->setText(ToQString(IntToStr(day.Day())));
+    ui->lblToDoMonth->setText(ToQString(day.MonthName()));
+    ui->lblToDoYear->setText(ToQString(IntToStr(day.Year())));
+    ui->lblToDoDayName->setText(ToQString(day.DayName(dayName)));
+    ui->lblToDoEngDate->setText(ToQString(GregorianText(day)));
+    LoadDayTasks();
+}
+
+void TfrmMain::FillToDoCalendar(int firstWeekDay, int days) {
+    TStringGrid* grid = ui->grdToDoCal;
+    const int start = firstWeekDay == 7 ? 0 : firstWeekDay;  // column 0 is Sunday
+    for (int row = 1; row < kCalRows; ++row)
+        for (int col = 0; col < kCalCols; ++col)
+            grid->SetCell(col, row, " ");
+    for (int day = 1, cell = start; day <= days && cell < kCalCols * (kCalRows - 1); ++day, ++cell)
+        grid->SetCell(cell % kCalCols, cell / kCalCols + 1, IntToStr(day));
+    for (int col = 0; col < kCalCols; ++col)
+        grid->SetCell(col, 0, kWeekLetters[col]);
+    grid->Repaint();
+}
+
+void TfrmMain::grdToDoCalClick() {
+    const TStringGrid* grid = ui->grdToDoCal;
+    const AnsiString text = Trim(grid->Cell(grid->Col(), grid->Row()));
+    if (grid->Row() < 1 || text.empty())
+        return;
+    TMisri day = toDoDay;
+    day.SetDate(StrToInt(text), 0, 0);
+    ShowToDoDay(day);
+}
+
+void TfrmMain::btnToDoMonthDcrClick() {
+    const int m = toDoDay.Month(), y = toDoDay.Year();
+    ShowToDoDay(m == 1 ? Stepped(toDoDay, 12, y - 1) : Stepped(toDoDay, m - 1, y));
+}
+
+void TfrmMain::btnToDoMonthIncClick() {
+    const int m = toDoDay.Month(), y = toDoDay.Year();
+    ShowToDoDay(m == 12 ? Stepped(toDoDay, 1, y + 1) : Stepped(toDoDay, m + 1, y));
+}
+
+void TfrmMain::btnToDoYearDcrClick() {
+    ShowToDoDay(Stepped(toDoDay, toDoDay.Month(), toDoDay.Year() - 1));
+}
+
+void TfrmMain::btnToDoYearIncClick() {
+    ShowToDoDay(Stepped(toDoDay, toDoDay.Month(), toDoDay.Year() + 1));
+}
+
+void TfrmMain::btnOpenDueDateClick() {
+    if (!frmPickDate)
+        return;
+    const QPoint at = ui->btnOpenDueDate->mapToGlobal(QPoint(0, 0));
+    const TMisri picked =
+        frmPickDate->Execute(toDoDay, at.x(), at.y() + ui->btnOpenDueDate->height());
+    ui->txtDueDate->setText(ToQString(picked.Format(0)));
+}
+
+void TfrmMain::txtNewToDoChange() {
+    if (Trim(FromQString(ui->txtDueDate->text())).empty())
+        ui->txtDueDate->setText(ToQString(toDoDay.Format(0)));
+}
+
+void TfrmMain::txtNewToDoKeyPress() {
+    const AnsiString text = FromQString(ui->txtNewToDo->text());
+    if (Trim(text).empty())
+        return;
+    if (!AskYesNo("Do you want to save this task?"))
+        return;
+    // The question hands the activation back to the window, which then shows
+    // the calendar pane; the task still goes to the day this pane showed.
+    const AnsiString dueText = FromQString(ui->txtDueDate->text());
+    const TMisri due = Parsed(dueText);
+    const bool late = due < Today();
+    TTaskRecord record;
+    record.index = 0;
+    record.priority = 2;
+    record.completed = 0;
+    record.deleted = 0;
+    record.text = text;
+    record.dueDate = due;
+    record.taskDate = toDoDay;
+    // A task that could not be stored gets no row, so that no later toggle
+    // or edit writes over another task's slot; the boxes keep their texts.
+    if (!::WriteTaskRecord(record, AppendTaskIndex))
+        return;
+    AddTaskRow(text, dueText, record.index, late ? kLate : kOpen, 2);
+    ui->txtNewToDo->clear();
+    ui->txtDueDate->clear();
+}
+
+void TfrmMain::grdToDoDblClick() {
+    TStringGrid* grid = ui->grdToDo;
+    const int r = grid->Row();
+    const int c = grid->Col();
+    // Blank rows below the tasks carry no task.
+    if (Trim(grid->Cell(kIndexCol, r)).empty())
+        return;
+    const TMisri today = Today();
+    TTaskRecord record;
+    record.text = grid->Cell(kTextCol, r);
+    record.dueDate = Parsed(grid->Cell(kDueCol, r));
+    record.priority = static_cast<std::int16_t>(StrToInt(grid->Cell(kPriorityCol, r)));
+    record.completed = grid->Cell(kStatusCol, r) == "1" ? 1 : 0;
+    record.index = StrToInt(grid->Cell(kIndexCol, r));
+    record.taskDate = toDoDay;
+    record.deleted = 0;
+
+    if (c == kMarkCol) {
+        const AnsiString status = grid->Cell(kStatusCol, r);
+        if (status == "0" || status == "2") {
+            grid->SetCell(kStatusCol, r, "1");
+            record.completed = 1;
+        } else {
+            grid->SetCell(kStatusCol, r, record.dueDate < today ? "2" : "0");
+            record.completed = 0;
+        }
+        grid->Repaint();
+        WriteTaskRecord(record, record.index);
+        return;
+    }
+
+    if (!frmTask || frmTask->Execute(&record) == 0)
+        return;
+    // The dialog's closing shows the calendar pane again; the rows edited
+    // below are still those of this pane's day.
+    if (record.deleted != 0) {
+        record.deleted = 1;
+        WriteTaskRecord(record, record.index);
+        LoadDayTasks();
+        grid->Repaint();
+        return;
+    }
+    grid->SetCell(kPriorityCol, r, IntToStr(record.priority));
+    grid->SetCell(kTextCol, r, record.text);
+    grid->SetCell(kDueCol, r, record.dueDate.Format(0));
+    grid->SetCell(kStatusCol, r, record.completed != 0 ? "1" : record.dueDate < today ? "2" : "0");
+    grid->SetCell(kIndexCol, r, IntToStr(record.index));
+    WriteTaskRecord(record, record.index);
+    grid->Repaint();
+}
+
+void TfrmMain::grdToDoDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
+    TStringGrid* grid = ui->grdToDo;
+    TCanvas& c = *grid->Canvas();
+    const TCanvas::State saved = c.Save();
+    const AnsiString status = grid->Cell(kStatusCol, ARow);
+
+    c.SetBrushColor(grid->Color());
+    c.FillRect(Rect);
+    c.Font = grid->GridFont();
+    c.Font.Style = 0;
+    c.Font.Color = clBlack;
+    switch (ACol) {
+    case kMarkCol:
+        if (status == "1")
+            c.Draw(Rect.Left, Rect.Top, ui->imgCheck->pixmap());
+        else if (status == "2")
+            c.Draw(Rect.Left, Rect.Top, ui->imgLate->pixmap());
+        break;
+    case kPriorityCol: {
+        c.Font.Style = fsBold;
+        const AnsiString priority = grid->Cell(kPriorityCol, ARow);
+        AnsiString letter;
+        if (priority == "1") {
+            letter = "L";
+            c.Font.Color = clGreen;
+        } else if (priority == "2") {
+            letter = "N";
+            c.Font.Color = clBlue;
+        } else if (priority == "3") {
+            letter = "H";
+            c.Font.Color = clRed;
+        }
+        if (!letter.empty())
+            CentredText(c, Rect, letter);
+        break;
+    }
+    case kTextCol:
+        if (status == "1") {
+            c.SetBrushColor(clSilver);
+            c.FillRect(Rect);
+            c.Font.Color = clGray;
+            c.Font.Style = fsStrikeOut;
+        } else if (status == "2") {
+            c.Font.Color = clRed;
+        }
+        c.TextOut(Rect.Left, Rect.Top, grid->Cell(kTextCol, ARow));
+        break;
+    default:
+        c.TextOut(Rect.Left, Rect.Top, grid->Cell(ACol, ARow));
+        break;
+    }
+    c.Restore(saved);
+}
+
+void TfrmMain::grdToDoCalDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
+    TStringGrid* grid = ui->grdToDoCal;
+    TCanvas& c = *grid->Canvas();
+    const TCanvas::State saved = c.Save();
+    const AnsiString text = grid->Cell(ACol, ARow);
+
+    c.SetBrushColor(grid->Color());
+    c.FillRect(Rect);
+    c.Font = grid->GridFont();
+    if (ARow == 0) {
+        c.Font.Style = fsBold | fsItalic;
+        c.Font.Color = clWhite;
+        c.SetBrushColor(clNavy);
+        c.FillRect(Rect);
+    } else if (ACol == 0) {
+        c.Font.Color = clRed;
+    } else {
+        c.Font.Color = clBlack;
+        c.Font.Style = 0;
+    }
+    CentredText(c, Rect, text);
+    if (ARow >= 1 && !text.empty() && Trim(text) == IntToStr(toDoDay.Day())) {
+        c.Font.Style = fsBold | fsUnderline;
+        c.SetBrushColor(clYellow);
+        c.FillRect(Rect);
+        CentredText(c, Rect, text);
+    }
+    c.Restore(saved);
+}

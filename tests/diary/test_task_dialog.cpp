@@ -1,0 +1,232 @@
+#include "Exceptions.h"
+#include "PickDate.h"
+#include "Sandbox.h"
+#include "TaskFile.h"
+#include "TaskInfo.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+class TaskDialogTest : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();
+        form = std::make_unique<TfrmTask>();
+        record.index = 17;
+        record.priority = 1;
+        record.completed = 0;
+        record.text = "Visit the library";
+        record.dueDate = TMisri(5, 7, 1448);
+        record.taskDate = TMisri(2, 7, 1448);
+    }
+    void TearDown() override {
+        frmPickDate = nullptr;
+        form.reset();
+        Sandbox::TearDown();
+    }
+    template <class W> static W* Find(TForm& f, const char* name) {
+        W* w = f.findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    // Runs the dialog on `record`: `edit` changes the controls, then `button` is pressed.
+    int Run(const std::function<void(TForm&)>& edit, const char* button = "btnOk") {
+        responder->QueueForm([=](TForm& f) {
+            edit(f);
+            Find<QPushButton>(f, button)->click();
+            return f.ModalResult();
+        });
+        return form->Execute(&record);
+    }
+
+    std::unique_ptr<TfrmTask> form;
+    TTaskRecord record;
+};
+
+TEST_F(TaskDialogTest, Layout) {
+    EXPECT_EQ(form->windowTitle(), "Task detail");
+    EXPECT_EQ(form->size(), QSize(373, 325));
+    EXPECT_EQ(Find<QLabel>(*form, "Panel1")->text(), "Task Detail");
+    EXPECT_EQ(Find<QGroupBox>(*form, "GroupBox2")->title(), "Task Information");
+    EXPECT_EQ(Find<QGroupBox>(*form, "GroupBox1")->title(), "Task Priority");
+    EXPECT_EQ(Find<QGroupBox>(*form, "RadioGroup1")->title(), "Task Status");
+    EXPECT_EQ(Find<QLabel>(*form, "Label3")->text(), "Additional Notes");
+    EXPECT_EQ(Find<QPlainTextEdit>(*form, "txtMemo")->size(), QSize(236, 81));
+    EXPECT_EQ(Find<QToolButton>(*form, "btnOpenDueDate")->toolTip(), "Click to choose a date");
+    EXPECT_EQ(Find<QCheckBox>(*form, "chkDeleted")->text(), "&Delete");
+    EXPECT_EQ(Find<QPushButton>(*form, "btnCancel")->text(), "&Cancel");
+    EXPECT_EQ(Find<QLineEdit>(*form, "txtTask")->maxLength(), 49);
+    EXPECT_TRUE(Find<QRadioButton>(*form, "rdbNormal")->isChecked());
+}
+
+TEST_F(TaskDialogTest, OpensOnTheRecordAndItsNote) {
+    WriteFile("17.msg", "line one\r\nline two\r\n");
+    record.completed = 1;
+    responder->QueueForm([](TForm& f) {
+        EXPECT_EQ(Find<QLineEdit>(f, "txtTask")->text(), "Visit the library");
+        EXPECT_EQ(Find<QLineEdit>(f, "txtDueDate")->text(), "5 Rajjab, 1448");
+        EXPECT_TRUE(Find<QRadioButton>(f, "rdbLow")->isChecked());
+        EXPECT_TRUE(Find<QCheckBox>(f, "chkCompleted")->isChecked());
+        EXPECT_FALSE(Find<QCheckBox>(f, "chkDeleted")->isChecked());
+        EXPECT_EQ(Find<QPlainTextEdit>(f, "txtMemo")->toPlainText(), "line one\nline two");
+        Find<QCheckBox>(f, "chkDeleted")->setChecked(true);
+        return mrCancel;
+    });
+    EXPECT_EQ(form->Execute(&record), 0);
+
+    // The next task has no note: the memo is empty and the delete box clear again.
+    record.index = 18;
+    responder->QueueForm([](TForm& f) {
+        EXPECT_TRUE(Find<QPlainTextEdit>(f, "txtMemo")->toPlainText().isEmpty());
+        EXPECT_FALSE(Find<QCheckBox>(f, "chkDeleted")->isChecked());
+        return mrCancel;
+    });
+    form->Execute(&record);
+}
+
+TEST_F(TaskDialogTest, PriorityBoxesAndBack) {
+    const struct {
+        std::int16_t stored;
+        const char* checked;
+        std::int16_t saved;
+    } cases[] = {{1, "rdbLow", 1},
+                 {2, "rdbNormal", 2},
+                 {3, "rdbHigh", 3},
+                 {0, "rdbHigh", 3},
+                 {4, "rdbHigh", 3}};
+    for (const auto& c : cases) {
+        record.priority = c.stored;
+        EXPECT_EQ(Run([&](TForm& f) {
+                      EXPECT_TRUE(Find<QRadioButton>(f, c.checked)->isChecked()) << c.stored;
+                  }),
+                  1);
+        EXPECT_EQ(record.priority, c.saved) << c.stored;
+    }
+}
+
+TEST_F(TaskDialogTest, CancelLeavesRecordAndNoteAlone) {
+    WriteFile("17.msg", "kept\r\n");
+    const TTaskRecord before = record;
+    EXPECT_EQ(Run(
+                  [](TForm& f) {
+                      Find<QLineEdit>(f, "txtTask")->setText("other");
+                      Find<QPlainTextEdit>(f, "txtMemo")->setPlainText("changed");
+                      Find<QCheckBox>(f, "chkDeleted")->setChecked(true);
+                  },
+                  "btnCancel"),
+              0);
+    EXPECT_EQ(record.text, before.text);
+    EXPECT_EQ(record.priority, before.priority);
+    EXPECT_EQ(ReadFile("17.msg"), "kept\r\n");
+
+    // Closed by the window's close box.
+    responder->QueueForm([](TForm& f) {
+        Find<QPlainTextEdit>(f, "txtMemo")->setPlainText("changed");
+        f.close();
+        return f.ModalResult();
+    });
+    EXPECT_EQ(form->Execute(&record), 0);
+    EXPECT_EQ(ReadFile("17.msg"), "kept\r\n");
+}
+
+TEST_F(TaskDialogTest, OkCopiesTheEditsAndSavesTheNote) {
+    EXPECT_EQ(Run([](TForm& f) {
+                  Find<QLineEdit>(f, "txtTask")->setText("Return the books");
+                  Find<QLineEdit>(f, "txtDueDate")->setText("12 Shaaban, 1448");
+                  Find<QRadioButton>(f, "rdbNormal")->setChecked(true);
+                  Find<QCheckBox>(f, "chkCompleted")->setChecked(true);
+                  Find<QPlainTextEdit>(f, "txtMemo")->setPlainText("Two books\nand a map\n");
+              }),
+              1);
+    EXPECT_EQ(record.text, "Return the books");
+    EXPECT_EQ(record.dueDate, TMisri(12, 8, 1448));
+    EXPECT_EQ(record.priority, 2);
+    EXPECT_EQ(record.completed, 1);
+    EXPECT_EQ(record.deleted, 0);
+    EXPECT_EQ(record.index, 17);
+    EXPECT_EQ(ReadFile("17.msg"), "Two books\r\nand a map\r\n");
+    EXPECT_TRUE(responder->Boxes().empty());
+}
+
+TEST_F(TaskDialogTest, AnEmptyMemoKeepsTheNote) {
+    WriteFile("17.msg", "old note\r\n");
+    EXPECT_EQ(Run([](TForm& f) { Find<QPlainTextEdit>(f, "txtMemo")->clear(); }), 1);
+    EXPECT_EQ(ReadFile("17.msg"), "old note\r\n");
+    record.index = 3;
+    EXPECT_EQ(Run([](TForm&) {}), 1);
+    EXPECT_FALSE(FileExists("3.msg"));
+}
+
+TEST_F(TaskDialogTest, DeleteRemovesTheNoteAndKeepsTheEdits) {
+    WriteFile("17.msg", "old note\r\n");
+    WriteFile("1.msg", "another task's\r\n");
+    EXPECT_EQ(Run([](TForm& f) {
+                  Find<QLineEdit>(f, "txtTask")->setText("Never mind");
+                  Find<QPlainTextEdit>(f, "txtMemo")->setPlainText("not saved");
+                  Find<QCheckBox>(f, "chkDeleted")->setChecked(true);
+              }),
+              1);
+    EXPECT_EQ(record.deleted, 1);
+    EXPECT_EQ(record.text, "Never mind");
+    EXPECT_FALSE(FileExists("17.msg"));
+    EXPECT_TRUE(FileExists("1.msg"));
+}
+
+TEST_F(TaskDialogTest, ABadDateIsToldAndFallsBack) {
+    EXPECT_EQ(Run([](TForm& f) { Find<QLineEdit>(f, "txtDueDate")->setText("soon"); }), 1);
+    ASSERT_FALSE(responder->Boxes().empty());
+    EXPECT_EQ(responder->Boxes().back().caption, "Error");
+    EXPECT_EQ(record.dueDate, TMisri());
+}
+
+TEST_F(TaskDialogTest, ANoteThatCannotBeReadOrSavedEndsTheDialog) {
+    // The temporary file through which the note is written cannot be made.
+    ASSERT_TRUE(QDir().mkdir("17.msg.tmp"));
+    EXPECT_THROW(Run([](TForm& f) { Find<QPlainTextEdit>(f, "txtMemo")->setPlainText("x"); }),
+                 Exception);
+    EXPECT_FALSE(FileExists("17.msg"));
+
+    record.index = 4;
+    ASSERT_TRUE(QDir().mkdir("4.msg"));
+    EXPECT_THROW(form->Execute(&record), Exception);
+    EXPECT_EQ(responder->ModalCount(), 1);  // not shown the second time
+}
+
+TEST_F(TaskDialogTest, ThePickerStartsOnTheTypedDate) {
+    TfrmPickDate picker;
+    frmPickDate = &picker;
+    const struct {
+        const char* typed;
+        TMisri start;
+    } cases[] = {{"9 Ramadan, 1448", TMisri(9, 9, 1448)}, {"", TMisri()}};
+    for (const auto& c : cases) {
+        responder->QueueForm([&](TForm& f) {
+            Find<QLineEdit>(f, "txtDueDate")->setText(c.typed);
+            responder->QueueForm([&](TForm&) {
+                EXPECT_EQ(picker.picked, c.start) << c.typed;
+                picker.picked = TMisri(1, 10, 1448);
+                return mrOk;
+            });
+            Find<QToolButton>(f, "btnOpenDueDate")->click();
+            EXPECT_EQ(Find<QLineEdit>(f, "txtDueDate")->text(), "1 Shawwaal, 1448");
+            return mrCancel;
+        });
+        form->Execute(&record);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,534 @@
+#include "Canvas.h"
+#include "MainForm.h"
+#include "PickDate.h"
+#include "Sandbox.h"
+#include "StringGrid.h"
+#include "TaskFile.h"
+#include "TaskInfo.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The fixed clock's day: 10 December 2026.
+const TMisri kToday = TMisri::Raw(2, 7, 1448);
+
+TTaskRecord Task(std::int32_t index, const AnsiString& text, TMisri due, TMisri day = kToday) {
+    TTaskRecord r;
+    r.index = index;
+    r.text = text;
+    r.dueDate = due;
+    r.taskDate = day;
+    return r;
+}
+
+std::string FileOf(const std::vector<TTaskRecord>& records) {
+    std::string bytes;
+    for (const TTaskRecord& r : records) {
+        const TaskRecordBytes packed = PackTaskRecord(r);
+        bytes.append(packed.begin(), packed.end());
+    }
+    return bytes;
+}
+
+class ToDoPaneTest : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();
+        ASSERT_EQ(TMisri(Date()), kToday);
+        form = std::make_unique<TfrmMain>();
+        frmMain = form.get();
+        picker = std::make_unique<TfrmPickDate>();
+        frmPickDate = picker.get();
+        task = std::make_unique<TfrmTask>();
+        frmTask = task.get();
+        grid = Find<TStringGrid>("grdToDo");
+        cal = Find<TStringGrid>("grdToDoCal");
+        text = Find<QLineEdit>("txtNewToDo");
+        due = Find<QLineEdit>("txtDueDate");
+    }
+    void TearDown() override {
+        frmTask = nullptr;
+        frmPickDate = nullptr;
+        frmMain = nullptr;
+        task.reset();
+        picker.reset();
+        form.reset();
+        Sandbox::TearDown();
+    }
+
+    template <class W> W* Find(const char* name) const {
+        W* w = form->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    std::string Label(const char* name) const { return Find<QLabel>(name)->text().toStdString(); }
+    // The task rows: "status|priority|text|due|index", up to the first blank row.
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (int r = 0; r < grid->RowCount() && !grid->Cell(5, r).empty(); ++r)
+            rows.push_back(grid->Cell(4, r) + "|" + grid->Cell(1, r) + "|" + grid->Cell(2, r) +
+                           "|" + grid->Cell(3, r) + "|" + grid->Cell(5, r));
+        return rows;
+    }
+    TTaskRecord Record(int slot) const {
+        const std::string bytes = ReadFile(TaskFileName);
+        EXPECT_GE(bytes.size(), static_cast<std::size_t>(slot + 1) * TaskRecordSize);
+        TaskRecordBytes packed{};
+        if (bytes.size() >= static_cast<std::size_t>(slot + 1) * TaskRecordSize)
+            std::memcpy(packed.data(), bytes.data() + slot * TaskRecordSize, packed.size());
+        return UnpackTaskRecord(packed);
+    }
+    void PressEnter() {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(text, &press);
+    }
+    // Typed at the cursor, as the keyboard would.
+    void Type(const char* keys) { text->insert(keys); }
+    // The ops drawn for one cell of the task grid.
+    std::vector<RecordingCanvas::Op> Paint(int col, int row) const {
+        RecordingCanvas canvas;
+        grid->PaintCell(canvas, col, row);
+        return canvas.ops;
+    }
+    static const RecordingCanvas::Op* TextOp(const std::vector<RecordingCanvas::Op>& ops) {
+        for (const auto& op : ops)
+            if (op.kind == RecordingCanvas::Op::Text)
+                return &op;
+        return nullptr;
+    }
+
+    std::unique_ptr<TfrmMain> form;
+    std::unique_ptr<TfrmPickDate> picker;
+    std::unique_ptr<TfrmTask> task;
+    TStringGrid* grid = nullptr;
+    TStringGrid* cal = nullptr;
+    QLineEdit* text = nullptr;
+    QLineEdit* due = nullptr;
+};
+
+TEST_F(ToDoPaneTest, Layout) {
+    const struct {
+        const char* name;
+        QRect geometry;
+    } places[] = {
+        {"lblToDoDayNumber", {48, 30, 31, 31}}, {"Label7", {51, 33, 31, 31}},
+        {"grdToDoCal", {360, 18, 166, 94}},     {"txtNewToDo", {10, 138, 375, 22}},
+        {"txtDueDate", {387, 138, 130, 22}},    {"btnOpenDueDate", {519, 138, 19, 22}},
+        {"grdToDo", {10, 162, 526, 199}},
+    };
+    for (const auto& p : places)
+        EXPECT_EQ(Find<QWidget>(p.name)->geometry(), p.geometry) << p.name;
+    EXPECT_TRUE(due->isReadOnly());
+    EXPECT_EQ(text->maxLength(), 49);
+    EXPECT_EQ(text->toolTip(), "Type you new task and hit enter");
+    EXPECT_EQ(Find<QToolButton>("btnToDoMonthDcr")->toolTip(), "Decrement Month");
+    EXPECT_EQ(Find<QToolButton>("btnToDoYearInc")->toolTip(), "Increment Year");
+    EXPECT_TRUE(Find<QLabel>("imgCheck")->isHidden());
+    EXPECT_FALSE(Find<QLabel>("imgLate")->pixmap().isNull());
+
+    EXPECT_EQ(grid->ColCount(), 6);
+    EXPECT_EQ(grid->RowCount(), 10);
+    const int widths[] = {20, 20, 330, 130, 0, 0};
+    for (int c = 0; c < 6; ++c)
+        EXPECT_EQ(grid->ColWidth(c), widths[c]) << c;
+    EXPECT_EQ(grid->RowHeight(0), 18);
+    EXPECT_EQ(cal->ColCount(), 7);
+    EXPECT_EQ(cal->RowCount(), 7);
+    EXPECT_EQ(cal->ColWidth(3), 22);
+    EXPECT_EQ(cal->RowHeight(3), 12);
+}
+
+TEST_F(ToDoPaneTest, TheMenuShowsTodayWithItsMonth) {
+    form->ShowPane(2);
+    EXPECT_FALSE(Find<QFrame>("pnlToDo")->isHidden());
+    EXPECT_EQ(form->toDoDay, kToday);
+    EXPECT_EQ(Label("lblToDoDayNumber"), "2");
+    EXPECT_EQ(Label("lblToDoMonth"), "Rajjab");
+    EXPECT_EQ(Label("lblToDoYear"), "1448");
+    EXPECT_EQ(Label("lblToDoDayName"), "Thursday");
+    EXPECT_EQ(Label("lblToDoEngDate"), "Dec 10, 2026");
+    // 1 Rajjab 1448 is a Wednesday; Rajjab has 30 days.
+    const char* letters[] = {"S", "M", "T", "W", "T", "F", "S"};
+    for (int c = 0; c < 7; ++c)
+        EXPECT_EQ(cal->Cell(c, 0), letters[c]);
+    EXPECT_EQ(cal->Cell(2, 1), " ");
+    EXPECT_EQ(cal->Cell(3, 1), "1");
+    EXPECT_EQ(cal->Cell(0, 2), "5");
+    EXPECT_EQ(cal->Cell(4, 5), "30");
+    EXPECT_EQ(cal->Cell(5, 5), " ");
+    EXPECT_EQ(cal->Cell(0, 6), " ");
+}
+
+TEST_F(ToDoPaneTest, TheCalendarStartsSundaysInColumnZero) {
+    form->FillToDoCalendar(7, 29);
+    EXPECT_EQ(cal->Cell(0, 1), "1");
+    EXPECT_EQ(cal->Cell(0, 5), "29");
+    form->FillToDoCalendar(6, 30);  // a Saturday start reaches the sixth row
+    EXPECT_EQ(cal->Cell(6, 1), "1");
+    EXPECT_EQ(cal->Cell(0, 6), "30");
+}
+
+TEST_F(ToDoPaneTest, TheDaysTasksWithTheirMarks) {
+    TTaskRecord done = Task(3, "Done long ago", kToday.SubtractDays(9));
+    done.completed = 1;
+    done.priority = 3;
+    TTaskRecord gone = Task(4, "Deleted", kToday);
+    gone.deleted = 1;
+    TTaskRecord low = Task(0, "Late one", kToday.SubtractDays(1));
+    low.priority = 1;
+    WriteFile(TaskFileName, FileOf({low, Task(1, "Due today", kToday),
+                                    Task(2, "Other day", kToday, kToday.AddDays(1)), done, gone,
+                                    Task(5, "Next week", kToday.AddDays(7))}));
+    form->ShowToDoDay(kToday);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"2|1|Late one|1 Rajjab, 1448|0",
+                                                "0|2|Due today|2 Rajjab, 1448|1",
+                                                "1|3|Done long ago|22 Jamadi-ul-Aakhar, 1448|3",
+                                                "0|2|Next week|9 Rajjab, 1448|5"}));
+    EXPECT_EQ(grid->RowCount(), 14);
+    EXPECT_EQ(grid->Cell(0, 0), "");
+
+    form->ShowToDoDay(kToday.AddDays(2));  // a day without tasks
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(grid->RowCount(), 10);
+}
+
+TEST_F(ToDoPaneTest, AListThatCannotBeReadShowsNoTasks) {
+    WriteFile(TaskFileName, FileOf({Task(0, "Today's", kToday)}));
+    form->ShowToDoDay(kToday);
+    ASSERT_EQ(Rows().size(), 1u);
+    QFile::remove(TaskFileName);
+    form->ShowToDoDay(kToday.AddDays(1));
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_TRUE(responder->Boxes().empty());
+
+    ASSERT_TRUE(QDir().mkdir(TaskFileName));
+    form->ShowToDoDay(kToday);
+    EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"Error opening file 'todotask.dat'."});
+}
+
+TEST_F(ToDoPaneTest, CellDrawing) {
+    TTaskRecord done = Task(2, "Done", kToday.SubtractDays(3));
+    done.completed = 1;
+    TTaskRecord high = Task(1, "Late", kToday.SubtractDays(1));
+    high.priority = 3;
+    WriteFile(TaskFileName, FileOf({Task(0, "Open", kToday), high, done}));
+    form->ShowToDoDay(kToday);
+
+    // Column 0: the mark picture at the cell's corner, none for an open task.
+    auto picture = [&](int row) -> const RecordingCanvas::Op* {
+        static std::vector<RecordingCanvas::Op> ops;
+        ops = Paint(0, row);
+        for (const auto& op : ops)
+            if (op.kind == RecordingCanvas::Op::Picture)
+                return &op;
+        return nullptr;
+    };
+    EXPECT_EQ(picture(0), nullptr);
+    for (int row : {1, 2}) {
+        const auto* op = picture(row);
+        ASSERT_NE(op, nullptr) << row;
+        EXPECT_EQ(op->rect.Left, grid->CellRect(0, row).Left);
+        EXPECT_EQ(op->rect.Top, grid->CellRect(0, row).Top);
+        EXPECT_EQ(op->rect.Width(), 16);
+    }
+
+    // Column 1: the priority letter, bold and centred.
+    const struct {
+        int row;
+        const char* letter;
+        TColor color;
+    } letters[] = {{0, "N", clBlue}, {1, "H", clRed}};
+    for (const auto& l : letters) {
+        const auto ops = Paint(1, l.row);
+        const auto* op = TextOp(ops);
+        ASSERT_NE(op, nullptr);
+        EXPECT_EQ(op->text, l.letter);
+        EXPECT_EQ(op->font.Color, l.color);
+        EXPECT_EQ(op->font.Style, fsBold);
+        const TRect cell = grid->CellRect(1, l.row);
+        EXPECT_EQ(op->rect.Left, cell.Left + cell.Width() / 2 - op->rect.Width() / 2);
+        EXPECT_EQ(op->rect.Top, cell.Top);
+    }
+    grid->SetCell(1, 0, "1");
+    EXPECT_EQ(TextOp(Paint(1, 0))->font.Color, clGreen);
+    grid->SetCell(1, 0, "7");
+    EXPECT_EQ(TextOp(Paint(1, 0)), nullptr);
+
+    // Column 2: black, red when late, grey struck out on silver when done.
+    const struct {
+        int row;
+        TColor color, fill;
+        int style;
+    } texts[] = {
+        {0, clBlack, clWhite, 0}, {1, clRed, clWhite, 0}, {2, clGray, clSilver, fsStrikeOut}};
+    for (const auto& t : texts) {
+        const auto ops = Paint(2, t.row);
+        const auto* op = TextOp(ops);
+        ASSERT_NE(op, nullptr);
+        EXPECT_EQ(op->font.Color, t.color) << t.row;
+        EXPECT_EQ(op->font.Style, t.style) << t.row;
+        EXPECT_EQ(op->brush.Color, t.fill) << t.row;
+        EXPECT_EQ(op->rect.Left, grid->CellRect(2, t.row).Left);
+    }
+    EXPECT_EQ(TextOp(Paint(3, 1))->font.Color, clBlack);
+
+    // Every primitive stays inside its cell.
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 4; ++col) {
+            const TRect cell = grid->CellRect(col, row);
+            for (const auto& op : Paint(col, row))
+                if (op.kind == RecordingCanvas::Op::FillRect) {
+                    EXPECT_EQ(op.rect, cell);
+                }
+        }
+}
+
+TEST_F(ToDoPaneTest, TheShownDayIsHighlightedInTheMonthGrid) {
+    form->ShowToDoDay(TMisri(17, 9, 1447));
+    std::vector<AnsiString> yellow;
+    for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 7; ++c) {
+            RecordingCanvas canvas;
+            cal->PaintCell(canvas, c, r);
+            for (const auto& op : canvas.ops)
+                if (op.kind == RecordingCanvas::Op::Text && op.brush.Color == clYellow) {
+                    EXPECT_EQ(op.font.Style, fsBold | fsUnderline);
+                    yellow.push_back(op.text);
+                }
+        }
+    EXPECT_EQ(yellow, std::vector<AnsiString>{"17"});
+    RecordingCanvas header;
+    cal->PaintCell(header, 0, 0);
+    ASSERT_NE(header.FindText("S"), nullptr);
+    EXPECT_EQ(header.FindText("S")->brush.Color, clNavy);
+    EXPECT_EQ(header.FindText("S")->font.Color, clWhite);
+    RecordingCanvas sunday;
+    cal->PaintCell(sunday, 0, 2);
+    EXPECT_EQ(TextOp(sunday.ops)->font.Color, clRed);
+}
+
+TEST_F(ToDoPaneTest, DayClicksOutsideTheDaysChangeNothing) {
+    form->ShowToDoDay(kToday);
+    cal->ClickCell(3, 0);  // the letter row
+    cal->ClickCell(0, 1);  // blank before day 1
+    EXPECT_EQ(form->toDoDay, kToday);
+    cal->ClickCell(0, 3);  // day 12
+    EXPECT_EQ(form->toDoDay, TMisri(12, 7, 1448));
+    EXPECT_EQ(Label("lblToDoDayNumber"), "12");
+}
+
+TEST_F(ToDoPaneTest, MonthAndYearSteps) {
+    const struct {
+        const char* button;
+        TMisri from, to;
+    } cases[] = {
+        {"btnToDoMonthDcr", TMisri(10, 1, 1420), TMisri(10, 12, 1419)},
+        {"btnToDoMonthDcr", TMisri(30, 3, 1420), TMisri(29, 2, 1420)},
+        {"btnToDoMonthInc", TMisri(5, 12, 1419), TMisri(5, 1, 1420)},
+        {"btnToDoMonthInc", TMisri(30, 1, 1420), TMisri(29, 2, 1420)},
+        {"btnToDoMonthInc", TMisri(30, 2, 1420), TMisri(29, 3, 1420)},
+        {"btnToDoYearDcr", TMisri(30, 9, 1448), TMisri(29, 9, 1447)},
+        {"btnToDoYearInc", TMisri(8, 4, 1448), TMisri(8, 4, 1449)},
+        {"btnToDoYearDcr", TMisri(8, 4, 1), TMisri(8, 4, 1)},
+    };
+    for (const auto& c : cases) {
+        form->ShowToDoDay(c.from);
+        Find<QToolButton>(c.button)->click();
+        EXPECT_EQ(form->toDoDay, c.to) << c.button << " " << c.from.Format(0);
+    }
+    EXPECT_EQ(Label("lblToDoYear"), "1");
+    EXPECT_TRUE(responder->Boxes().empty());
+}
+
+TEST_F(ToDoPaneTest, TypingFillsAnEmptyDueDateWithTheShownDay) {
+    form->ShowToDoDay(TMisri(20, 8, 1448));
+    Type("Call");
+    EXPECT_EQ(due->text(), "20 Shaaban, 1448");
+    due->setText("1 Ramadan, 1448");
+    Type("!");
+    EXPECT_EQ(due->text(), "1 Ramadan, 1448");
+}
+
+TEST_F(ToDoPaneTest, TheDatePickerOpensOnTheShownDay) {
+    form->ShowToDoDay(TMisri(20, 8, 1448));
+    responder->QueueForm([&](TForm& f) {
+        EXPECT_EQ(&f, picker.get());
+        EXPECT_EQ(picker->picked, TMisri(20, 8, 1448));
+        picker->picked = TMisri(4, 9, 1448);
+        return mrOk;
+    });
+    Find<QToolButton>("btnOpenDueDate")->click();
+    EXPECT_EQ(due->text(), "4 Ramadan, 1448");
+}
+
+TEST_F(ToDoPaneTest, EnterAsksAndAppendsToTheShownDay) {
+    ActiveForms::Push(form.get());
+    WriteFile(TaskFileName, FileOf({Task(0, "Old", kToday)}));
+    form->ShowPane(2);
+    form->ShowToDoDay(TMisri(25, 7, 1448));
+
+    // Nothing to save: no question at all.
+    PressEnter();
+    EXPECT_TRUE(responder->Boxes().empty());
+
+    Type("Pay the rent");
+    responder->QueueAnswer(mrNo);
+    PressEnter();
+    // (The calendar pane that the answer brings back tells of its missing event file.)
+    ASSERT_FALSE(responder->Boxes().empty());
+    EXPECT_EQ(responder->Texts()[0], "Do you want to save this task?");
+    EXPECT_EQ(responder->Boxes()[0].buttons, BoxButtons::YesNo);
+    EXPECT_EQ(text->text(), "Pay the rent");
+    EXPECT_EQ(due->text(), "25 Rajjab, 1448");
+    EXPECT_EQ(ReadFile(TaskFileName).size(), 84u);
+
+    due->setText("1 Rajjab, 1448");  // already late
+    PressEnter();
+    // The question's closing brings the calendar pane back; the task still
+    // belongs to the day the to-do pane showed.
+    EXPECT_FALSE(Find<QFrame>("pnlHijri")->isHidden());
+    EXPECT_EQ(Rows(), std::vector<std::string>{"2|2|Pay the rent|1 Rajjab, 1448|1"});
+    EXPECT_TRUE(text->text().isEmpty());
+    EXPECT_TRUE(due->text().isEmpty());
+    const TTaskRecord r = Record(1);
+    EXPECT_EQ(r.index, 1);
+    EXPECT_EQ(r.priority, 2);
+    EXPECT_EQ(r.completed, 0);
+    EXPECT_EQ(r.deleted, 0);
+    EXPECT_EQ(r.text, "Pay the rent");
+    EXPECT_EQ(r.dueDate, TMisri(1, 7, 1448));
+    EXPECT_EQ(r.taskDate, TMisri(25, 7, 1448));
+}
+
+TEST_F(ToDoPaneTest, AFailedAppendAddsNoRowAndKeepsTheTexts) {
+    form->ShowToDoDay(kToday);
+    ASSERT_TRUE(QDir().mkdir(TaskFileName));
+    Type("Lost?");
+    PressEnter();
+    EXPECT_EQ(responder->Texts(), (std::vector<AnsiString>{"Do you want to save this task?",
+                                                           "Error opening file 'todotask.dat'."}));
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(text->text(), "Lost?");
+    EXPECT_EQ(due->text(), "2 Rajjab, 1448");
+}
+
+TEST_F(ToDoPaneTest, DoubleClickOnTheMarkTogglesCompleted) {
+    TTaskRecord late = Task(1, "Late", kToday.SubtractDays(1));
+    late.priority = 3;
+    WriteFile(TaskFileName, FileOf({Task(0, "Other", kToday), late}));
+    form->ShowToDoDay(kToday);
+    const std::string other = ReadFile(TaskFileName).substr(0, 84);
+
+    grid->DoubleClickCell(0, 1);
+    EXPECT_EQ(grid->Cell(4, 1), "1");
+    TTaskRecord r = Record(1);
+    EXPECT_EQ(r.completed, 1);
+    EXPECT_EQ(r.priority, 3);
+    EXPECT_EQ(r.text, "Late");
+    EXPECT_EQ(r.taskDate, kToday);
+    EXPECT_EQ(r.dueDate, kToday.SubtractDays(1));
+
+    grid->DoubleClickCell(0, 1);  // back to late, not open
+    EXPECT_EQ(grid->Cell(4, 1), "2");
+    EXPECT_EQ(Record(1).completed, 0);
+    grid->DoubleClickCell(0, 0);
+    EXPECT_EQ(grid->Cell(4, 0), "1");
+    grid->DoubleClickCell(0, 0);
+    EXPECT_EQ(grid->Cell(4, 0), "0");
+    EXPECT_EQ(ReadFile(TaskFileName).size(), 168u);
+    EXPECT_TRUE(responder->Boxes().empty());
+}
+
+TEST_F(ToDoPaneTest, DoubleClickOnABlankRowDoesNothing) {
+    WriteFile(TaskFileName, FileOf({Task(0, "Only", kToday)}));
+    form->ShowToDoDay(kToday);
+    const std::string before = ReadFile(TaskFileName);
+    grid->DoubleClickCell(0, 3);
+    grid->DoubleClickCell(2, 4);
+    EXPECT_EQ(ReadFile(TaskFileName), before);
+    EXPECT_TRUE(responder->Boxes().empty());
+    EXPECT_EQ(responder->ModalCount(), 0);
+    EXPECT_EQ(grid->Cell(4, 3), "");
+}
+
+TEST_F(ToDoPaneTest, TheTaskDialogEditsTheRow) {
+    ActiveForms::Push(form.get());
+    WriteFile(TaskFileName, FileOf({Task(0, "First", kToday), Task(1, "Second", kToday)}));
+    form->ShowPane(2);
+    form->ShowToDoDay(kToday);
+
+    // Cancelled: nothing changes.
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QLineEdit*>("txtTask")->setText("Changed");
+        return mrCancel;
+    });
+    const std::string before = ReadFile(TaskFileName);
+    grid->DoubleClickCell(2, 1);
+    EXPECT_EQ(ReadFile(TaskFileName), before);
+    EXPECT_EQ(grid->Cell(2, 1), "Second");
+
+    responder->QueueForm([](TForm& f) {
+        EXPECT_EQ(f.findChild<QLineEdit*>("txtTask")->text(), "Second");
+        f.findChild<QLineEdit*>("txtTask")->setText("Second, edited");
+        f.findChild<QLineEdit*>("txtDueDate")->setText("1 Rajjab, 1448");
+        f.findChild<QRadioButton*>("rdbHigh")->setChecked(true);
+        f.findChild<QPushButton*>("btnOk")->click();
+        return f.ModalResult();
+    });
+    grid->DoubleClickCell(3, 1);
+    EXPECT_FALSE(Find<QFrame>("pnlHijri")->isHidden());
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"0|2|First|2 Rajjab, 1448|0",
+                                                "2|3|Second, edited|1 Rajjab, 1448|1"}));
+    const TTaskRecord r = Record(1);
+    EXPECT_EQ(r.text, "Second, edited");
+    EXPECT_EQ(r.priority, 3);
+    EXPECT_EQ(r.dueDate, TMisri(1, 7, 1448));
+    EXPECT_EQ(r.taskDate, kToday);
+    EXPECT_EQ(r.deleted, 0);
+
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QCheckBox*>("chkCompleted")->setChecked(true);
+        f.findChild<QPushButton*>("btnOk")->click();
+        return f.ModalResult();
+    });
+    grid->DoubleClickCell(2, 1);
+    EXPECT_EQ(grid->Cell(4, 1), "1");
+    EXPECT_EQ(Record(1).completed, 1);
+}
+
+TEST_F(ToDoPaneTest, DeletingInTheDialogRemovesTheTaskFromTheList) {
+    WriteFile(TaskFileName, FileOf({Task(0, "Keep", kToday), Task(1, "Drop", kToday)}));
+    WriteFile("1.msg", "note\r\n");
+    form->ShowToDoDay(kToday);
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QCheckBox*>("chkDeleted")->setChecked(true);
+        f.findChild<QPushButton*>("btnOk")->click();
+        return f.ModalResult();
+    });
+    grid->DoubleClickCell(2, 1);
+    EXPECT_EQ(Rows(), std::vector<std::string>{"0|2|Keep|2 Rajjab, 1448|0"});
+    EXPECT_EQ(grid->RowCount(), 11);
+    EXPECT_EQ(Record(1).deleted, 1);
+    EXPECT_EQ(Record(1).text, "Drop");
+    EXPECT_EQ(ReadFile(TaskFileName).size(), 168u);
+    EXPECT_FALSE(FileExists("1.msg"));
+}
+
+}  // namespace
