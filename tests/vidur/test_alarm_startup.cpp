@@ -1,0 +1,214 @@
+#include "Associations.h"
+#include "AzanForm.h"
+#include "PrayerTimes.h"
+#include "Projglob.h"
+#include "Sandbox.h"
+#include "Schedule.h"
+#include "Sound.h"
+#include "StringGrid.h"
+#include "TrayIcon.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AlarmStartupTest : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();
+        schedList.reset();
+        savedMode_ = generalMode;
+        SetProgramFolder(FromQString(QDir::currentPath()) + "/");
+    }
+    void TearDown() override {
+        form.reset();
+        schedList.reset();
+        SetProgramFolder("");
+        generalMode = savedMode_;
+        debugMode = false;
+        Sandbox::TearDown();
+    }
+    void Create() { form = std::make_unique<TfrmMain>(); }
+    TStringGrid* Grid() const { return form->findChild<TStringGrid*>("grdMain"); }
+    AnsiString LabelText(const char* name) const {
+        return FromQString(form->findChild<QLabel*>(name)->text());
+    }
+
+    FakeAssociations associations;
+    RecordingPlayer player;
+    FixedPrayerTimes times;
+    std::unique_ptr<TfrmMain> form;
+
+private:
+    int savedMode_ = 0;
+};
+
+TEST(AlarmStartupSwitches, CaseFreeWholeMatchesLastModeWins) {
+    struct Case {
+        std::vector<AnsiString> params;
+        int mode;
+        bool debug;
+    };
+    const Case cases[] = {
+        {{"/opt/vidur/vidur"}, 1, false},
+        {{"/opt/vidur/vidur", "-veror"}, 0, false},
+        {{"/opt/vidur/vidur", "-VeRoR"}, 0, false},
+        {{"/opt/vidur/vidur", "-VERORX"}, 1, false},
+        {{"/opt/vidur/vidur", "VEROR"}, 1, false},
+        {{"/opt/vidur/vidur", "-VEROR", "-NOHBOHRA"}, 1, false},
+        {{"/opt/vidur/vidur", "-nohbohra", "-VEROR"}, 0, false},
+        {{"/opt/vidur/vidur", "-Debug", "-VEROR"}, 0, true},
+        {{"/opt/vidur/vidur", "-NOHBOHRA", "-debug"}, 1, true},
+        {{"-VEROR"}, 0, false},  // the program's own path is compared too
+    };
+    const int savedMode = generalMode;
+    for (const Case& c : cases) {
+        generalMode = 1;
+        debugMode = false;
+        ReadCommandLineSwitches(c.params);
+        EXPECT_EQ(generalMode, c.mode) << c.params.back();
+        EXPECT_EQ(debugMode, c.debug) << c.params.back();
+    }
+    generalMode = savedMode;
+    debugMode = false;
+}
+
+TEST(AlarmStartupMessages, OneIdentifierPerName) {
+    const int32_t a = RegisterWindowMessageA("IconNotify");
+    EXPECT_GE(a, 0xC000);
+    EXPECT_EQ(RegisterWindowMessageA("IconNotify"), a);
+    EXPECT_NE(RegisterWindowMessageA("SomethingElse"), a);
+}
+
+TEST_F(AlarmStartupTest, WithoutSchedFileTheDefaultIsWrittenAndShownSilently) {
+    ASSERT_FALSE(FileExists("sched.dat"));
+    Create();
+    ASSERT_TRUE(FileExists("sched.dat"));
+    EXPECT_EQ(ReadFile("sched.dat").substr(0, 38), "\"Fajr Vidur\",F,0,azan1.wav,1,354,1,1\r\n");
+    // The default file was there before the list was loaded: no missing-file box.
+    EXPECT_TRUE(responder->Boxes().empty());
+    ASSERT_EQ(schedList->size(), 5u);
+    EXPECT_EQ(Grid()->Cell(0, 1), "Fajr Vidur");
+    EXPECT_EQ(Grid()->Cell(0, 5), "Isha Vidur");
+    EXPECT_EQ(Grid()->Cell(0, 0), "Name");
+    // No place yet: nothing computed, nothing marked, nothing played.
+    EXPECT_EQ(LabelText("lblLocation"), "Click the configure button to setup location");
+    EXPECT_EQ(LabelText("lblDaylight"), "Not available");
+    EXPECT_TRUE(times.requests.empty());
+    for (int row = 1; row <= 5; ++row) {
+        EXPECT_EQ(Grid()->Cell(9, row), "-1");
+        EXPECT_EQ(Grid()->Cell(4, row), "");
+    }
+    EXPECT_TRUE(player.played.empty());
+    EXPECT_TRUE(shell->documents.empty());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->windowTitle(), "Next Vidur At:");
+    EXPECT_EQ(form->TrayIcon()->Tip(), "Miravel 4.0");
+    EXPECT_TRUE(form->TrayIcon()->Shown());
+    EXPECT_EQ(form->tmrMain->interval(), 45000);
+    EXPECT_TRUE(form->tmrMain->isActive());
+}
+
+TEST_F(AlarmStartupTest, CommunityModeWritesItsOwnDefault) {
+    generalMode = 0;
+    CreateDefaultSchedule();
+    const AnsiString before = ReadFile("sched.dat");
+    Create();  // the file exists now and is kept as it is
+    EXPECT_EQ(ReadFile("sched.dat"), before);
+    EXPECT_EQ(schedList->size(), 3u);
+}
+
+TEST_F(AlarmStartupTest, StartSoundPlaysFromTheProgramFolder) {
+    WriteFile("start.wav", "RIFF");
+    const QString programFolder = QDir::currentPath();
+    Create();
+    EXPECT_EQ(player.played, std::vector<AnsiString>{"start.wav"});
+    EXPECT_EQ(QDir::currentPath(), programFolder);
+}
+
+TEST_F(AlarmStartupTest, TrayDoubleClickShowsRightClickPopsTheMenu) {
+    Create();
+    TTrayIcon* tray = form->TrayIcon();
+    tray->SimulateMouse(TTrayIcon::WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(form->isVisible());
+    tray->SimulateMouse(TTrayIcon::WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(form->isVisible());
+    form->findChild<QPushButton*>("btnClose")->click();
+    EXPECT_FALSE(form->isVisible());
+
+    tray->SimulateMouse(TTrayIcon::WM_RBUTTONDOWN);
+    QMenu* menu = form->PopupMenu1;
+    EXPECT_TRUE(menu->isVisible());
+    ASSERT_EQ(menu->actions().size(), 3);
+    EXPECT_EQ(menu->actions()[0]->text(), "Configure...");
+    EXPECT_TRUE(menu->actions()[1]->isSeparator());
+    EXPECT_EQ(menu->actions()[2]->text(), "Terminate Vidur");
+    menu->hide();
+
+    // Other mouse actions, and messages that are not the icon's, do nothing.
+    form->WndProc(form->trayMessage, 512);
+    form->WndProc(form->trayMessage + 1, TTrayIcon::WM_LBUTTONDBLCLK);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(menu->isVisible());
+
+    form->Configure1->trigger();
+    EXPECT_TRUE(form->isVisible());
+}
+
+// Notes how many boxes had been asked when each sound played.
+class OrderPlayer : public SoundPlayer {
+public:
+    explicit OrderPlayer(const RecordingResponder& r) : responder(r) { Sound::SetPlayer(this); }
+    ~OrderPlayer() override { Sound::SetPlayer(nullptr); }
+    AnsiString PlayWav(const AnsiString& path) override {
+        played.emplace_back(path, responder.Boxes().size());
+        return "";
+    }
+    const RecordingResponder& responder;
+    std::vector<std::pair<AnsiString, std::size_t>> played;
+};
+
+TEST_F(AlarmStartupTest, ClosingPlaysTheEndSoundFirstAndNoKeepsItRunning) {
+    WriteFile("end.wav", "RIFF");
+    Create();
+    OrderPlayer order(*responder);
+    responder->QueueAnswer(mrNo);
+    form->TerminateVidur1->trigger();
+    ASSERT_EQ(order.played.size(), 1u);
+    EXPECT_EQ(order.played[0], std::make_pair(AnsiString("end.wav"), std::size_t{0}));
+    ASSERT_EQ(responder->Boxes().size(), 1u);
+    EXPECT_EQ(responder->Boxes()[0].text, "This will close the vidur program. Are you sure?");
+    EXPECT_EQ(responder->Boxes()[0].buttons, BoxButtons::YesNo);
+    EXPECT_TRUE(form->TrayIcon()->Shown());
+
+    // Shown, No keeps the window; Yes lets it close.
+    form->show();
+    responder->QueueAnswer(mrNo);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    responder->QueueAnswer(mrYes);
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(order.played.size(), 3u);
+
+    form.reset();  // destruction removes the icon
+}
+
+TEST_F(AlarmStartupTest, WithoutEndSoundClosingOnlyAsks) {
+    Create();
+    responder->QueueAnswer(mrYes);
+    form->show();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(player.played.empty());
+    EXPECT_EQ(responder->Texts(),
+              std::vector<AnsiString>{"This will close the vidur program. Are you sure?"});
+}
+
+}  // namespace

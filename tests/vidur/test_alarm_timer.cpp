@@ -1,0 +1,243 @@
+#include "Associations.h"
+#include "AzanForm.h"
+#include "PrayerTimes.h"
+#include "Projglob.h"
+#include "Sandbox.h"
+#include "Schedule.h"
+#include "SetWaqt.h"
+#include "Sound.h"
+#include "StringGrid.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AlarmTimerTest : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();
+        schedList.reset();
+        savedMode_ = generalMode;
+        programFolder = QDir::currentPath();
+        SetProgramFolder(FromQString(programFolder) + "/");
+        Setting("Location", "Mumbai, India");
+        Setting("AutoUpdate", "0");
+        Setting("DayLightSavings", "0");
+    }
+    void TearDown() override {
+        form.reset();
+        schedList.reset();
+        SetProgramFolder("");
+        generalMode = savedMode_;
+        Sandbox::TearDown();
+    }
+    static void Setting(const AnsiString& name, const AnsiString& value) {
+        TRegistry r;
+        r.OpenKey(SettingsKey, true);
+        r.WriteString(name, value);
+    }
+    void Create(const std::string& schedule) {
+        WriteFile("sched.dat", schedule);
+        form = std::make_unique<TfrmMain>();
+    }
+    // One tick of the timer at the time given (today).
+    void TickAt(int hour, int minute, int second) {
+        SetToday(2026, 12, 10, hour, minute, second);
+        form->tmrMainTimer();
+    }
+    AnsiString Marked() const {
+        for (int row = 1; row < 50; ++row)
+            if (form->Grid()->Cell(9, row) == "1")
+                return form->Grid()->Cell(0, row);
+        return "";
+    }
+
+    FakeAssociations associations;
+    RecordingPlayer player;
+    FixedPrayerTimes times;
+    std::unique_ptr<TfrmMain> form;
+    QString programFolder;
+
+private:
+    int savedMode_ = 0;
+};
+
+// Midnight plus 300 minutes: 05:00:00; plus 300.5: 05:00:30.
+const char* const kTwoEarlyEvents = "\"Five\",M,300,five.wav,1,354,1,1\r\n"
+                                    "\"Half past\",F,13,half.wav,1,354,1,2\r\n";
+
+TEST_F(AlarmTimerTest, AnEventSoundsAtTheFirstTickAfterItsSecond) {
+    SetToday(2026, 12, 10, 4, 59, 0);
+    Create(kTwoEarlyEvents);  // Fajr 04:48 + 13 min = 05:01:00
+    ASSERT_EQ(Marked(), "Five");
+    TickAt(5, 0, 0);
+    EXPECT_TRUE(player.played.empty());
+    TickAt(5, 0, 45);
+    EXPECT_EQ(player.played, std::vector<AnsiString>{"five.wav"});
+    EXPECT_EQ(Marked(), "Half past");
+    EXPECT_TRUE(form->tmrMain->isActive());
+}
+
+TEST_F(AlarmTimerTest, AnEventPassedDuringTheTickBeforeStaysSilent) {
+    times.prayers[0] = (18030 + 0.5) / 86400;  // Fajr at 05:00:30
+    SetToday(2026, 12, 10, 4, 59, 0);
+    Create("\"Five\",M,300,five.wav,1,354,1,1\r\n"
+           "\"Thirty later\",F,0,late.wav,1,354,1,2\r\n");
+    ASSERT_EQ(form->Grid()->Cell(4, 2), "18030");
+    TickAt(5, 0, 40);
+    EXPECT_EQ(player.played, std::vector<AnsiString>{"five.wav"});
+    TickAt(5, 1, 25);
+    EXPECT_EQ(player.played.size(), 1u);
+    // Only tomorrow's is marked now, and nothing sounds until a recomputation.
+    EXPECT_TRUE(form->nextIsTomorrow);
+    EXPECT_EQ(Marked(), "Five");
+}
+
+TEST_F(AlarmTimerTest, AfterMidnightTheDayIsComputedAgain) {
+    SetToday(2026, 12, 10, 23, 0, 0);
+    Create(kTwoEarlyEvents);
+    ASSERT_TRUE(form->nextIsTomorrow);
+    const std::size_t asked = times.requests.size();
+
+    SetToday(2026, 12, 11, 0, 2, 30);  // asleep over the first two minutes
+    form->tmrMainTimer();
+    EXPECT_EQ(times.requests.size(), asked);
+    EXPECT_TRUE(form->nextIsTomorrow);
+
+    SetToday(2026, 12, 11, 0, 1, 0);
+    form->tmrMainTimer();
+    EXPECT_GT(times.requests.size(), asked);
+    EXPECT_FALSE(form->nextIsTomorrow);
+    EXPECT_EQ(Marked(), "Five");
+    EXPECT_TRUE(player.played.empty());
+}
+
+TEST_F(AlarmTimerTest, TheTwoOClockWindowReadsThePlaceAgain) {
+    SetToday(2026, 12, 10, 1, 0, 0);
+    Create(kTwoEarlyEvents);
+    struct Case {
+        int minute, second;
+        bool reread;
+    };
+    const Case cases[] = {{0, 0, false}, {0, 1, true}, {1, 59, true}, {2, 0, false}};
+    for (const Case& c : cases) {
+        Setting("Location", "Pune");
+        form->findChild<QLabel*>("lblLocation")->setText("old");
+        TickAt(2, c.minute, c.second);
+        EXPECT_EQ(form->findChild<QLabel*>("lblLocation")->text() == "Pune", c.reread)
+            << c.minute << ":" << c.second;
+    }
+}
+
+TEST_F(AlarmTimerTest, WavFilesPlayOtherFilesGoToTheDesktop) {
+    Create("");
+    QDir::setCurrent(QDir::tempPath());
+    for (const char* wav : {"azan1.wav", "LOUD.WAV", "Soft.Wav", "sounds/x.wav"})
+        PlaySoundFile(form.get(), wav);
+    EXPECT_EQ(player.played,
+              (std::vector<AnsiString>{"azan1.wav", "LOUD.WAV", "Soft.Wav", "sounds/x.wav"}));
+    PlaySoundFile(form.get(), "SalaamAa.rm");
+    PlaySoundFile(form.get(), "noextension");
+    EXPECT_EQ(shell->documents, (std::vector<AnsiString>{"SalaamAa.rm", "noextension"}));
+    EXPECT_EQ(QDir::currentPath(), programFolder);
+}
+
+TEST_F(AlarmTimerTest, AWavThatCannotPlayShowsItsTextAndCountsAsSounded) {
+    SetToday(2026, 12, 10, 4, 59, 0);
+    Create(kTwoEarlyEvents);
+    player.failure = "The specified file cannot be played";
+    TickAt(5, 0, 10);
+    ASSERT_EQ(responder->Boxes().size(), 1u);
+    EXPECT_EQ(responder->Boxes()[0].caption, "Message");
+    EXPECT_EQ(responder->Boxes()[0].text, "The specified file cannot be played");
+    EXPECT_EQ(Marked(), "Half past");
+}
+
+TEST_F(AlarmTimerTest, EditingARowBelowTheEventsIsRefused) {
+    Create(kTwoEarlyEvents);
+    form->Grid()->DoubleClickCell(0, 20);
+    form->Grid()->SetCurrent(0, 30);
+    form->EditRecord1->trigger();
+    EXPECT_EQ(responder->Texts(), (std::vector<AnsiString>{"Please select a row to edit.",
+                                                           "Please select a row to edit."}));
+    EXPECT_EQ(responder->Boxes()[0].caption, "Error");
+    EXPECT_EQ(responder->ModalCount(), 0);
+}
+
+TEST_F(AlarmTimerTest, CancelChangesNothingOkSavesAndRecomputes) {
+    WriteFile("five.wav", "RIFF");
+    SetToday(2026, 12, 10, 4, 0, 0);
+    Create(kTwoEarlyEvents);
+    const AnsiString file = ReadFile("sched.dat");
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QLineEdit*>("txtName")->setText("Changed");
+        f.findChild<QPushButton*>("btnCancel")->click();
+        return f.ModalResult();
+    });
+    form->Grid()->DoubleClickCell(0, 1);
+    EXPECT_EQ(ReadFile("sched.dat"), file);
+    EXPECT_EQ(form->Grid()->Cell(0, 1), "Five");
+    EXPECT_STREQ((*schedList)[0]->name, "Five");
+
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QLineEdit*>("txtName")->setText("Changed");
+        f.findChild<QPushButton*>("btnOk")->click();
+        return f.ModalResult();
+    });
+    form->Grid()->DoubleClickCell(0, 1);
+    EXPECT_EQ(ReadFile("sched.dat").substr(0, 35), "\"Changed\",M,300,\"five.wav\",1,354,1,");
+    EXPECT_EQ(form->Grid()->Cell(0, 1), "Changed");
+    EXPECT_EQ(Marked(), "Changed");
+}
+
+TEST_F(AlarmTimerTest, AddingAppendsWithTheNextKey) {
+    WriteFile("new.wav", "RIFF");
+    SetToday(2026, 12, 10, 4, 0, 0);
+    Create(kTwoEarlyEvents);
+    responder->QueueForm([](TForm& f) { return f.ModalResult(); });  // closed: nothing added
+    form->AddNewRecord1->trigger();
+    EXPECT_EQ(schedList->size(), 2u);
+
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QLineEdit*>("txtName")->setText("Early");
+        f.findChild<QLineEdit*>("txtPath")->setText("new.wav");
+        f.findChild<QPushButton*>("btnOk")->click();
+        return f.ModalResult();
+    });
+    form->AddNewRecord1->trigger();
+    ASSERT_EQ(schedList->size(), 3u);
+    EXPECT_EQ(schedList->back()->key, 3);
+    EXPECT_EQ(ReadFile("sched.dat").substr(ReadFile("sched.dat").find("\"Early\"")),
+              "\"Early\",F,-15,\"new.wav\",1,354,1,3\r\n");
+    // 04:48 less 15 minutes: 04:33, the first event now.
+    EXPECT_EQ(form->Grid()->Cell(0, 1), "Early");
+    EXPECT_EQ(Marked(), "Early");
+}
+
+TEST_F(AlarmTimerTest, ConfigureReadsThePlaceAgainWhateverClosedTheDialog) {
+    Create(kTwoEarlyEvents);
+    Setting("Location", "");
+    responder->QueueForm([](TForm& f) {
+        f.close();
+        return mrCancel;
+    });
+    form->findChild<QPushButton*>("btnConfig")->click();
+    EXPECT_EQ(responder->ModalCount(), 1);
+    EXPECT_EQ(form->findChild<QLabel*>("lblLocation")->text(),
+              "Click the configure button to setup location");
+}
+
+TEST_F(AlarmTimerTest, TheHiddenDebugButtonNamesAFolder) {
+    Create("");
+    form->findChild<QToolButton*>("btnDebug")->click();
+    EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"c:\\WinNT\\System32\\"});
+}
+
+}  // namespace

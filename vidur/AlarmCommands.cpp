@@ -1,0 +1,146 @@
+// The 45-second timer that sounds the marked event, the playing of sound
+// files, and the window's commands: the location dialog, the action menu,
+// editing and adding schedule entries.
+#include "AzanForm.h"
+
+#include "ui_AzanForm.h"
+
+#include "Exceptions.h"
+#include "Location.h"
+#include "PathHelpers.h"
+#include "Projglob.h"
+#include "Schedule.h"
+#include "SetWaqt.h"
+#include "Shell.h"
+#include "Sound.h"
+#include "StringGrid.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// Past midnight the announced event of tomorrow has become today's.
+constexpr int kAfterMidnight = 120;
+// The nightly window in which the place and the daylight state are read again.
+constexpr int kNightlyFrom = 7200;
+constexpr int kNightlyTo = 7320;
+
+}  // namespace
+
+void PlaySoundFile(TfrmMain* form, const char* path) {
+    (void)form;
+    MakeProgramFolderCurrent();
+    const AnsiString file = path ? path : "";
+    if (AnsiUpperCase(ExtensionOf(file)) == "WAV") {
+        const AnsiString failure = Sound::PlayWav(file);
+        if (!failure.empty())
+            ShowMessageBox(failure);
+    } else {
+        Shell::OpenDocument(file);
+    }
+}
+
+void TfrmMain::RefreshFromLocation() {
+    if (ShowLocation()) {
+        ReadLocation();
+        Recalculate();
+    }
+}
+
+void TfrmMain::tmrMainTimer() {
+    tmrMain->stop();
+    // The timer comes back on whatever the sounding did.
+    struct Restart {
+        QTimer* timer;
+        ~Restart() { timer->start(); }
+    } restart{tmrMain};
+    FireDueEvent();
+    if (nextIsTomorrow && SecondsOfDay(Time()) < kAfterMidnight)
+        Recalculate();
+    if (SecondsOfDay(Time()) > kNightlyFrom && SecondsOfDay(Time()) < kNightlyTo)
+        RefreshFromLocation();
+}
+
+void TfrmMain::FireDueEvent() {
+    const int now = SecondsOfDay(Now());
+    const TStringGrid* grid = ui->grdMain;
+    for (int row = 1; row < AlarmGridRows; ++row) {
+        if (Trim(grid->Cell(colSeconds, row)).empty())
+            continue;
+        int seconds = 0;
+        try {
+            seconds = StrToInt(grid->Cell(colSeconds, row));
+        } catch (const EConvertError&) {
+            continue;
+        }
+        if (grid->Cell(colNext, row) == "1" && seconds < now && !nextIsTomorrow) {
+            PlaySoundFile(this, grid->Cell(colFullPath, row).c_str());
+            Recalculate();
+            return;
+        }
+    }
+}
+
+void TfrmMain::btnConfigClick() {
+    {
+        const std::unique_ptr<TfrmLocation> dialog(new TfrmLocation(this));
+        dialog->ShowModal();
+    }
+    RefreshFromLocation();
+}
+
+void TfrmMain::btnActionClick() {
+    mnuAction->popup(QCursor::pos());
+}
+
+void TfrmMain::EditRecord1Click() {
+    EditCurrentRecord();
+}
+
+void TfrmMain::grdMainDblClick() {
+    EditCurrentRecord();
+}
+
+void TfrmMain::EditCurrentRecord() {
+    const TStringGrid* grid = ui->grdMain;
+    int32_t key = -1;
+    try {
+        key = StrToInt(grid->Cell(colKey, grid->Row()));
+    } catch (const EConvertError&) {
+        key = -1;
+    }
+    if (key == -1) {
+        ShowErrorBox("Please select a row to edit.");
+        return;
+    }
+    const std::unique_ptr<TfrmSchedule> dialog(new TfrmSchedule(this));
+    const int32_t index = FindScheduleIndex(key);
+    if (index < 0 || !schedList || static_cast<std::size_t>(index) >= schedList->size())
+        return;
+    if (dialog->EditEntry((*schedList)[static_cast<std::size_t>(index)].get(), false)) {
+        SaveSchedule();
+        FillGrid();
+        RefreshFromLocation();
+    }
+}
+
+void TfrmMain::AddNewRecord1Click() {
+    auto entry = std::make_unique<ScheduleEntry>();
+    const std::unique_ptr<TfrmSchedule> dialog(new TfrmSchedule(this));
+    if (!dialog->EditEntry(entry.get(), true))
+        return;
+    if (!schedList)
+        schedList = std::make_unique<ScheduleList>();
+    schedList->push_back(std::move(entry));
+    SaveSchedule();
+    FillGrid();
+    RefreshFromLocation();
+}
+
+void TfrmMain::btnDebugClick() {
+    ShowMessageBox(DirectoryOf("c:\\WinNT\\System32\\notepad.exe"));
+}

@@ -1,0 +1,265 @@
+#include "AzanForm.h"
+
+#include "ui_AzanForm.h"
+
+#include "Application.h"
+#include "Bitmaps.h"
+#include "FormResource.h"
+#include "Handlers.h"
+#include "PathHelpers.h"
+#include "Projglob.h"
+#include "Schedule.h"
+#include "StringGrid.h"
+#include "TrayIcon.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+#include <map>
+#include <string>
+
+TfrmMain* frmMain = nullptr;
+bool debugMode = false;
+
+namespace {
+
+constexpr int kClientWidth = 496;
+constexpr int kClientHeight = 292;
+constexpr int kTimerInterval = 45000;
+constexpr const char* kFirstTip = "Miravel 4.0";
+
+AnsiString& ProgramFolderOverride() {
+    static AnsiString folder;
+    return folder;
+}
+
+bool FileExistsHere(const char* name) {
+    return QFile::exists(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+int32_t RegisterWindowMessageA(const char* name) {
+    static std::map<std::string, int32_t> ids;
+    const auto [it, added] =
+        ids.emplace(name ? name : "", 0xC000 + static_cast<int32_t>(ids.size()));
+    (void)added;
+    return it->second;
+}
+
+AnsiString ProgramFolder() {
+    if (!ProgramFolderOverride().empty())
+        return ProgramFolderOverride();
+    return DirectoryOf(FromQString(QCoreApplication::applicationFilePath()));
+}
+
+void SetProgramFolder(const AnsiString& folder) {
+    ProgramFolderOverride() = folder;
+}
+
+void MakeProgramFolderCurrent() {
+    const AnsiString folder = ProgramFolder();
+    if (!folder.empty())
+        QDir::setCurrent(ToQString(folder));
+}
+
+std::vector<AnsiString> CommandLineParameters() {
+    std::vector<AnsiString> params;
+    for (const QString& arg : QCoreApplication::arguments())
+        params.push_back(FromQString(arg));
+    return params;
+}
+
+void ReadCommandLineSwitches(const std::vector<AnsiString>& params) {
+    for (const AnsiString& param : params) {
+        const AnsiString upper = AnsiUpperCase(param);
+        if (upper == "-VEROR")
+            generalMode = 0;
+        else if (upper == "-DEBUG")
+            debugMode = true;
+        else if (upper == "-NOHBOHRA")
+            generalMode = 1;
+    }
+}
+
+TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
+    ui->setupUi(this);
+    ApplyFormResource(this);
+    setWindowIcon(LoadIcon("VIDUR_ICON"));
+    resize(kClientWidth, kClientHeight);
+    CentreOnScreen();
+    BuildMenus();
+
+    TStringGrid* grid = ui->grdMain;
+    grid->SetFixedRows(1);
+    grid->SetDefaultRowHeight(20);
+    grid->SetRowSelect(true);
+    grid->SetGridLines(true);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { mnuAction->popup(ui->grdMain->mapToGlobal(at)); });
+
+    trayIcon = new TTrayIcon(this, [this](int mouseMessage) {
+        RunGuarded([&] { WndProc(trayMessage, mouseMessage); });
+    });
+
+    OnEvent(ui->btnClose, &QPushButton::clicked, this, &TfrmMain::btnCloseClick);
+    OnEvent(ui->btnAction, &QPushButton::clicked, this, &TfrmMain::btnActionClick);
+    OnEvent(ui->btnConfig, &QPushButton::clicked, this, &TfrmMain::btnConfigClick);
+    OnEvent(ui->btnDebug, &QToolButton::clicked, this, &TfrmMain::btnDebugClick);
+    OnEvent(Configure1, &QAction::triggered, this, &TfrmMain::Configure1Click);
+    OnEvent(TerminateVidur1, &QAction::triggered, this, &TfrmMain::TerminateVidur1Click);
+    OnEvent(EditRecord1, &QAction::triggered, this, &TfrmMain::EditRecord1Click);
+    OnEvent(AddNewRecord1, &QAction::triggered, this, &TfrmMain::AddNewRecord1Click);
+    OnEvent(grid, &TStringGrid::DblClick, this, &TfrmMain::grdMainDblClick);
+
+    tmrMain = new QTimer(this);
+    tmrMain->setObjectName("tmrMain");
+    tmrMain->setInterval(kTimerInterval);
+    OnEvent(tmrMain, &QTimer::timeout, this, &TfrmMain::tmrMainTimer);
+    tmrMain->start();
+
+    RunGuarded([this] { FormCreate(); });
+}
+
+TfrmMain::~TfrmMain() {
+    FormDestroy();
+    if (frmMain == this)
+        frmMain = nullptr;
+}
+
+TStringGrid* TfrmMain::Grid() const {
+    return ui->grdMain;
+}
+
+void TfrmMain::BuildMenus() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    Configure1 = PopupMenu1->addAction("Configure...");
+    Configure1->setObjectName("Configure1");
+    N1 = PopupMenu1->addSeparator();
+    N1->setObjectName("N1");
+    TerminateVidur1 = PopupMenu1->addAction("Terminate Vidur");
+    TerminateVidur1->setObjectName("TerminateVidur1");
+
+    mnuAction = new QMenu(this);
+    mnuAction->setObjectName("mnuAction");
+    EditRecord1 = mnuAction->addAction("Edit Record");
+    EditRecord1->setObjectName("EditRecord1");
+    AddNewRecord1 = mnuAction->addAction("Add New Record");
+    AddNewRecord1->setObjectName("AddNewRecord1");
+}
+
+void TfrmMain::CentreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void TfrmMain::FormCreate() {
+    generalMode = 1;
+    debugMode = false;
+    ReadCommandLineSwitches(CommandLineParameters());
+    ListItemPadding = AnsiString(ListItemPaddingLength, ' ');
+    delete SettingsRegistry;
+    SettingsRegistry = new TRegistry;
+    SettingsRegistry->OpenKey(SettingsKey, true);
+    trayMessage = RegisterWindowMessageA("IconNotify");
+    AddTrayIcon(kFirstTip);
+    hide();
+    if (!FileExistsHere(ScheduleFileName))
+        CreateDefaultSchedule();
+    SetupGrid();
+    LoadSchedule();
+    FillGrid();
+    if (ShowLocation()) {
+        ReadLocation();
+        Recalculate();
+    }
+    if (FileExistsHere("start.wav"))
+        PlaySoundFile(this, "start.wav");
+}
+
+void TfrmMain::AddTrayIcon(const char* tip) {
+    trayIcon->Add(tip ? tip : "", windowIcon());
+}
+
+void TfrmMain::RemoveTrayIcon() {
+    trayIcon->Remove();
+}
+
+void TfrmMain::WndProc(int message, int mouseMessage) {
+    if (message != trayMessage)
+        return;
+    if (mouseMessage == TTrayIcon::WM_LBUTTONDBLCLK) {
+        show();
+    } else if (mouseMessage == TTrayIcon::WM_RBUTTONDOWN) {
+        // The menu needs the program in the foreground to close again when
+        // the user clicks elsewhere.
+        activateWindow();
+        PopupMenu1->popup(QCursor::pos());
+    }
+}
+
+void TfrmMain::btnCloseClick() {
+    hide();
+}
+
+void TfrmMain::Configure1Click() {
+    show();
+}
+
+void TfrmMain::TerminateVidur1Click() {
+    close();
+}
+
+void TfrmMain::FormCloseQuery(bool& CanClose) {
+    if (FileExistsHere("end.wav"))
+        PlaySoundFile(this, "end.wav");
+    CanClose = true;
+}
+
+void TfrmMain::FormClose(TCloseAction& Action) {
+    if (AskYesNo("This will close the vidur program. Are you sure?") == 0)
+        Action = caNone;
+}
+
+void TfrmMain::FormDestroy() {
+    RemoveTrayIcon();
+    delete SettingsRegistry;
+    SettingsRegistry = nullptr;
+}
+
+void TfrmMain::FormResize() {
+    ui->Bevel1->setGeometry(0, ui->Panel1->height() - 2, ui->Panel1->width(), 2);
+    SetupGrid();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    bool canClose = true;
+    TCloseAction action = caFree;
+    RunGuarded([&] { FormCloseQuery(canClose); });
+    if (canClose)
+        RunGuarded([&] { FormClose(action); });
+    if (!canClose || action == caNone) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Closing the main window ends the program.
+    if (Application && Application->MainForm() == this)
+        Application->Terminate();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    TMainForm::resizeEvent(event);
+    RunGuarded([this] { FormResize(); });
+}

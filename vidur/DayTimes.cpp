@@ -1,0 +1,311 @@
+// The day's working table: the place and daylight state from the settings,
+// the day's prayer times, every event's second of the day in the grid, and
+// the search for the next event.
+#include "AzanForm.h"
+
+#include "ui_AzanForm.h"
+
+#include "Exceptions.h"
+#include "Misri.h"
+#include "PathHelpers.h"
+#include "PrayerTimes.h"
+#include "Projglob.h"
+#include "Schedule.h"
+#include "StringGrid.h"
+#include "SystemTime.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace {
+
+// The integer of a cell, or `fallback` when it holds none.
+int CellInt(const TStringGrid* grid, int col, int row, int fallback) {
+    try {
+        return StrToInt(grid->Cell(col, row));
+    } catch (const EConvertError&) {
+        return fallback;
+    }
+}
+
+bool CellEmpty(const TStringGrid* grid, int col, int row) {
+    return Trim(grid->Cell(col, row)).empty();
+}
+
+// An event sounds on the Hijri days from its period's start to its end.
+bool PeriodHolds(const TStringGrid* grid, int row, int day) {
+    return CellInt(grid, colPeriodStart, row, 1) <= day &&
+           CellInt(grid, colPeriodEnd, row, 1) >= day;
+}
+
+AnsiString TimeText(const ScheduleEntry& e) {
+    AnsiString text = TimeCodeName(e.timeCode);
+    if (e.deltaMinutes > 0)
+        text += " +" + IntToStr(e.deltaMinutes) + " min.";
+    else if (e.deltaMinutes < 0)
+        text += " " + IntToStr(e.deltaMinutes) + " min.";
+    return text;
+}
+
+AnsiString FrequencyText(const ScheduleEntry& e) {
+    if (e.periodStart == PeriodEveryDayStart && e.periodEnd == PeriodEveryDayEnd)
+        return "Every day";
+    TMisri start, end;
+    start.SetDayOfCurrentYear(e.periodStart);
+    end.SetDayOfCurrentYear(e.periodEnd);
+    return start.Format(2) + " - " + end.Format(2);
+}
+
+AnsiString Announcement(const TStringGrid* grid, int row, TMisri day) {
+    const int seconds = CellInt(grid, colSeconds, row, 0);
+    return "Next: " + grid->Cell(colName, row) + " at " + TimeToStr(AddSeconds(Date(), seconds)) +
+           ", " + day.Format(0);
+}
+
+}  // namespace
+
+void UpdateDaylightFromSystem() {
+    if (ReadSettingString("AutoUpdate", "1") == "0")
+        return;
+    WriteSettingString("DayLightSavings", DaylightSavingInEffect() ? "1" : "0");
+}
+
+void GetTimingsFor(TLocationRecord place, TPrayerTimes* out, bool daylight, TDateTime date) {
+    int year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    PrayerTimeSource& source = CurrentPrayerTimeSource();
+    TSunTimes sun = {0, 0};
+    source.GetTimes(day, month, year, place.latitude, place.longitude, place.timeZone, &sun);
+    OutputDebugString(DateTimeToStr(sun[0]));
+    OutputDebugString(DateTimeToStr(sun[1]));
+    if (daylight) {
+        sun[0] += DaylightHour;
+        sun[1] += DaylightHour;
+    }
+    source.GetSalaatTimings(&sun, out);
+}
+
+void GetTodayTimings(TLocationRecord place, TPrayerTimes* out, bool daylight) {
+    GetTimingsFor(place, out, daylight, Date());
+}
+
+void GetTomorrowTimings(TLocationRecord place, TPrayerTimes* out, bool daylight) {
+    GetTimingsFor(place, out, daylight, Date() + 1);
+}
+
+void SortGridByColumn(TStringGrid* grid, int column) {
+    std::vector<std::pair<int, int>> rows;  // (row, value)
+    for (int row = 1; row < grid->RowCount(); ++row)
+        if (!CellEmpty(grid, column, row))
+            rows.emplace_back(row, CellInt(grid, column, row, 0));
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.second < b.second; });
+
+    std::vector<std::vector<AnsiString>> sorted;
+    sorted.reserve(rows.size());
+    for (const auto& [row, value] : rows) {
+        (void)value;
+        std::vector<AnsiString> cells;
+        for (int col = 0; col < grid->ColCount(); ++col)
+            cells.push_back(grid->Cell(col, row));
+        sorted.push_back(std::move(cells));
+    }
+    for (int row = 1; row < grid->RowCount(); ++row) {
+        const std::size_t i = static_cast<std::size_t>(row - 1);
+        for (int col = 0; col < grid->ColCount(); ++col)
+            grid->SetCell(col, row,
+                          i < sorted.size() ? sorted[i][static_cast<std::size_t>(col)] : "");
+    }
+}
+
+bool TfrmMain::ShowLocation() {
+    UpdateDaylightFromSystem();
+    const AnsiString place = ReadSettingString("Location", "");
+    const AnsiString saving = ReadSettingString("DayLightSavings", "0");
+    if (place.empty()) {
+        ui->lblLocation->setText("Click the configure button to setup location");
+        ui->lblDaylight->setText("Not available");
+        ui->lblSunrise->setText("");
+        ui->lblSunset->setText("");
+        return false;
+    }
+    ui->lblLocation->setText(ToQString(place));
+    daylight = saving != "0";
+    const AnsiString state = daylight ? "ON" : "OFF";
+    if (ReadSettingString("AutoUpdate", "1") == "1")
+        ui->lblDaylight->setText(ToQString(state + ". (AutoUpdate is enabled.)"));
+    else
+        ui->lblDaylight->setText(ToQString(state + ". (AutoUpdate is NOT enabled.)"));
+    return true;
+}
+
+void TfrmMain::ReadLocation() {
+    SetLocationName(location, ReadSettingString("Location", "Not set yet"));
+    // Each value is stored as soon as it converts: a bad one leaves the rest.
+    location.longitude = static_cast<float>(StrToFloat(ReadSettingString("Longitude", "0")));
+    location.latitude = static_cast<float>(StrToFloat(ReadSettingString("Latitude", "0")));
+    location.timeZone = static_cast<float>(StrToFloat(ReadSettingString("TimeZone", "0")));
+}
+
+void TfrmMain::SetupGrid() {
+    TStringGrid* grid = ui->grdMain;
+    const int w = frameGeometry().width();
+    grid->SetColCount(AlarmGridColumns);
+    grid->SetRowCount(AlarmGridRows);
+    grid->SetColWidth(colName, w * 16 / 100);
+    grid->SetColWidth(colTime, w * 20 / 100);
+    grid->SetColWidth(colFileName, w * 23 / 100);
+    grid->SetColWidth(colFrequency, w * 35 / 100);
+    static const char* const titles[AlarmGridColumns] = {
+        "Name",         "Time",       "File Name", "Frequency", "Actual Time (sec)",
+        "Period Start", "Period End", "Full path", "Enabled",   "next",
+        "Key"};
+    for (int col = colName; col <= colFrequency; ++col)
+        grid->SetCell(col, 0, titles[col]);
+    if (debugMode) {
+        for (int col = colSeconds; col <= colKey; ++col) {
+            grid->SetColWidth(col, w * 16 / 100);
+            grid->SetCell(col, 0, titles[col]);
+        }
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    } else {
+        for (int col = colSeconds; col <= colKey; ++col)
+            grid->SetColWidth(col, 0);
+    }
+}
+
+void TfrmMain::FillGrid() {
+    if (!schedList)
+        return;
+    TStringGrid* grid = ui->grdMain;
+    // The grid has room for 49 events; later entries stay in the list and
+    // the file but are not timed.
+    const std::size_t rows = std::min<std::size_t>(schedList->size(), AlarmGridRows - 1);
+    for (std::size_t k = 0; k < rows; ++k) {
+        const ScheduleEntry& e = *(*schedList)[k];
+        const int row = static_cast<int>(k) + 1;
+        grid->SetCell(colName, row, e.name);
+        grid->SetCell(colTime, row, TimeText(e));
+        grid->SetCell(colFileName, row, FileNameOf(e.filePath));
+        grid->SetCell(colFrequency, row, FrequencyText(e));
+        grid->SetCell(colPeriodStart, row, IntToStr(e.periodStart));
+        grid->SetCell(colPeriodEnd, row, IntToStr(e.periodEnd));
+        grid->SetCell(colFullPath, row, e.filePath);
+        grid->SetCell(colEnabled, row, IntToStr(e.enabled));
+        grid->SetCell(colNext, row, "-1");
+        grid->SetCell(colKey, row, IntToStr(e.key));
+    }
+}
+
+int32_t TfrmMain::ActualSeconds(char timeCode, int32_t deltaMinutes,
+                                const TPrayerTimes times) const {
+    // Worked out in 64 bits: a hand-written delta of any size must not overflow.
+    const int64_t d = static_cast<int64_t>(deltaMinutes) * 60;
+    const auto clamp = [](int64_t v) {
+        return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+    };
+    switch (timeCode) {
+    case 'M':
+        return clamp(d);
+    case 'H':
+        return clamp(SecondsOfDay(times[0]) + d - 600);
+    case 'F':
+        return clamp(SecondsOfDay(times[0]) + d);
+    case 'R':
+        return clamp(SecondsOfDay(times[1]) + d);
+    case 'Z':
+        return clamp(SecondsOfDay(times[2]) + d);
+    case 'A':
+        return clamp(SecondsOfDay(times[3]) + d);
+    case 'S':
+        return clamp(SecondsOfDay(times[4]) + d);
+    case 'I':
+        return clamp(SecondsOfDay(times[5]) + d);
+    default:
+        return 0;
+    }
+}
+
+int TfrmMain::FindRowByKey(int32_t key) {
+    const TStringGrid* grid = ui->grdMain;
+    for (int row = 1; row < AlarmGridRows; ++row) {
+        if (CellEmpty(grid, colKey, row)) {
+            ShowMessageBox("Error getting grid row");
+            return -1;
+        }
+        if (CellInt(grid, colKey, row, 0) == key)
+            return row;
+    }
+    return -1;
+}
+
+void TfrmMain::ComputeActualTimes() {
+    if (schedList)
+        for (const auto& entry : *schedList) {
+            const int row = FindRowByKey(entry->key);
+            if (row >= 0)
+                ui->grdMain->SetCell(
+                    colSeconds, row,
+                    IntToStr(ActualSeconds(entry->timeCode, entry->deltaMinutes, prayerTimes)));
+        }
+    ui->lblSunrise->setText(ToQString(TimeToStr(prayerTimes[1])));
+    ui->lblSunset->setText(ToQString(TimeToStr(prayerTimes[4])));
+}
+
+void TfrmMain::FindNextEvent() {
+    TStringGrid* grid = ui->grdMain;
+    const int now = SecondsOfDay(Now());
+    const TMisri todayDate(Date());
+    const int today = todayDate.DayOfYear();
+
+    for (int row = 1; row < AlarmGridRows && !CellEmpty(grid, colSeconds, row); ++row)
+        grid->SetCell(colNext, row, "0");
+
+    auto announce = [&](int row, TMisri day) {
+        grid->SetCell(colNext, row, "1");
+        const AnsiString text = Announcement(grid, row, day);
+        setWindowTitle(ToQString(text));
+        RemoveTrayIcon();
+        trayMessage = RegisterWindowMessageA("IconNotify");
+        AddTrayIcon(text.c_str());
+    };
+
+    for (int row = 1; row < AlarmGridRows; ++row) {
+        if (CellEmpty(grid, colSeconds, row))
+            continue;
+        if (CellInt(grid, colSeconds, row, 0) > now && grid->Cell(colEnabled, row) == "1" &&
+            PeriodHolds(grid, row, today)) {
+            announce(row, todayDate);
+            nextIsTomorrow = false;
+            return;
+        }
+    }
+
+    const int tomorrow = today + 1;
+    int found = -1;
+    for (int row = 1; row < AlarmGridRows && found < 0; ++row)
+        if (!CellEmpty(grid, colSeconds, row) && grid->Cell(colEnabled, row) == "1" &&
+            PeriodHolds(grid, row, tomorrow))
+            found = row;
+    if (found < 0)
+        return;
+
+    const int32_t key = CellInt(grid, colKey, found, 0);
+    GetTomorrowTimings(location, &prayerTimes, daylight);
+    ComputeActualTimes();
+    SortGridByColumn(grid, colSeconds);
+    const int row = FindRowByKey(key);
+    if (row < 0)
+        return;
+    announce(row, todayDate.AddDays(1));
+    nextIsTomorrow = true;
+}
+
+void TfrmMain::Recalculate() {
+    GetTodayTimings(location, &prayerTimes, daylight);
+    ComputeActualTimes();
+    SortGridByColumn(ui->grdMain, colSeconds);
+    FindNextEvent();
+}

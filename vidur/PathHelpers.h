@@ -1,0 +1,17 @@
+// Small text helpers of the alarm for file paths, and the yes-or-no test
+// whether the desktop has a program for a file extension. Both '\' and '/'
+// separate folders, so paths written on either system split alike.
+#pragma once
+
+#include "AnsiString.h"
+
+// The part after the last separator; the whole text when there is none.
+AnsiString FileNameOf(const AnsiString& path);
+// The part up to and including the last separator; "" when there is none.
+AnsiString DirectoryOf(const AnsiString& path);
+// The part after the last dot of the whole text (the search does not stop at
+// a separator), case kept; the whole text when there is no dot.
+AnsiString ExtensionOf(const AnsiString& path);
+// The command of the program associated with the extension (given without
+// its dot, e.g. "rm"), cleaned of its arguments and quotes; "" when none.
+AnsiString AssociatedProgram(const AnsiString& ext);

@@ -1,0 +1,292 @@
+#include "Schedule.h"
+
+#include "Exceptions.h"
+#include "PathHelpers.h"
+#include "Projglob.h"
+#include "RecordFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <set>
+
+std::unique_ptr<ScheduleList> schedList;
+
+namespace {
+
+void PutField(char* field, std::size_t size, const AnsiString& text) {
+    std::memset(field, 0, size);
+    std::memcpy(field, text.data(), std::min(text.size(), size - 1));
+}
+
+// The field's text up to its NUL (a full field without one stays inside it).
+AnsiString FieldText(const char* field, std::size_t size) {
+    return AnsiString(field, strnlen(field, size));
+}
+
+bool IsBlank(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return code >= 1 && code <= 32;
+}
+
+// A number field, or `fallback` when it is no decimal integer.
+int32_t NumberOr(const AnsiString& text, int32_t fallback) {
+    try {
+        return StrToInt(text);
+    } catch (const EConvertError&) {
+        return fallback;
+    }
+}
+
+// A text written between double quotes. A quote inside is doubled so that
+// the comma-text reading gives the text back unchanged.
+AnsiString Quoted(const AnsiString& text) {
+    AnsiString out = "\"";
+    for (char c : text) {
+        out += c;
+        if (c == '"')
+            out += '"';
+    }
+    return out + "\"";
+}
+
+// The file's lines; CR, LF and CR LF all end a line.
+std::vector<AnsiString> SplitLines(const std::string& bytes) {
+    std::vector<AnsiString> lines;
+    AnsiString line;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(line);
+            line.clear();
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
+std::string ReadScheduleFile() {
+    std::FILE* file = std::fopen(ScheduleFileName, "rb");
+    std::string bytes;
+    bool failed = file == nullptr;
+    if (file) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            bytes.append(buffer, n);
+        failed = std::ferror(file) != 0;
+        std::fclose(file);
+    }
+    if (failed)
+        throw Exception(Format("Cannot open file \"%s\"", ScheduleFileName));
+    return bytes;
+}
+
+void WriteScheduleFile(const std::string& bytes) {
+    if (!WriteWholeFile(ScheduleFileName, bytes))
+        throw Exception(Format("Cannot create file \"%s\"", ScheduleFileName));
+}
+
+std::unique_ptr<ScheduleEntry> EntryFromFields(const std::vector<AnsiString>& fields) {
+    auto entry = std::make_unique<ScheduleEntry>();  // zero-filled
+    entry->SetName(fields[0]);
+    // The first character of an empty text does not exist.
+    if (fields[1].empty())
+        throw Exception("Range check error");
+    entry->timeCode = fields[1][0];
+    entry->deltaMinutes = NumberOr(fields[2], 0);
+    entry->SetFilePath(fields[3]);
+    entry->periodStart = NumberOr(fields[4], PeriodEveryDayStart);
+    entry->periodEnd = NumberOr(fields[5], PeriodEveryDayEnd);
+    entry->enabled = NumberOr(fields[6], 1);
+    entry->key = NumberOr(fields[7], 0);
+    return entry;
+}
+
+}  // namespace
+
+void ScheduleEntry::SetName(const AnsiString& text) {
+    PutField(name, sizeof name, text);
+}
+
+void ScheduleEntry::SetFilePath(const AnsiString& text) {
+    PutField(filePath, sizeof filePath, text);
+}
+
+std::vector<AnsiString> SplitScheduleLine(const AnsiString& text) {
+    // The line ends at a NUL, as a C string does.
+    const AnsiString line = text.substr(0, text.find('\0'));
+    std::vector<AnsiString> fields;
+    std::size_t p = 0;
+    const std::size_t end = line.size();
+    while (p < end && IsBlank(line[p]))
+        ++p;
+    while (p < end) {
+        AnsiString field;
+        if (line[p] == '"') {
+            ++p;
+            bool closed = false;
+            std::size_t q = p;
+            for (; q < end; ++q) {
+                if (line[q] != '"')
+                    continue;
+                if (q + 1 < end && line[q + 1] == '"') {
+                    ++q;  // a doubled quote stands for one
+                    continue;
+                }
+                closed = true;
+                break;
+            }
+            // Without its closing quote the field is the rest less its last character.
+            const AnsiString raw =
+                closed ? line.substr(p, q - p) : line.substr(p, end - p > 0 ? end - p - 1 : 0);
+            for (std::size_t i = 0; i < raw.size(); ++i) {
+                field += raw[i];
+                if (raw[i] == '"' && i + 1 < raw.size() && raw[i + 1] == '"')
+                    ++i;
+            }
+            p = closed ? q + 1 : end;
+        } else {
+            const std::size_t start = p;
+            while (p < end && line[p] != ',' && !IsBlank(line[p]))
+                ++p;
+            field = line.substr(start, p - start);
+        }
+        fields.push_back(field);
+        while (p < end && IsBlank(line[p]))
+            ++p;
+        if (p < end && line[p] == ',') {
+            if (p + 1 == end)
+                fields.emplace_back();
+            ++p;
+            while (p < end && IsBlank(line[p]))
+                ++p;
+        }
+    }
+    return fields;
+}
+
+AnsiString ScheduleLine(const ScheduleEntry& entry) {
+    return Quoted(FieldText(entry.name, sizeof entry.name)) + "," + AnsiString(1, entry.timeCode) +
+           "," + IntToStr(entry.deltaMinutes) + "," +
+           Quoted(FieldText(entry.filePath, sizeof entry.filePath)) + "," +
+           IntToStr(entry.periodStart) + "," + IntToStr(entry.periodEnd) + "," +
+           IntToStr(entry.enabled) + "," + IntToStr(entry.key);
+}
+
+void LoadSchedule() {
+    if (!schedList)
+        schedList = std::make_unique<ScheduleList>();
+    try {
+        std::error_code ec;
+        if (!std::filesystem::exists(ScheduleFileName, ec)) {
+            ShowMessageBox("Sched.dat file not found. Will create a new one");
+            CreateDefaultSchedule();
+        }
+        for (const AnsiString& line : SplitLines(ReadScheduleFile())) {
+            const std::vector<AnsiString> fields = SplitScheduleLine(line);
+            if (fields.size() != 8)
+                continue;
+            // A line that cannot become an entry is reported and passed over;
+            // the lines after it are still read, so that the next save (which
+            // rewrites the whole file from the list) cannot drop them.
+            try {
+                schedList->push_back(EntryFromFields(fields));
+            } catch (const Exception& e) {
+                ShowMessageBox(e.what());
+            }
+        }
+    } catch (const std::exception& e) {
+        // A file that cannot be read: the entries read so far stay.
+        ShowMessageBox(e.what());
+    }
+}
+
+void SaveSchedule() {
+    if (!schedList)
+        return;
+    std::string bytes;
+    for (const auto& entry : *schedList)
+        bytes += ScheduleLine(*entry) + "\r\n";
+    WriteScheduleFile(bytes);
+}
+
+void CreateDefaultSchedule() {
+    const bool withNaat = !Trim(AssociatedProgram("rm")).empty();
+    std::vector<std::pair<const char*, char>> events;
+    if (generalMode == 0)
+        events = {{"Fajr Vidur", 'F'}, {"Zoher Vidur", 'Z'}, {"Maghrib Vidur", 'S'}};
+    else
+        events = {{"Fajr Vidur", 'F'},
+                  {"Zoher Vidur", 'Z'},
+                  {"Asr Vidur", 'A'},
+                  {"Maghrib Vidur", 'S'},
+                  {"Isha Vidur", 'I'}};
+    std::string bytes;
+    int key = 0;
+    for (const auto& [name, code] : events)
+        bytes += Format("\"%s\",%c,0,azan1.wav,1,354,1,%d\r\n", name, code, ++key);
+    if (withNaat)
+        bytes += Format("\"Naa't\",S,30,SalaamAa.rm,1,354,1,%d\r\n", ++key);
+    WriteScheduleFile(bytes);
+}
+
+int32_t FindScheduleIndex(int32_t key) {
+    if (schedList) {
+        for (std::size_t i = 0; i < schedList->size(); ++i)
+            if ((*schedList)[i]->key == key)
+                return static_cast<int32_t>(i);
+    }
+    ShowErrorBox("Invalid key found in schedList.");
+    return -1;
+}
+
+int32_t NextScheduleKey() {
+    if (!schedList)
+        return -1;
+    int32_t running = 1;
+    for (const auto& entry : *schedList)
+        if (entry->key >= running)
+            running = entry->key;
+    if (running < std::numeric_limits<int32_t>::max())
+        return running + 1;
+    // The largest key cannot grow (a hand-edited file): take the smallest
+    // free key from 2 up, so that keys stay unique.
+    std::set<int32_t> used;
+    for (const auto& entry : *schedList)
+        used.insert(entry->key);
+    int32_t key = 2;
+    while (used.count(key))
+        ++key;
+    return key;
+}
+
+AnsiString TimeCodeName(char code) {
+    switch (code) {
+    case 'M':
+        return "Midnight";
+    case 'H':
+        return "Sehri";
+    case 'F':
+        return "Fajr";
+    case 'R':
+        return "Sunrise";
+    case 'Z':
+        return "Zoher";
+    case 'A':
+        return "Asr";
+    case 'S':
+        return "Maghrib";
+    case 'I':
+        return "Isha";
+    default:
+        return "Error";
+    }
+}

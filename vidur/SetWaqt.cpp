@@ -1,0 +1,475 @@
+#include "SetWaqt.h"
+
+#include "ui_SetWaqt.h"
+
+#include "AzanForm.h"
+#include "Bitmaps.h"
+#include "Exceptions.h"
+#include "FieldEdit.h"
+#include "FormResource.h"
+#include "Handlers.h"
+#include "Misri.h"
+#include "PathHelpers.h"
+#include "PickDate.h"
+#include "Projglob.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstring>
+
+namespace {
+
+struct CodedItem {
+    const char* label;
+    const char* code;
+    bool general;    // present in generalMode 1
+    bool community;  // present in generalMode 0
+};
+
+// The base times, in list order; the custom item closes the time list only.
+constexpr CodedItem kBaseTimes[] = {
+    {"Midnight", "M", true, true}, {"Sehri  ", "H", true, true}, {"Fajr   ", "F", true, true},
+    {"Sunrise", "R", true, true},  {"Zohar  ", "Z", true, true}, {"Asr    ", "A", true, false},
+    {"Maghrib", "S", true, true},  {"Isha", "I", true, false},
+};
+constexpr CodedItem kFrequencies[] = {
+    {"Every Day      ", "E", true, true},  {"Only in Ramadan", "R", true, true},
+    {"Only in Rajab  ", "J", false, true}, {"Only in Ashara ", "M", false, true},
+    {"Custom...      ", "C", true, true},
+};
+
+constexpr const char* kTimeHelp = "Select a time. You can select 'Custom' to specify a user "
+                                  "defined time. Custom time must be relative to a predefined "
+                                  "time in minutes.";
+constexpr const char* kPanelHelp = "Click a control to display help.";
+// The full text of an item (label, padding, code) rides along as its data:
+// only the label is ever shown, so the code stays out of sight.
+constexpr int kFullTextRole = Qt::UserRole;
+
+void AddCodedItem(QComboBox* combo, const AnsiString& label, const AnsiString& code) {
+    combo->addItem(ToQString(label), ToQString(label + ListItemPadding + code));
+}
+
+bool Present(const CodedItem& item) {
+    return generalMode == 1 ? item.general : item.community;
+}
+
+int IntOr(const AnsiString& text, int fallback) {
+    try {
+        return StrToInt(text);
+    } catch (const EConvertError&) {
+        return fallback;
+    }
+}
+
+// A day and month typed as "17 Ramadan", taken in the placeholder year.
+TMisri PeriodDate(const AnsiString& text) {
+    TMisri date;
+    date.Set(text + ", 1418");
+    return date;
+}
+
+}  // namespace
+
+TfrmSchedule::TfrmSchedule(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSchedule) {
+    ui->setupUi(this);
+    ApplyFormResource(this);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    LimitToRecordField(ui->txtName, ScheduleNameSize);
+    LimitToRecordField(ui->txtPath, SchedulePathSize);
+    // The narrow lists keep their whole words beside the arrow.
+    for (QComboBox* combo : {ui->cmbTime, ui->cmbBeforeAfter, ui->cmbFrom, ui->cmbFrequency})
+        combo->setStyleSheet("QComboBox { padding-left: 2px; padding-right: 0px; }");
+    ui->btnFrom->setIcon(LoadIcon("CALENDAR_BUTTON"));
+    ui->btnTo->setIcon(LoadIcon("CALENDAR_BUTTON"));
+
+    dlgOpenFile = new QFileDialog(this);
+    dlgOpenFile->setObjectName("dlgOpenFile");
+    dlgOpenFile->setDefaultSuffix("wav");
+    dlgOpenFile->setNameFilters({"Wave File (*.wav)", "Real Audio (*.rm *.ram)"});
+    dlgOpenFile->setFileMode(QFileDialog::ExistingFile);
+
+    // The lists' OnClick is the user's choice of an item, never a selection
+    // made by the program.
+    OnEvent(ui->cmbTime, &QComboBox::activated, this, &TfrmSchedule::cmbTimeClick);
+    OnEvent(ui->cmbFrequency, &QComboBox::activated, this, &TfrmSchedule::cmbFrequencyClick);
+    OnEvent(ui->cmbFrom, &QComboBox::activated, this, &TfrmSchedule::cmbFromClick);
+    OnEvent(ui->btnBrowse, &QPushButton::clicked, this, &TfrmSchedule::btnBrowseClick);
+    OnEvent(ui->btnFrom, &QToolButton::clicked, this, &TfrmSchedule::btnFromClick);
+    OnEvent(ui->btnTo, &QToolButton::clicked, this, &TfrmSchedule::btnToClick);
+    OnEvent(ui->chkEnabled, &QCheckBox::toggled, this, &TfrmSchedule::chkEnabledClick);
+    OnEvent(ui->btnOk, &QPushButton::clicked, this, &TfrmSchedule::btnOkClick);
+    ConnectModalButton(ui->btnCancel, mrCancel);
+
+    // Entering a control shows its help; so does a click on the panel.
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->txtName), static_cast<QWidget*>(ui->cmbTime),
+          static_cast<QWidget*>(ui->txtDelta), static_cast<QWidget*>(ui->cmbBeforeAfter),
+          static_cast<QWidget*>(ui->cmbFrom), static_cast<QWidget*>(ui->txtPath),
+          static_cast<QWidget*>(ui->cmbFrequency), static_cast<QWidget*>(ui->btnBrowse),
+          static_cast<QWidget*>(ui->Panel3)})
+        w->installEventFilter(this);
+}
+
+TfrmSchedule::~TfrmSchedule() = default;
+
+bool TfrmSchedule::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        RunGuarded([&] {
+            if (watched == ui->txtName)
+                txtNameEnter();
+            else if (watched == ui->cmbTime)
+                cmbTimeEnter();
+            else if (watched == ui->txtDelta)
+                txtDeltaEnter();
+            else if (watched == ui->cmbBeforeAfter)
+                cmbBeforeAfterEnter();
+            else if (watched == ui->cmbFrom)
+                cmbFromEnter();
+            else if (watched == ui->txtPath)
+                txtPathEnter();
+            else if (watched == ui->cmbFrequency)
+                cmbFrequencyEnter();
+            else if (watched == ui->btnBrowse)
+                btnBrowseEnter();
+        });
+    } else if (event->type() == QEvent::MouseButtonPress && watched == ui->Panel3) {
+        RunGuarded([this] { Panel3Click(); });
+    }
+    return TForm::eventFilter(watched, event);
+}
+
+bool TfrmSchedule::EditEntry(ScheduleEntry* entry, bool isNew) {
+    FillLists();
+    if (isNew) {
+        ui->txtName->setText("");
+        ui->txtPath->setText("");
+        ui->txtDelta->setText("15");
+        SelectItemByCode("C", ui->cmbTime);
+        ui->cmbFrom->setCurrentIndex(2);
+        ui->cmbBeforeAfter->setCurrentIndex(0);
+        ui->cmbFrequency->setCurrentIndex(0);
+        const TMisri today("today");
+        ui->txtFromDate->setText(ToQString(today.FirstOfMonth().Format(2)));
+        ui->txtToDate->setText(ToQString(today.LastOfMonth().Format(2)));
+        EnablePeriodControls(true);
+    } else {
+        workingEntry = *entry;
+        EntryToControls();
+    }
+    ui->txtMessage->clear();
+    ui->txtMessage->appendPlainText(kPanelHelp);
+
+    if (ShowModal() != mrOk)
+        return false;
+    if (isNew)
+        workingEntry.key = NextScheduleKey();
+    *entry = workingEntry;
+    return true;
+}
+
+void TfrmSchedule::FillLists() {
+    ui->cmbTime->clear();
+    ui->cmbFrom->clear();
+    ui->cmbFrequency->clear();
+    for (const CodedItem& item : kBaseTimes)
+        if (Present(item)) {
+            AddCodedItem(ui->cmbTime, item.label, item.code);
+            AddCodedItem(ui->cmbFrom, item.label, item.code);
+        }
+    AddCodedItem(ui->cmbTime, generalMode == 1 ? "Custom... " : "Custom...", "C");
+    for (const CodedItem& item : kFrequencies)
+        if (Present(item))
+            AddCodedItem(ui->cmbFrequency, item.label, item.code);
+    ui->cmbBeforeAfter->clear();
+    ui->cmbBeforeAfter->addItem("Before");
+    ui->cmbBeforeAfter->addItem("After");
+    // A fresh list has nothing selected until the program or the user says.
+    for (QComboBox* combo : {ui->cmbTime, ui->cmbFrom, ui->cmbFrequency, ui->cmbBeforeAfter})
+        combo->setCurrentIndex(-1);
+}
+
+AnsiString TfrmSchedule::SelectedCode(const QComboBox* combo) const {
+    const int i = combo->currentIndex();
+    if (i < 0)
+        return "";
+    return ListItemKey(FromQString(combo->itemData(i, kFullTextRole).toString()));
+}
+
+int TfrmSchedule::FindItemByCode(const AnsiString& code, QComboBox* combo) const {
+    for (int i = 0; i < combo->count(); ++i)
+        if (ListItemKey(FromQString(combo->itemData(i, kFullTextRole).toString())) == code)
+            return i;
+    return -1;
+}
+
+void TfrmSchedule::SelectItemByCode(const AnsiString& code, QComboBox* combo) {
+    int i = FindItemByCode(code, combo);
+    if (i == -1) {
+        ShowErrorBox("Invalid index specified. Will set to midnight");
+        i = 0;
+    }
+    combo->setCurrentIndex(i);
+}
+
+void TfrmSchedule::EnablePeriodControls(bool disable) {
+    for (QWidget* w : {static_cast<QWidget*>(ui->txtFromDate), static_cast<QWidget*>(ui->lblFrom),
+                       static_cast<QWidget*>(ui->btnFrom), static_cast<QWidget*>(ui->txtToDate),
+                       static_cast<QWidget*>(ui->lblTo), static_cast<QWidget*>(ui->btnTo)})
+        w->setEnabled(!disable);
+}
+
+void TfrmSchedule::EnableCustomTimeControls(bool disable) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->txtDelta), static_cast<QWidget*>(ui->lblMinutes),
+          static_cast<QWidget*>(ui->cmbBeforeAfter), static_cast<QWidget*>(ui->cmbFrom)})
+        w->setEnabled(!disable);
+}
+
+void TfrmSchedule::EntryToControls() {
+    const ScheduleEntry& e = workingEntry;
+    ui->txtName->setText(ToQString(AnsiString(e.name, strnlen(e.name, sizeof e.name))));
+    const AnsiString code(1, e.timeCode);
+    if (e.deltaMinutes != 0) {
+        SelectItemByCode("C", ui->cmbTime);
+        SelectItemByCode(code, ui->cmbFrom);
+        const long long magnitude = e.deltaMinutes < 0 ? -static_cast<long long>(e.deltaMinutes)
+                                                       : static_cast<long long>(e.deltaMinutes);
+        ui->txtDelta->setText(ToQString(IntToStr(magnitude)));
+        ui->cmbBeforeAfter->setCurrentIndex(e.deltaMinutes < 0 ? 0 : 1);
+    } else {
+        SelectItemByCode(code, ui->cmbTime);
+        EnableCustomTimeControls(true);
+    }
+    ui->txtPath->setText(ToQString(AnsiString(e.filePath, strnlen(e.filePath, sizeof e.filePath))));
+
+    const auto period = [&](int start, int end) {
+        return e.periodStart == start && e.periodEnd == end;
+    };
+    if (period(PeriodEveryDayStart, PeriodEveryDayEnd)) {
+        SelectItemByCode("E", ui->cmbFrequency);
+    } else if (period(PeriodRamadanStart, PeriodRamadanEnd)) {
+        SelectItemByCode("R", ui->cmbFrequency);
+    } else if (period(PeriodAsharaStart, PeriodAsharaEnd) && generalMode == 0) {
+        SelectItemByCode("M", ui->cmbFrequency);
+    } else if (period(PeriodRajabStart, PeriodRajabEnd) && generalMode == 0) {
+        SelectItemByCode("J", ui->cmbFrequency);
+    } else {
+        SelectItemByCode("C", ui->cmbFrequency);
+        TMisri from, to;
+        from.SetDayOfCurrentYear(e.periodStart);
+        to.SetDayOfCurrentYear(e.periodEnd);
+        ui->txtFromDate->setText(ToQString(from.Format(2)));
+        ui->txtToDate->setText(ToQString(to.Format(2)));
+        EnablePeriodControls(false);
+        ui->chkEnabled->setChecked(e.enabled != 0);
+        ShowEnabledState();
+        return;
+    }
+    EnablePeriodControls(true);
+    ui->chkEnabled->setChecked(e.enabled != 0);
+    ShowEnabledState();
+}
+
+void TfrmSchedule::ControlsToEntry() {
+    ScheduleEntry& e = workingEntry;
+    e.SetName(FromQString(ui->txtName->text()));
+    if (SelectedCode(ui->cmbTime) == "C") {
+        const AnsiString from = SelectedCode(ui->cmbFrom);
+        e.timeCode = from.empty() ? 'M' : from[0];
+        const int n = IntOr(FromQString(ui->txtDelta->text()), 0);
+        e.deltaMinutes = ui->cmbBeforeAfter->currentIndex() == 0 ? -n : n;
+    } else {
+        const AnsiString time = SelectedCode(ui->cmbTime);
+        e.timeCode = time.empty() ? 'M' : time[0];
+        e.deltaMinutes = 0;
+    }
+    e.SetFilePath(FromQString(ui->txtPath->text()));
+
+    const AnsiString frequency = SelectedCode(ui->cmbFrequency);
+    if (frequency == "C") {
+        e.periodStart = PeriodDate(FromQString(ui->txtFromDate->text())).DayOfYear();
+        e.periodEnd = PeriodDate(FromQString(ui->txtToDate->text())).DayOfYear();
+    } else if (frequency == "E") {
+        e.periodStart = PeriodEveryDayStart;
+        e.periodEnd = PeriodEveryDayEnd;
+    } else if (frequency == "M") {
+        e.periodStart = PeriodAsharaStart;
+        e.periodEnd = PeriodAsharaEnd;
+    } else if (frequency == "J") {
+        e.periodStart = PeriodRajabStart;
+        e.periodEnd = PeriodRajabEnd;
+    } else if (frequency == "R") {
+        e.periodStart = PeriodRamadanStart;
+        e.periodEnd = PeriodRamadanEnd;
+    } else {
+        ShowMessageBox("Error assigning dates. Will set to every day");
+        e.periodStart = PeriodEveryDayStart;
+        e.periodEnd = PeriodEveryDayEnd;
+    }
+    e.enabled = ui->chkEnabled->isChecked() ? 1 : 0;
+}
+
+bool TfrmSchedule::CheckSoundFile() {
+    const AnsiString path = FromQString(ui->txtPath->text());
+    if (!QFile::exists(ToQString(path))) {
+        ShowErrorBox("The path you specified for the sound file is incorrect");
+        return false;
+    }
+    const AnsiString ext = ExtensionOf(path);
+    if (AnsiUpperCase(ext) != "WAV" && Trim(AssociatedProgram(ext)).empty())
+        ShowMessageBox("The file extension \"" + ext +
+                       "\" is not associated with any program. If this is are Real Audio file, "
+                       "most likely the Real Audio player is not installed correctly.");
+    return true;
+}
+
+bool TfrmSchedule::PeriodIsValid() {
+    const AnsiString from = FromQString(ui->txtFromDate->text());
+    const AnsiString to = FromQString(ui->txtToDate->text());
+    if (Trim(from).empty() || Trim(to).empty())
+        return true;
+    return !(PeriodDate(from) > PeriodDate(to));
+}
+
+void TfrmSchedule::ShowEnabledState() {
+    ui->lblEnabled->setText(ui->chkEnabled->isChecked() ? "Yes" : "No");
+}
+
+void TfrmSchedule::cmbTimeClick() {
+    EnableCustomTimeControls(SelectedCode(ui->cmbTime) != "C");
+}
+
+void TfrmSchedule::cmbFrequencyClick() {
+    EnablePeriodControls(SelectedCode(ui->cmbFrequency) != "C");
+}
+
+void TfrmSchedule::cmbFromClick() {
+    if (SelectedCode(ui->cmbFrom) != "M" || ui->cmbBeforeAfter->currentIndex() != 0)
+        return;
+    ui->cmbBeforeAfter->setCurrentIndex(1);
+    const AnsiString typed = FromQString(ui->txtDelta->text());
+    const int n = 1440 - IntOr(typed, 15);
+    ShowMessageBox("You can only select a time after midnight. However if you want, you can "
+                   "specify " +
+                   IntToStr(n) + " minutes ((24 * 60) - " + typed +
+                   ") after the midnight of the previous day.");
+}
+
+void TfrmSchedule::btnBrowseClick() {
+    if (dlgOpenFile->exec() == QDialog::Accepted && !dlgOpenFile->selectedFiles().isEmpty())
+        ui->txtPath->setText(dlgOpenFile->selectedFiles().first());
+}
+
+void TfrmSchedule::PickDateInto(QWidget* button, QWidget* edit) {
+    const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
+    std::unique_ptr<TfrmPickDate> own;
+    TfrmPickDate* picker = frmPickDate;
+    if (!picker) {
+        own = std::make_unique<TfrmPickDate>();
+        picker = own.get();
+    }
+    const TMisri picked = picker->Execute(TMisri("today"), below.x(), below.y());
+    static_cast<QLineEdit*>(edit)->setText(ToQString(picked.Format(2)));
+}
+
+void TfrmSchedule::btnFromClick() {
+    PickDateInto(ui->btnFrom, ui->txtFromDate);
+}
+
+void TfrmSchedule::btnToClick() {
+    PickDateInto(ui->btnTo, ui->txtToDate);
+}
+
+void TfrmSchedule::chkEnabledClick() {
+    if (!ui->chkEnabled->isChecked() && isVisible()) {
+        if (AskYesNo("This will disable the event and nothing will happen at the scheduled "
+                     "time. Do you wish to continue?") == 0) {
+            ui->chkEnabled->setChecked(true);
+            return;
+        }
+    }
+    ShowEnabledState();
+}
+
+void TfrmSchedule::ShowHelp(std::initializer_list<const char*> lines) {
+    ui->txtMessage->clear();
+    for (const char* line : lines)
+        ui->txtMessage->appendPlainText(line);
+}
+
+void TfrmSchedule::txtNameEnter() {
+    ShowHelp({"Enter a name for this event. This is mandatory field and must be less than 50 "
+              "characters."});
+}
+
+void TfrmSchedule::cmbTimeEnter() {
+    ShowHelp({kTimeHelp});
+}
+
+void TfrmSchedule::txtDeltaEnter() {
+    ShowHelp({kTimeHelp, "Specify the number of minutes relative to a predefined time"});
+}
+
+void TfrmSchedule::cmbBeforeAfterEnter() {
+    ShowHelp({kTimeHelp, "Select either before or after"});
+}
+
+void TfrmSchedule::cmbFromEnter() {
+    ShowHelp({kTimeHelp, "Select a predefined time. The difference you specified in number of "
+                         "minutes will be with respect to this time"});
+}
+
+void TfrmSchedule::txtPathEnter() {
+    ShowHelp({"Select a WAVE file that you like to play. Click the browse button to locate the "
+              "file. You can also record a file in your own voice and have Miravel play it for "
+              "you."});
+}
+
+void TfrmSchedule::cmbFrequencyEnter() {
+    ShowHelp({"Select an appropriate value to specify when a period for which you wish to play "
+              "this WAVE file. Select custom to specify a custom period. "});
+}
+
+void TfrmSchedule::btnBrowseEnter() {
+    ShowHelp({"Click here to select a file."});
+}
+
+void TfrmSchedule::Panel3Click() {
+    ShowHelp({kPanelHelp});
+}
+
+void TfrmSchedule::btnOkClick() {
+    // A relative sound path means a file in the program's folder.
+    MakeProgramFolderCurrent();
+    if (Trim(FromQString(ui->txtName->text())).empty()) {
+        ShowErrorBox("Event name is mandatory, you cannot leave it blank");
+        return;
+    }
+    if (Trim(FromQString(ui->txtPath->text())).empty()) {
+        ShowErrorBox("File path is mandatory, you cannot leave it blank");
+        return;
+    }
+    if (!CheckSoundFile())
+        return;
+    if (!PeriodIsValid()) {
+        ShowErrorBox("'From' date (" + FromQString(ui->txtFromDate->text()) +
+                     ") should be less than 'To' date (" + FromQString(ui->txtToDate->text()) +
+                     "). Please correct the problem before saving the record");
+        return;
+    }
+    // A custom time needs the base time its minutes are counted from.
+    if (SelectedCode(ui->cmbTime) == "C" && ui->cmbFrom->currentIndex() < 0) {
+        ShowErrorBox("Please select the time from which the minutes are counted.");
+        return;
+    }
+    ControlsToEntry();
+    SetModalResult(mrOk);
+}
