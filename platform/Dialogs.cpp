@@ -3,6 +3,7 @@
 #include "Forms.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -62,6 +63,11 @@ int ShowQtBox(const BoxRequest& r) {
 BoxAnswer Ask(const BoxRequest& r) {
     if (DialogResponder* responder = CurrentResponder())
         return responder->Box(r);
+    if (r.kind == BoxRequest::Kind::OpenFile) {
+        const QString path = QFileDialog::getOpenFileName(
+            QApplication::activeWindow(), ToQString(r.caption), QString(), ToQString(r.text));
+        return {path.isEmpty() ? mrCancel : mrOk, FromQString(path)};
+    }
     if (r.kind == BoxRequest::Kind::Input) {
         bool ok = false;
         QString text = QInputDialog::getText(QApplication::activeWindow(), ToQString(r.caption),
@@ -124,6 +130,17 @@ AnsiString Dialogs::InputBox(const AnsiString& caption, const AnsiString& prompt
     r.defaultValue = defaultValue;
     BoxAnswer a = Ask(r);
     return a.result == mrOk ? a.text : defaultValue;
+}
+
+AnsiString Dialogs::OpenFile(const AnsiString& caption, const std::vector<AnsiString>& filters) {
+    BoxRequest r;
+    r.kind = BoxRequest::Kind::OpenFile;
+    r.caption = caption;
+    for (const auto& f : filters)
+        r.text += (r.text.empty() ? "" : ";;") + f;
+    r.buttons = BoxButtons::OkCancel;
+    const BoxAnswer a = Ask(r);
+    return a.result == mrOk ? a.text : AnsiString();
 }
 
 int Dialogs::ShowModal(TForm& form) {

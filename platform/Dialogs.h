@@ -6,6 +6,8 @@
 
 #include "AnsiString.h"
 
+#include <vector>
+
 class TForm;
 
 // Modal results, valued as the class library's.
@@ -24,10 +26,10 @@ enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class BoxIcon { None, Error, Warning, Information, Question };
 
 struct BoxRequest {
-    enum class Kind { Message, Confirmation, Input };
+    enum class Kind { Message, Confirmation, Input, OpenFile };
     Kind kind = Kind::Message;
     AnsiString caption;
-    AnsiString text;  // the message, or the input box's prompt
+    AnsiString text;  // the message, the input box's prompt, or the file filters (";;")
     BoxButtons buttons = BoxButtons::Ok;
     BoxIcon icon = BoxIcon::None;
     bool owned = true;        // false for boxes without an owner window
@@ -61,6 +63,9 @@ public:
     // The text typed, or `defaultValue` when the box is cancelled.
     static AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt,
                                const AnsiString& defaultValue);
+    // The open-file dialog: the full name of the existing file picked, or the
+    // empty text when cancelled. Filters as "Wave File (*.wav)".
+    static AnsiString OpenFile(const AnsiString& caption, const std::vector<AnsiString>& filters);
     // Activates the form, runs it modally, hands the activation back to the
     // form below and returns the form's modal result.
     static int ShowModal(TForm& form);

@@ -15,7 +15,6 @@
 
 #include <QEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -89,12 +88,6 @@ TfrmSchedule::TfrmSchedule(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSchedu
         combo->setStyleSheet("QComboBox { padding-left: 2px; padding-right: 0px; }");
     ui->btnFrom->setIcon(LoadIcon("CALENDAR_BUTTON"));
     ui->btnTo->setIcon(LoadIcon("CALENDAR_BUTTON"));
-
-    dlgOpenFile = new QFileDialog(this);
-    dlgOpenFile->setObjectName("dlgOpenFile");
-    dlgOpenFile->setDefaultSuffix("wav");
-    dlgOpenFile->setNameFilters({"Wave File (*.wav)", "Real Audio (*.rm *.ram)"});
-    dlgOpenFile->setFileMode(QFileDialog::ExistingFile);
 
     // The lists' OnClick is the user's choice of an item, never a selection
     // made by the program.
@@ -364,8 +357,10 @@ void TfrmSchedule::cmbFromClick() {
 }
 
 void TfrmSchedule::btnBrowseClick() {
-    if (dlgOpenFile->exec() == QDialog::Accepted && !dlgOpenFile->selectedFiles().isEmpty())
-        ui->txtPath->setText(dlgOpenFile->selectedFiles().first());
+    const AnsiString path =
+        Dialogs::OpenFile("Open", {"Wave File (*.wav)", "Real Audio (*.rm *.ram)"});
+    if (!path.empty())
+        ui->txtPath->setText(ToQString(path));
 }
 
 void TfrmSchedule::PickDateInto(QWidget* button, QWidget* edit) {

@@ -12,7 +12,6 @@
 
 class QComboBox;
 class QEvent;
-class QFileDialog;
 
 namespace Ui {
 class TfrmSchedule;
@@ -64,7 +63,6 @@ public:
     AnsiString SelectedCode(const QComboBox* combo) const;
 
     ScheduleEntry workingEntry{};
-    QFileDialog* dlgOpenFile = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

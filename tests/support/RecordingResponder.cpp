@@ -9,6 +9,8 @@ BoxAnswer RecordingResponder::Box(const BoxRequest& request) {
     }
     if (request.kind == BoxRequest::Kind::Input)
         return {mrOk, request.defaultValue};
+    if (request.kind == BoxRequest::Kind::OpenFile)
+        return {mrCancel, {}};
     return {request.buttons == BoxButtons::YesNo || request.buttons == BoxButtons::YesNoCancel
                 ? mrYes
                 : mrOk,

@@ -397,6 +397,22 @@ TEST_F(ScheduleEditorTest, TheDateButtonsPutTheDatePickedIntoTheirEdits) {
     });
 }
 
+TEST_F(ScheduleEditorTest, BrowsePutsThePickedFileIntoThePath) {
+    ScheduleEntry entry = Entry('Z', 0, 1, 354);
+    Run(entry, false, [&] {
+        responder->QueueInput("/home/me/sounds/adhan.wav");
+        Find<QPushButton>("btnBrowse")->click();
+        EXPECT_EQ(Edit("txtPath")->text(), "/home/me/sounds/adhan.wav");
+        const BoxRequest& box = responder->Boxes().back();
+        EXPECT_EQ(box.kind, BoxRequest::Kind::OpenFile);
+        EXPECT_EQ(box.text, "Wave File (*.wav);;Real Audio (*.rm *.ram)");
+        responder->QueueInput("", mrCancel);  // cancelled: the path stays
+        Find<QPushButton>("btnBrowse")->click();
+        EXPECT_EQ(Edit("txtPath")->text(), "/home/me/sounds/adhan.wav");
+        Find<QPushButton>("btnCancel")->click();
+    });
+}
+
 TEST_F(ScheduleEditorTest, EachControlShowsItsHelp) {
     const AnsiString time = "Select a time. You can select 'Custom' to specify a user defined "
                             "time. Custom time must be relative to a predefined time in minutes.";
