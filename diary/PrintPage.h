@@ -1,0 +1,46 @@
+// The printed calendar page: one landscape sheet with a title box, the month
+// grid and, as chosen, the prayer-time table, the events and birthdays boxes
+// and the months before and after in small. Positions are in thousandths of
+// an inch from the sheet's corner; every routine sets back the canvas
+// properties it changes.
+#pragma once
+
+#include "Canvas.h"
+#include "PrintSettings.h"
+
+#include <vector>
+
+class TStringGrid;
+
+// What the page takes of the main window: whether its calendar pane shows a
+// Gregorian month, and the rows of its two screen lists (events: day, text;
+// birthdays: day, kind, name).
+struct PrintSource {
+    bool gregorianShown = false;
+    std::vector<std::vector<AnsiString>> events;
+    std::vector<std::vector<AnsiString>> birthdays;
+};
+
+// The main window as it stands when the print command starts. The copy
+// matters: closing the wizard activates the main window, which then shows
+// today's Hijri month, and the page must print the month the user asked for.
+PrintSource PrintSourceOf(bool gregorianShown, const TStringGrid& grdHijriEvents,
+                          const TStringGrid& grdBirth);
+
+// Prints the page on the current printer in landscape. When a drawing step
+// throws, the job is aborted (nothing is issued) and the exception goes on.
+void PrintCalendarPage(const PrintSource& main, TPrintSettings settings);
+
+void PrintPageTitle(const PrintSource& main, TCanvas* canvas, TRect box, TPrintSettings settings);
+// large non-zero: the main grid; 0: the grid of a small month.
+void PrintMonthGrid(const PrintSource& main, TCanvas* canvas, TRect box, TPrintSettings settings,
+                    int large);
+// nextMonth 0: the month before the settings' month; non-zero: the one after.
+void PrintSmallMonth(const PrintSource& main, TCanvas* canvas, TRect box, TPrintSettings settings,
+                     int nextMonth);
+
+// The side boxes.
+void PrintEventsBox(const PrintSource& main, TCanvas* canvas, TRect box, TPrintSettings settings);
+void PrintBirthdaysBox(const PrintSource& main, TCanvas* canvas, TRect box,
+                       TPrintSettings settings);
+void PrintSalaatTable(const PrintSource& main, TCanvas* canvas, TRect box, TPrintSettings settings);

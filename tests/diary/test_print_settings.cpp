@@ -1,0 +1,156 @@
+#include "CalPrint.h"
+#include "PrayerTimes.h"
+#include "PrintPage.h"
+#include "PrintSettings.h"
+#include "Printer.h"
+#include "Projglob.h"
+#include "Sandbox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr const char* kValueNames[13] = {
+    "PrintSalaatTimings", "PDayLight",      "PrintEvents", "PrintSmMonths", "PrintBirthdays",
+    "PrintAnniversaries", "SalaatTimeFont", "PMonthColor", "SMonthColor",   "PDateColor",
+    "SDateColor",         "EventsColor",    "GridColor"};
+
+class PrintSettingsTest : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();
+        registry = std::make_unique<TRegistry>();
+        ASSERT_TRUE(registry->OpenKey(SettingsKey, true));
+        SettingsRegistry = registry.get();
+        form = std::make_unique<TfrmPrint>();
+        frmPrint = form.get();
+    }
+    void TearDown() override {
+        frmPrint = nullptr;
+        form.reset();
+        SettingsRegistry = nullptr;
+        registry.reset();
+        Sandbox::TearDown();
+    }
+
+    template <class W> W* Find(const char* name) { return form->findChild<W*>(name); }
+    bool Stored(const char* name) { return registry->ValueExists(name); }
+    AnsiString Value(const char* name) { return registry->ReadString(name); }
+    // Presses a button of the wizard and hands back its result.
+    RecordingResponder::FormScript Press(const char* button) {
+        return [this, button](TForm& f) {
+            Find<QPushButton>(button)->click();
+            return f.ModalResult();
+        };
+    }
+    void Print() { RunPrintCommand(true, TMisri(1, 9, 1447), {}); }
+
+    std::unique_ptr<TRegistry> registry;
+    std::unique_ptr<TfrmPrint> form;
+    RecordingPrinter printer;
+    FixedPrayerTimes times;
+};
+
+TEST_F(PrintSettingsTest, NothingStoredOpensWithEverythingOnAndBlack) {
+    responder->QueueForm([this](TForm& f) {
+        EXPECT_EQ(Screen::Cursor(), crHourGlass);
+        for (const char* box :
+             {"chkSalaat", "chkDaylight", "chkEvents", "chkSmallMonths", "chkBirthdays"})
+            EXPECT_TRUE(Find<QCheckBox>(box)->isChecked()) << box;
+        for (QComboBox* combo : form->findChildren<QComboBox*>())
+            EXPECT_EQ(combo->currentText(), "Black") << combo->objectName().toStdString();
+        Find<QPushButton>("btnFinish")->click();
+        return f.ModalResult();
+    });
+    Print();
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"BeginDoc landscape", "EndDoc"}));
+    for (const char* name : kValueNames)
+        EXPECT_TRUE(Stored(name)) << name;
+    EXPECT_EQ(Value("PrintSalaatTimings"), "1");
+    EXPECT_EQ(Value("PDayLight"), "1");
+    EXPECT_EQ(Value("GridColor"), "Black");
+    EXPECT_EQ(Screen::Cursor(), crDefault);
+}
+
+TEST_F(PrintSettingsTest, CancellingStoresNothing) {
+    responder->QueueForm([this](TForm& f) {
+        Find<QCheckBox>("chkSalaat")->setChecked(false);
+        Find<QComboBox>("cmbGridColor")->setCurrentIndex(4);
+        Find<QPushButton>("btnCancel")->click();
+        return f.ModalResult();
+    });
+    Print();
+    for (const char* name : kValueNames)
+        EXPECT_FALSE(Stored(name)) << name;
+    EXPECT_TRUE(printer.calls.empty());
+    EXPECT_EQ(Screen::Cursor(), crDefault);
+}
+
+TEST_F(PrintSettingsTest, StoredValuesReachThePageAndComeBack) {
+    WriteSettingString("PDateColor", "Red");
+    WriteSettingString("SDateColor", "Blue");
+    WriteSettingString("GridColor", "black");  // not one of the names: black
+    WriteSettingString("PrintSalaatTimings", "0");
+    WriteSettingString("EventsColor", "Navy");
+
+    const TPrintSettings read = ReadPrintSettings(TMisri(3, 9, 1447));
+    EXPECT_EQ(read.primaryDateColor, clRed);
+    EXPECT_EQ(read.secondaryDateColor, clBlue);
+    EXPECT_EQ(read.gridColor, clBlack);
+    EXPECT_EQ(read.eventsColor, clNavy);
+    EXPECT_EQ(read.printSalaat, 0);
+    EXPECT_EQ(read.month, TMisri(3, 9, 1447));
+
+    responder->QueueForm([this](TForm& f) {
+        EXPECT_EQ(Find<QComboBox>("cmbPrimaryDate")->currentText(), "Red");
+        EXPECT_EQ(Find<QComboBox>("cmbSecDate")->currentText(), "Blue");
+        EXPECT_FALSE(Find<QCheckBox>("chkSalaat")->isChecked());
+        Find<QPushButton>("btnFinish")->click();
+        return f.ModalResult();
+    });
+    Print();
+    const auto* day = printer.canvas.FindText("17");
+    ASSERT_NE(day, nullptr);
+    EXPECT_EQ(day->font.Color, clRed);
+    EXPECT_EQ(printer.canvas.FindText("Salaat timings for:"), nullptr);
+    EXPECT_EQ(Value("GridColor"), "Black");
+    EXPECT_EQ(Value("PDateColor"), "Red");
+    EXPECT_EQ(Value("SDateColor"), "Blue");
+    EXPECT_EQ(Value("PrintSalaatTimings"), "0");
+}
+
+TEST_F(PrintSettingsTest, OnlyTheCalendarPanePrints) {
+    RunPrintCommand(false, TMisri(1, 9, 1447), {});
+    ASSERT_EQ(responder->Boxes().size(), 1u);
+    EXPECT_EQ(responder->Boxes()[0].caption, "Error");
+    EXPECT_EQ(responder->Boxes()[0].text, "You can only print Calendar in this version of Miravel");
+    EXPECT_EQ(responder->ModalCount(), 0);
+    EXPECT_EQ(Screen::Cursor(), crDefault);
+}
+
+TEST_F(PrintSettingsTest, FailuresEndTheCommandAndStoreNothing) {
+    // A flag that is no number: before the wizard opens.
+    WriteSettingString("PrintEvents", "yes");
+    Print();
+    EXPECT_EQ(responder->ModalCount(), 0);
+    ASSERT_EQ(responder->Boxes().size(), 1u);
+    EXPECT_EQ(responder->Boxes()[0].text, "'yes' is not a valid integer value");
+    EXPECT_EQ(Screen::Cursor(), crDefault);
+
+    // A printer that cannot start the job: after the wizard.
+    responder->Clear();
+    WriteSettingString("PrintEvents", "1");
+    printer.failBeginDoc = true;
+    responder->QueueForm(Press("btnFinish"));
+    Print();
+    ASSERT_EQ(responder->Boxes().size(), 2u);  // no place to read, then the printer
+    EXPECT_EQ(responder->Boxes()[1].text, "Printer selected is not valid");
+    EXPECT_FALSE(Stored("GridColor"));
+    EXPECT_EQ(Screen::Cursor(), crDefault);
+}
+
+}  // namespace
