@@ -10,6 +10,9 @@
 #include "FormResource.h"
 #include "Handlers.h"
 #include "Location.h"
+#include "PrintPage.h"
+#include "PrintSettings.h"
+#include "Printer.h"
 #include "Projglob.h"
 #include "Qibla.h"
 #include "Salaat.h"
@@ -339,6 +342,13 @@ void TfrmMain::tmrSplashTimer() {
 
 void TfrmMain::AddHijriEvents1Click() {}
 void TfrmMain::AddEnglishEvents1Click() {}
-void TfrmMain::Print1Click() {}
-void TfrmMain::btnPrintClick() {}
-void TfrmMain::PrintSetup1Click() {}
+void TfrmMain::Print1Click() {
+    RunPrintCommand(ui->pnlHijri->isVisibleTo(this), shownMonth,
+                    PrintSourceOf(gregorianShown, *ui->grdHijriEvents, *ui->grdBirth));
+}
+void TfrmMain::btnPrintClick() {
+    Print1Click();
+}
+void TfrmMain::PrintSetup1Click() {
+    PrinterSetupDialog(this);
+}

@@ -17,7 +17,6 @@ struct EventDay;
 struct TTaskRecord;
 class QCloseEvent;
 class QEvent;
-class QPrintDialog;
 class QTimer;
 
 namespace Ui {
@@ -142,7 +141,6 @@ public:
     bool gregorianShown = false;
 
     QTimer* tmrSplash = nullptr;
-    QPrintDialog* dlgPrinterSetup = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

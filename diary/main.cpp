@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Application.h"
 #include "Bitmaps.h"
+#include "CalPrint.h"
 #include "CommandLine.h"
 #include "MainForm.h"
 #include "PickDate.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         Application->CreateForm(AboutBox);
         Application->CreateForm(frmQibla);
         Application->CreateForm(frmSalaat);
+        Application->CreateForm(frmPrint);
         Application->CreateForm(frmTasks);
 
         // Once the main window is on screen the splash goes back on top of it,

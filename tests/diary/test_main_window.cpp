@@ -422,3 +422,30 @@ TEST_F(MainWindowTest, ToolsOpenThePlaceForms) {
 }
 
 }  // namespace
+
+#include "CalPrint.h"
+#include "Printer.h"
+
+namespace {
+
+TEST_F(MainWindowTest, PrintingFromTheCalendarPaneOnly) {
+    RecordingPrinter printer;
+    frmPrint = new TfrmPrint;
+    form->ShowPane(2);
+    Action("Print1")->trigger();
+    EXPECT_EQ(responder->Texts().back(), "You can only print Calendar in this version of Miravel");
+    EXPECT_TRUE(printer.calls.empty());
+
+    form->ShowPane(0);
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QPushButton*>("btnFinish")->click();
+        return f.ModalResult();
+    });
+    Find<QToolButton>("btnPrint")->click();
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"BeginDoc landscape", "EndDoc"}));
+    EXPECT_EQ(Screen::Cursor(), crDefault);
+    delete frmPrint;
+    frmPrint = nullptr;
+}
+
+}  // namespace
