@@ -20,6 +20,7 @@
 #include "Splash.h"
 #include "TaskFile.h"
 #include "Tasks.h"
+#include "calEvent.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -340,8 +341,12 @@ void TfrmMain::tmrSplashTimer() {
     frmSplash = nullptr;
 }
 
-void TfrmMain::AddHijriEvents1Click() {}
-void TfrmMain::AddEnglishEvents1Click() {}
+void TfrmMain::AddHijriEvents1Click() {
+    frmEvents->Execute(false);
+}
+void TfrmMain::AddEnglishEvents1Click() {
+    frmEvents->Execute(true);
+}
 void TfrmMain::Print1Click() {
     RunPrintCommand(ui->pnlHijri->isVisibleTo(this), shownMonth,
                     PrintSourceOf(gregorianShown, *ui->grdHijriEvents, *ui->grdBirth));

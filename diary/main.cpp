@@ -13,6 +13,7 @@
 #include "Splash.h"
 #include "TaskInfo.h"
 #include "Tasks.h"
+#include "calEvent.h"
 
 #include <QTimer>
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         Application->SetTitle("Miravel 4.3");
 
         Application->CreateForm(frmMain);
+        Application->CreateForm(frmEvents);
         Application->CreateForm(frmPickDate);
         Application->CreateForm(frmTask);
         Application->CreateForm(AboutBox);

@@ -449,3 +449,24 @@ TEST_F(MainWindowTest, PrintingFromTheCalendarPaneOnly) {
 }
 
 }  // namespace
+
+#include "calEvent.h"
+
+namespace {
+
+TEST_F(MainWindowTest, TheCalendarMenuOpensTheEventEditorInItsMode) {
+    frmEvents = new TfrmEvents;
+    std::vector<std::string> titles;
+    for (int i = 0; i < 2; ++i)
+        responder->QueueForm([&](TForm& f) {
+            titles.push_back(f.findChild<QLabel*>("pnlTitle")->text().trimmed().toStdString());
+            return mrOk;
+        });
+    Action("AddHijriEvents1")->trigger();
+    Action("AddEnglishEvents1")->trigger();
+    EXPECT_EQ(titles, (std::vector<std::string>{"Hijri Events", "Gregorian Events"}));
+    delete frmEvents;
+    frmEvents = nullptr;
+}
+
+}  // namespace
