@@ -1,5 +1,6 @@
 #include "ContactFile.h"
 
+#include "MisriField.h"
 #include "Projglob.h"
 
 namespace {
@@ -34,20 +35,6 @@ constexpr std::size_t kAnniversaryOffset = 412;
 constexpr std::size_t kNumberOffset = 424;
 constexpr std::size_t kDeletedOffset = 426;
 
-// A TMisri as it lies in memory: month, year, day.
-void PutDate(unsigned char* record, std::size_t offset, const TMisri& date) {
-    RecordBytes::PutInt32(record, offset, date.Month());
-    RecordBytes::PutInt32(record, offset + 4, date.Year());
-    RecordBytes::PutInt32(record, offset + 8, date.Day());
-}
-
-TMisri GetDate(const unsigned char* record, std::size_t offset) {
-    const int month = RecordBytes::GetInt32(record, offset);
-    const int year = RecordBytes::GetInt32(record, offset + 4);
-    const int day = RecordBytes::GetInt32(record, offset + 8);
-    return TMisri::Raw(day, month, year);
-}
-
 long long OffsetOf(int number) {
     return static_cast<long long>(number - 1) * ContactRecordSize;
 }
@@ -72,8 +59,8 @@ ContactRecordBytes PackContactRecord(const TContactRecord& record) {
     ContactRecordBytes bytes{};
     for (const TextField& f : kTextFields)
         RecordBytes::PutText(bytes.data(), f.offset, f.size, record.*f.member);
-    PutDate(bytes.data(), kBirthOffset, record.birth);
-    PutDate(bytes.data(), kAnniversaryOffset, record.anniversary);
+    PutMisri(bytes.data(), kBirthOffset, record.birth);
+    PutMisri(bytes.data(), kAnniversaryOffset, record.anniversary);
     RecordBytes::PutInt16(bytes.data(), kNumberOffset, record.number);
     RecordBytes::PutInt16(bytes.data(), kDeletedOffset, record.deleted);
     return bytes;
@@ -83,8 +70,8 @@ TContactRecord UnpackContactRecord(const ContactRecordBytes& bytes) {
     TContactRecord record;
     for (const TextField& f : kTextFields)
         record.*f.member = RecordBytes::GetText(bytes.data(), f.offset, f.size);
-    record.birth = GetDate(bytes.data(), kBirthOffset);
-    record.anniversary = GetDate(bytes.data(), kAnniversaryOffset);
+    record.birth = GetMisri(bytes.data(), kBirthOffset);
+    record.anniversary = GetMisri(bytes.data(), kAnniversaryOffset);
     record.number = RecordBytes::GetInt16(bytes.data(), kNumberOffset);
     record.deleted = RecordBytes::GetInt16(bytes.data(), kDeletedOffset);
     return record;

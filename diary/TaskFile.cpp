@@ -1,6 +1,7 @@
 #include "TaskFile.h"
 
 #include "Exceptions.h"
+#include "MisriField.h"
 #include "Projglob.h"
 #include "RecordFile.h"
 
@@ -22,20 +23,6 @@ constexpr std::size_t kTaskDateOffset = 72;
 constexpr const char* kCannotCreate = "Cannot create 'todotask.dat'";
 constexpr const char* kCannotOpen = "Error opening file 'todotask.dat'.";
 constexpr const char* kCannotWrite = "Error writing to todotask.dat";
-
-// A TMisri as it lies in memory: month, year, day.
-void PutDate(unsigned char* record, std::size_t offset, const TMisri& date) {
-    RecordBytes::PutInt32(record, offset, date.Month());
-    RecordBytes::PutInt32(record, offset + 4, date.Year());
-    RecordBytes::PutInt32(record, offset + 8, date.Day());
-}
-
-TMisri GetDate(const unsigned char* record, std::size_t offset) {
-    const int month = RecordBytes::GetInt32(record, offset);
-    const int year = RecordBytes::GetInt32(record, offset + 4);
-    const int day = RecordBytes::GetInt32(record, offset + 8);
-    return TMisri::Raw(day, month, year);
-}
 
 bool FileExists(const char* name) {
     std::error_code ec;
@@ -79,8 +66,8 @@ TaskRecordBytes PackTaskRecord(const TTaskRecord& record) {
     RecordBytes::PutInt16(bytes.data(), kCompletedOffset, record.completed);
     RecordBytes::PutInt16(bytes.data(), kDeletedOffset, record.deleted);
     RecordBytes::PutText(bytes.data(), kTextOffset, TaskTextSize, record.text);
-    PutDate(bytes.data(), kDueDateOffset, record.dueDate);
-    PutDate(bytes.data(), kTaskDateOffset, record.taskDate);
+    PutMisri(bytes.data(), kDueDateOffset, record.dueDate);
+    PutMisri(bytes.data(), kTaskDateOffset, record.taskDate);
     return bytes;
 }
 
@@ -91,8 +78,8 @@ TTaskRecord UnpackTaskRecord(const TaskRecordBytes& bytes) {
     record.completed = RecordBytes::GetInt16(bytes.data(), kCompletedOffset);
     record.deleted = RecordBytes::GetInt16(bytes.data(), kDeletedOffset);
     record.text = RecordBytes::GetText(bytes.data(), kTextOffset, TaskTextSize);
-    record.dueDate = GetDate(bytes.data(), kDueDateOffset);
-    record.taskDate = GetDate(bytes.data(), kTaskDateOffset);
+    record.dueDate = GetMisri(bytes.data(), kDueDateOffset);
+    record.taskDate = GetMisri(bytes.data(), kTaskDateOffset);
     return record;
 }
 
