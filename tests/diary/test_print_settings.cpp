@@ -4,7 +4,7 @@
 #include "PrintSettings.h"
 #include "Printer.h"
 #include "Projglob.h"
-#include "Sandbox.h"
+#include "SettingsSandbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,22 +19,17 @@ constexpr const char* kValueNames[13] = {
     "PrintAnniversaries", "SalaatTimeFont", "PMonthColor", "SMonthColor",   "PDateColor",
     "SDateColor",         "EventsColor",    "GridColor"};
 
-class PrintSettingsTest : public Sandbox {
+class PrintSettingsTest : public SettingsSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
-        registry = std::make_unique<TRegistry>();
-        ASSERT_TRUE(registry->OpenKey(SettingsKey, true));
-        SettingsRegistry = registry.get();
+        SettingsSandbox::SetUp();
         form = std::make_unique<TfrmPrint>();
         frmPrint = form.get();
     }
     void TearDown() override {
         frmPrint = nullptr;
         form.reset();
-        SettingsRegistry = nullptr;
-        registry.reset();
-        Sandbox::TearDown();
+        SettingsSandbox::TearDown();
     }
 
     template <class W> W* Find(const char* name) { return form->findChild<W*>(name); }
@@ -49,7 +44,6 @@ protected:
     }
     void Print() { RunPrintCommand(true, TMisri(1, 9, 1447), {}); }
 
-    std::unique_ptr<TRegistry> registry;
     std::unique_ptr<TfrmPrint> form;
     RecordingPrinter printer;
     FixedPrayerTimes times;

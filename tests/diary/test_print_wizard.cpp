@@ -1,7 +1,7 @@
 #include "CalPrint.h"
 #include "LocationFile.h"
 #include "Projglob.h"
-#include "Sandbox.h"
+#include "SettingsSandbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,20 +19,15 @@ struct Place {
     float longitude, latitude, zone;
 };
 
-class PrintWizardTest : public Sandbox {
+class PrintWizardTest : public SettingsSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
-        registry = std::make_unique<TRegistry>();
-        ASSERT_TRUE(registry->OpenKey(SettingsKey, true));
-        SettingsRegistry = registry.get();
+        SettingsSandbox::SetUp();
         form = std::make_unique<TfrmPrint>();
     }
     void TearDown() override {
         form.reset();
-        SettingsRegistry = nullptr;
-        registry.reset();
-        Sandbox::TearDown();
+        SettingsSandbox::TearDown();
     }
 
     static void WritePlaces(std::initializer_list<Place> places) {
@@ -59,7 +54,6 @@ protected:
         return 0;
     }
 
-    std::unique_ptr<TRegistry> registry;
     std::unique_ptr<TfrmPrint> form;
 };
 

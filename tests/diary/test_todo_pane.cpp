@@ -4,6 +4,7 @@
 #include "Sandbox.h"
 #include "StringGrid.h"
 #include "TaskFile.h"
+#include "TaskFixture.h"
 #include "TaskInfo.h"
 
 #include <QApplication>
@@ -25,27 +26,6 @@
 #include <vector>
 
 namespace {
-
-// The fixed clock's day: 10 December 2026.
-const TMisri kToday = TMisri::Raw(2, 7, 1448);
-
-TTaskRecord Task(std::int32_t index, const AnsiString& text, TMisri due, TMisri day = kToday) {
-    TTaskRecord r;
-    r.index = index;
-    r.text = text;
-    r.dueDate = due;
-    r.taskDate = day;
-    return r;
-}
-
-std::string FileOf(const std::vector<TTaskRecord>& records) {
-    std::string bytes;
-    for (const TTaskRecord& r : records) {
-        const TaskRecordBytes packed = PackTaskRecord(r);
-        bytes.append(packed.begin(), packed.end());
-    }
-    return bytes;
-}
 
 class ToDoPaneTest : public Sandbox {
 protected:

@@ -1,0 +1,32 @@
+// Tasks for the tests of the to-do list: records built from their parts and
+// a task file written from a list of them.
+#pragma once
+
+#include "Misri.h"
+#include "TaskFile.h"
+
+#include <string>
+#include <vector>
+
+// The fixed clock's day: 10 December 2026.
+inline const TMisri kToday = TMisri::Raw(2, 7, 1448);
+
+inline TTaskRecord Task(std::int32_t index, const AnsiString& text, TMisri due,
+                        TMisri day = kToday) {
+    TTaskRecord r;
+    r.index = index;
+    r.text = text;
+    r.dueDate = due;
+    r.taskDate = day;
+    return r;
+}
+
+// The bytes of a task file holding the records in this order.
+inline std::string FileOf(const std::vector<TTaskRecord>& records) {
+    std::string bytes;
+    for (const TTaskRecord& r : records) {
+        const TaskRecordBytes packed = PackTaskRecord(r);
+        bytes.append(packed.begin(), packed.end());
+    }
+    return bytes;
+}
