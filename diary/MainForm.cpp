@@ -149,6 +149,12 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     OnEvent(ui->grdToDo, &TStringGrid::DblClick, this, &TfrmMain::grdToDoDblClick);
     OnEvent(ui->grdToDo, &TStringGrid::DrawCell, this, &TfrmMain::grdToDoDrawCell);
 
+    // The contacts pane. The list's click runs when the user makes another
+    // item current (mouse or keyboard); the program's own selections are quiet.
+    OnEvent(ui->lstContact, &QListWidget::currentRowChanged, this, &TfrmMain::lstContactClick);
+    OnEvent(ui->btnAddNew, &QPushButton::clicked, this, &TfrmMain::btnAddNewClick);
+    OnEvent(ui->btnEditContact, &QPushButton::clicked, this, &TfrmMain::btnEditContactClick);
+
     // Fires every 3000 ms until its own handler switches it off.
     tmrSplash = new QTimer(this);
     tmrSplash->setObjectName("tmrSplash");

@@ -14,6 +14,7 @@
 #include <vector>
 
 struct EventDay;
+struct TContactRecord;
 struct TTaskRecord;
 class QCloseEvent;
 class QEvent;
@@ -130,10 +131,18 @@ public:
     void grdToDoDblClick();
     void grdToDoDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State);
     void grdToDoCalDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State);
-    // one = false: the whole contact list; one = true: the details of record `number`.
+    // The contacts pane. one = false: the whole contact list; one = true: the
+    // details of record `number`.
     void LoadContacts(bool one, int number);
     // After the list is loaded: selects its first item and shows that contact.
     void SelectFirstContact();
+    // Appends the record's item: display name, ListItemPadding, number.
+    void AddContactItem(const TContactRecord& record);
+    // Fills the twelve value labels.
+    void ShowContactDetails(const TContactRecord& record);
+    void lstContactClick();
+    void btnAddNewClick();
+    void btnEditContactClick();
 
     // The month the calendar pane shows, and the day the to-do pane shows.
     TMisri shownMonth;

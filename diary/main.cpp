@@ -6,6 +6,7 @@
 #include "CalPrint.h"
 #include "CommandLine.h"
 #include "MainForm.h"
+#include "NContact.h"
 #include "PickDate.h"
 #include "Projglob.h"
 #include "Qibla.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         Application->CreateForm(frmPickDate);
         Application->CreateForm(frmTask);
         Application->CreateForm(AboutBox);
+        Application->CreateForm(frmNewContact);
         Application->CreateForm(frmQibla);
         Application->CreateForm(frmSalaat);
         Application->CreateForm(frmPrint);
