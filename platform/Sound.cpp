@@ -64,16 +64,16 @@ AnsiString Stream(SoundFile& file, pa_simple* stream) {
 
 // Opens the server's playback stream in the file's own format and plays the file.
 AnsiString PlayOpenFile(SoundFile& file) {
-    pa_sample_spec spec{};
-    spec.format = PlaysAsFloat(file.info.format) ? PA_SAMPLE_FLOAT32LE : PA_SAMPLE_S16LE;
-    spec.rate = static_cast<uint32_t>(file.info.samplerate);
-    spec.channels = static_cast<uint8_t>(file.info.channels);
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = PlaysAsFloat(file.info.format) ? PA_SAMPLE_FLOAT32LE : PA_SAMPLE_S16LE;
+    sampleFormat.rate = static_cast<uint32_t>(file.info.samplerate);
+    sampleFormat.channels = static_cast<uint8_t>(file.info.channels);
     if (file.info.channels <= 0 || file.info.channels > static_cast<int>(PA_CHANNELS_MAX) ||
-        file.info.samplerate <= 0 || !pa_sample_spec_valid(&spec))
+        file.info.samplerate <= 0 || !pa_sample_spec_valid(&sampleFormat))
         return "Unsupported sound format";
     int error = 0;
     pa_simple* stream = pa_simple_new(nullptr, "Vidur", PA_STREAM_PLAYBACK, nullptr, "Prayer call",
-                                      &spec, nullptr, nullptr, &error);
+                                      &sampleFormat, nullptr, nullptr, &error);
     if (!stream)
         return AnsiString("No sound server: ") + pa_strerror(error);
     const AnsiString result = Stream(file, stream);
