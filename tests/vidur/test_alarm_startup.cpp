@@ -1,8 +1,8 @@
+#include "AlarmSandbox.h"
 #include "Associations.h"
 #include "AzanForm.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
-#include "Sandbox.h"
 #include "Schedule.h"
 #include "Sound.h"
 #include "StringGrid.h"
@@ -19,35 +19,15 @@
 
 namespace {
 
-class AlarmStartupTest : public Sandbox {
+class AlarmStartupTest : public AlarmSandbox {
 protected:
-    void SetUp() override {
-        Sandbox::SetUp();
-        schedList.reset();
-        savedMode_ = generalMode;
-        SetProgramFolder(FromQString(QDir::currentPath()) + "/");
-    }
-    void TearDown() override {
-        form.reset();
-        schedList.reset();
-        SetProgramFolder("");
-        generalMode = savedMode_;
-        debugMode = false;
-        Sandbox::TearDown();
-    }
     void Create() { form = std::make_unique<TfrmMain>(); }
     TStringGrid* Grid() const { return form->findChild<TStringGrid*>("grdMain"); }
     AnsiString LabelText(const char* name) const {
         return FromQString(form->findChild<QLabel*>(name)->text());
     }
 
-    FakeAssociations associations;
-    RecordingPlayer player;
     FixedPrayerTimes times;
-    std::unique_ptr<TfrmMain> form;
-
-private:
-    int savedMode_ = 0;
 };
 
 TEST(AlarmStartupSwitches, CaseFreeWholeMatchesLastModeWins) {

@@ -1,8 +1,8 @@
+#include "AlarmSandbox.h"
 #include "Associations.h"
 #include "AzanForm.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
-#include "Sandbox.h"
 #include "Schedule.h"
 #include "SetWaqt.h"
 #include "Sound.h"
@@ -19,29 +19,14 @@
 
 namespace {
 
-class AlarmTimerTest : public Sandbox {
+class AlarmTimerTest : public AlarmSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
-        schedList.reset();
-        savedMode_ = generalMode;
+        AlarmSandbox::SetUp();
         programFolder = QDir::currentPath();
-        SetProgramFolder(FromQString(programFolder) + "/");
         Setting("Location", "Mumbai, India");
         Setting("AutoUpdate", "0");
         Setting("DayLightSavings", "0");
-    }
-    void TearDown() override {
-        form.reset();
-        schedList.reset();
-        SetProgramFolder("");
-        generalMode = savedMode_;
-        Sandbox::TearDown();
-    }
-    static void Setting(const AnsiString& name, const AnsiString& value) {
-        TRegistry r;
-        r.OpenKey(SettingsKey, true);
-        r.WriteString(name, value);
     }
     void Create(const std::string& schedule) {
         WriteFile("sched.dat", schedule);
@@ -59,14 +44,8 @@ protected:
         return "";
     }
 
-    FakeAssociations associations;
-    RecordingPlayer player;
     FixedPrayerTimes times;
-    std::unique_ptr<TfrmMain> form;
     QString programFolder;
-
-private:
-    int savedMode_ = 0;
 };
 
 // Midnight plus 300 minutes: 05:00:00; plus 300.5: 05:00:30.

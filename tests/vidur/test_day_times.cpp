@@ -1,10 +1,10 @@
+#include "AlarmSandbox.h"
 #include "Associations.h"
 #include "AzanForm.h"
 #include "Exceptions.h"
 #include "Misri.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
-#include "Sandbox.h"
 #include "Schedule.h"
 #include "Sound.h"
 #include "StringGrid.h"
@@ -41,27 +41,8 @@ private:
     int day_ = 0;
 };
 
-class DayTimesTest : public Sandbox {
+class DayTimesTest : public AlarmSandbox {
 protected:
-    void SetUp() override {
-        Sandbox::SetUp();
-        schedList.reset();
-        savedMode_ = generalMode;
-        SetProgramFolder(FromQString(QDir::currentPath()) + "/");
-    }
-    void TearDown() override {
-        form.reset();
-        schedList.reset();
-        SetProgramFolder("");
-        generalMode = savedMode_;
-        debugMode = false;
-        Sandbox::TearDown();
-    }
-    static void Setting(const AnsiString& name, const AnsiString& value) {
-        TRegistry r;
-        r.OpenKey(SettingsKey, true);
-        r.WriteString(name, value);
-    }
     // A configured place whose daylight state stays as written.
     static void Place(const AnsiString& daylight = "0") {
         Setting("Location", "Mumbai, India");
@@ -87,13 +68,6 @@ protected:
                 names.push_back(Grid()->Cell(0, row));
         return names;
     }
-
-    FakeAssociations associations;
-    RecordingPlayer player;
-    std::unique_ptr<TfrmMain> form;
-
-private:
-    int savedMode_ = 0;
 };
 
 TEST_F(DayTimesTest, HeaderWithoutPlace) {

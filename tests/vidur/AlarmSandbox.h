@@ -1,0 +1,48 @@
+// A Sandbox for the alarm's main form: its program folder is the test's
+// working directory, the schedule list starts empty, the display mode and
+// the debug switch are put back afterwards. Sounds, file associations and
+// the prayer-time library are replaced by recorders and fixed answers.
+#pragma once
+
+#include "Associations.h"
+#include "AzanForm.h"
+#include "PrayerTimes.h"
+#include "Projglob.h"
+#include "Sandbox.h"
+#include "Schedule.h"
+#include "Sound.h"
+
+#include <QDir>
+
+#include <memory>
+
+class AlarmSandbox : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();
+        schedList.reset();
+        savedMode_ = generalMode;
+        SetProgramFolder(FromQString(QDir::currentPath()) + "/");
+    }
+    void TearDown() override {
+        form.reset();
+        schedList.reset();
+        SetProgramFolder("");
+        generalMode = savedMode_;
+        debugMode = false;
+        Sandbox::TearDown();
+    }
+    // Writes one value of the settings key, as the location editor would.
+    static void Setting(const AnsiString& name, const AnsiString& value) {
+        TRegistry r;
+        r.OpenKey(SettingsKey, true);
+        r.WriteString(name, value);
+    }
+
+    FakeAssociations associations;
+    RecordingPlayer player;
+    std::unique_ptr<TfrmMain> form;
+
+private:
+    int savedMode_ = 0;
+};
