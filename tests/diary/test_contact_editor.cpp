@@ -1,4 +1,5 @@
 #include "ContactFile.h"
+#include "ContactFixture.h"
 #include "NContact.h"
 #include "PickDate.h"
 #include "SettingsSandbox.h"
@@ -36,15 +37,6 @@ TContactRecord Contact(std::int16_t number, const char* first, const char* last)
     r.birth = TMisri::Raw(30, 9, 1418);
     r.anniversary = NoContactDate();
     return r;
-}
-
-std::string FileOf(const std::vector<TContactRecord>& records) {
-    std::string bytes;
-    for (const TContactRecord& r : records) {
-        const ContactRecordBytes packed = PackContactRecord(r);
-        bytes.append(packed.begin(), packed.end());
-    }
-    return bytes;
 }
 
 class ContactEditorTest : public SettingsSandbox {

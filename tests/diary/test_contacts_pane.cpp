@@ -1,4 +1,5 @@
 #include "ContactFile.h"
+#include "ContactFixture.h"
 #include "MainForm.h"
 #include "NContact.h"
 #include "PickDate.h"
@@ -45,15 +46,6 @@ TContactRecord Contact(std::int16_t number, Name name, TMisri birth = NoContactD
     r.birth = birth;
     r.anniversary = anniversary;
     return r;
-}
-
-std::string FileOf(const std::vector<TContactRecord>& records) {
-    std::string bytes;
-    for (const TContactRecord& r : records) {
-        const ContactRecordBytes packed = PackContactRecord(r);
-        bytes.append(packed.begin(), packed.end());
-    }
-    return bytes;
 }
 
 const char* const kValueLabels[] = {"lblName",     "lblBirth",    "lblAnniversary", "lblAddress1",
