@@ -30,7 +30,8 @@ test-sanitize: deps
 # Benchmarks are built and run on demand only.
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+	@for b in $(BUILD)/bench/bench_*; do \
+		if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b" || exit 1; fi; done
 
 # Starts the diary in run/, a working directory holding the shipped data
 # (files already there are kept).
