@@ -1,9 +1,9 @@
 #include "LocationFile.h"
 #include "Misri.h"
-#include "PlaceFixture.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
 #include "Salaat.h"
+#include "SalaatFixture.h"
 #include "expOpt.h"
 
 #include <QCheckBox>
@@ -21,10 +21,6 @@
 #include <memory>
 
 namespace {
-
-double At(int h, int m, int s) {
-    return (h * 3600 + m * 60 + s) / 86400.0;
-}
 
 const char* const kCommunityTimes = "5:07\t6:30\t12:15\t18:05";
 const char* const kGeneralTimes = "5:07\t6:30\t12:15\t15:45\t18:05\t19:35";
@@ -50,26 +46,12 @@ std::string MonthBlock(const std::string& place, const std::string& month, QDate
     return out;
 }
 
-class ExportTest : public PlaceSandbox {
+class ExportTest : public SalaatSandbox {
 protected:
     void SetUp() override {
-        PlaceSandbox::SetUp();
-        generalMode = 0;
-        library.prayers[0] = At(5, 7, 59);
-        library.prayers[1] = At(6, 30, 0);
-        library.prayers[2] = At(12, 15, 30);
-        library.prayers[3] = At(15, 45, 0);
-        library.prayers[4] = At(18, 5, 0);
-        library.prayers[5] = At(19, 35, 59);
-        WriteFile(LocationFileName,
-                  FileOf({Place("New York City, USA", -73.966667f, 40.716667f, -5),
-                          Place("Berlin", 13.4f, 52.5f, 1)}));
-        form = std::make_unique<TfrmSalaat>();
-    }
-    void TearDown() override {
-        form.reset();
-        generalMode = 0;
-        PlaceSandbox::TearDown();
+        SalaatSandbox::SetUp();
+        Open({At(5, 7, 59), At(6, 30, 0), At(12, 15, 30), At(15, 45, 0), At(18, 5, 0),
+              At(19, 35, 59)});
     }
 
     void Show(const char* hijriDate) const {
@@ -90,9 +72,6 @@ protected:
             boxes.push_back(b.caption + ": " + b.text);
         return boxes;
     }
-
-    FixedPrayerTimes library;
-    std::unique_ptr<TfrmSalaat> form;
 };
 
 TEST_F(ExportTest, CurrentMonthInTheCommunityDisplay) {

@@ -1,9 +1,9 @@
 #include "LocationFile.h"
 #include "PickDate.h"
-#include "PlaceFixture.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
 #include "Salaat.h"
+#include "SalaatFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,30 +18,11 @@
 
 namespace {
 
-double At(int h, int m, int s) {
-    return (h * 3600 + m * 60 + s) / 86400.0;
-}
-
-class SalaatTest : public PlaceSandbox {
+class SalaatTest : public SalaatSandbox {
 protected:
     void SetUp() override {
-        PlaceSandbox::SetUp();
-        generalMode = 0;
-        library.prayers[0] = At(5, 0, 0);
-        library.prayers[1] = At(6, 0, 0);
-        library.prayers[2] = At(12, 10, 0);
-        library.prayers[3] = At(15, 30, 0);
-        library.prayers[4] = At(18, 0, 0);
-        library.prayers[5] = At(19, 30, 0);
-        WriteFile(LocationFileName,
-                  FileOf({Place("New York City, USA", -73.966667f, 40.716667f, -5),
-                          Place("Berlin", 13.4f, 52.5f, 1)}));
-        form = std::make_unique<TfrmSalaat>();
-    }
-    void TearDown() override {
-        form.reset();
-        generalMode = 0;
-        PlaceSandbox::TearDown();
+        SalaatSandbox::SetUp();
+        Open({At(5, 0, 0), At(6, 0, 0), At(12, 10, 0), At(15, 30, 0), At(18, 0, 0), At(19, 30, 0)});
     }
 
     QLabel* Label(const char* name) const { return form->findChild<QLabel*>(name); }
@@ -65,9 +46,6 @@ protected:
                 out.push_back(Label(row[0])->text() + " " + Label(row[1])->text());
         return out;
     }
-
-    FixedPrayerTimes library;
-    std::unique_ptr<TfrmSalaat> form;
 };
 
 TEST_F(SalaatTest, CommunityRowsFromTheDaysTimes) {
