@@ -2,8 +2,8 @@
 #include "ContactFile.h"
 #include "EventFile.h"
 #include "MainForm.h"
+#include "MainWindowSandbox.h"
 #include "Projglob.h"
-#include "Sandbox.h"
 #include "StringGrid.h"
 
 #include <QAction>
@@ -57,27 +57,15 @@ TMisri DayMonth(int day, int month) {
     return TMisri::Raw(day, month, 1418);
 }
 
-class CalendarPaneTest : public Sandbox {
+class CalendarPaneTest : public MainWindowSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();  // today is 10 December 2026 = 2 Rajjab 1448
-        form = std::make_unique<TfrmMain>();
-        frmMain = form.get();
+        MainWindowSandbox::SetUp();  // today is 10 December 2026 = 2 Rajjab 1448
         days = Find<TStringGrid>("grdHijri");
         events = Find<TStringGrid>("grdHijriEvents");
         birth = Find<TStringGrid>("grdBirth");
     }
-    void TearDown() override {
-        frmMain = nullptr;
-        form.reset();
-        Sandbox::TearDown();
-    }
 
-    template <class W> W* Find(const char* name) const {
-        W* w = form->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     std::string Text(const char* label) const { return Find<QLabel>(label)->text().toStdString(); }
     // The day grid's rows, blank cells as ".".
     std::vector<std::string> Rows() const {
@@ -141,7 +129,6 @@ protected:
     }
     std::vector<AnsiString> BoxTexts() const { return responder->Texts(); }
 
-    std::unique_ptr<TfrmMain> form;
     TStringGrid* days = nullptr;
     TStringGrid* events = nullptr;
     TStringGrid* birth = nullptr;

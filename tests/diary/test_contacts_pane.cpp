@@ -1,9 +1,9 @@
 #include "ContactFile.h"
 #include "ContactFixture.h"
 #include "MainForm.h"
+#include "MainWindowSandbox.h"
 #include "NContact.h"
 #include "PickDate.h"
-#include "Sandbox.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -52,27 +52,12 @@ const char* const kValueLabels[] = {"lblName",     "lblBirth",    "lblAnniversar
                                     "lblAddress2", "lblAddress3", "lblPhone",       "lblWPhone",
                                     "lblFax",      "lblBeeper",   "lblEMail",       "lblWeb"};
 
-class ContactsPaneTest : public Sandbox {
+class ContactsPaneTest : public MainWindowSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
-        form = std::make_unique<TfrmMain>();
-        frmMain = form.get();
-        picker = std::make_unique<TfrmPickDate>();
-        frmPickDate = picker.get();
-        editor = std::make_unique<TfrmNewContact>();
-        frmNewContact = editor.get();
+        MainWindowSandbox::SetUp();
         list = form->findChild<QListWidget*>("lstContact");
         ASSERT_NE(list, nullptr);
-    }
-    void TearDown() override {
-        frmNewContact = nullptr;
-        frmPickDate = nullptr;
-        frmMain = nullptr;
-        editor.reset();
-        picker.reset();
-        form.reset();
-        Sandbox::TearDown();
     }
 
     std::string Label(const char* name) const {
@@ -101,9 +86,6 @@ protected:
         };
     }
 
-    std::unique_ptr<TfrmMain> form;
-    std::unique_ptr<TfrmPickDate> picker;
-    std::unique_ptr<TfrmNewContact> editor;
     QListWidget* list = nullptr;
 };
 

@@ -2,9 +2,9 @@
 // lengths): each pane and the outstanding-tasks list shows what it can, and
 // nothing crashes or reads past a record.
 #include "MainForm.h"
+#include "MainWindowSandbox.h"
 #include "NContact.h"
 #include "PickDate.h"
-#include "Sandbox.h"
 #include "TaskInfo.h"
 #include "Tasks.h"
 
@@ -18,36 +18,7 @@
 
 namespace {
 
-class DamagedFilesTest : public Sandbox {
-protected:
-    void SetUp() override {
-        Sandbox::SetUp();
-        form = std::make_unique<TfrmMain>();
-        frmMain = form.get();
-        picker = std::make_unique<TfrmPickDate>();
-        frmPickDate = picker.get();
-        task = std::make_unique<TfrmTask>();
-        frmTask = task.get();
-        editor = std::make_unique<TfrmNewContact>();
-        frmNewContact = editor.get();
-    }
-    void TearDown() override {
-        frmNewContact = nullptr;
-        frmTask = nullptr;
-        frmPickDate = nullptr;
-        frmMain = nullptr;
-        editor.reset();
-        task.reset();
-        picker.reset();
-        form.reset();
-        Sandbox::TearDown();
-    }
-
-    std::unique_ptr<TfrmMain> form;
-    std::unique_ptr<TfrmPickDate> picker;
-    std::unique_ptr<TfrmTask> task;
-    std::unique_ptr<TfrmNewContact> editor;
-};
+using DamagedFilesTest = MainWindowSandbox;
 
 std::string RandomBytes(std::mt19937& rng, std::size_t n) {
     std::uniform_int_distribution<int> byte(0, 255);

@@ -2,8 +2,8 @@
 #include "ClickableImage.h"
 #include "CommandLine.h"
 #include "MainForm.h"
+#include "MainWindowSandbox.h"
 #include "Projglob.h"
-#include "Sandbox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,29 +34,20 @@ TEST(MainWindowCommandLine, OnlyExactlyOneSelectsGeneralMode) {
         EXPECT_EQ(IsGeneralModeSwitch(c.text), c.general) << "'" << c.text << "'";
 }
 
-class MainWindowTest : public Sandbox {
+class MainWindowTest : public MainWindowSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
         generalMode = 0;
         AboutBox = new TAboutBox;
-        form = std::make_unique<TfrmMain>();
-        frmMain = form.get();
+        MainWindowSandbox::SetUp();
     }
     void TearDown() override {
-        frmMain = nullptr;
-        form.reset();
+        MainWindowSandbox::TearDown();
         delete AboutBox;
         AboutBox = nullptr;
         generalMode = 0;
-        Sandbox::TearDown();
     }
 
-    template <class W> W* Find(const char* name) const {
-        W* w = form->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     QAction* Action(const char* name) const { return Find<QAction>(name); }
     // The pane that shows: "pnlHijri", "pnlToDo" or "pnlContact"; "" for none or several.
     std::string VisiblePane() const {
@@ -84,8 +75,6 @@ protected:
                           Qt::NoModifier);
         QApplication::sendEvent(w, &event);
     }
-
-    std::unique_ptr<TfrmMain> form;
 };
 
 TEST_F(MainWindowTest, WindowAndToolBar) {

@@ -1,3 +1,4 @@
+#include "MonthFinder.h"
 #include "PrayerTimes.h"
 #include "PrintPage.h"
 #include "PrintPrimitives.h"
@@ -42,28 +43,6 @@ TPrintSettings SettingsFor(TMisri month) {
     TPrintSettings s;
     s.month = month;
     return s;
-}
-
-// The first Hijri month from 1 Moharram 1420 on with that length whose day 1
-// falls on that weekday (1 Monday .. 7 Sunday).
-TMisri FindHijriMonth(int days, int weekday) {
-    TMisri m(1, 1, 1420);
-    while (m.DaysInMonth() != days || m.DayOfWeek() != weekday)
-        m.IncMonth();
-    return m;
-}
-
-// The first Hijri month from 1 Moharram 1420 on whose day 1 falls on that
-// Gregorian month and day.
-TMisri FindHijriMonthStartingOn(int month, int day) {
-    TMisri m(1, 1, 1420);
-    for (;;) {
-        int y = 0, mo = 0, d = 0;
-        DecodeDate(m.ToDateTime(), y, mo, d);
-        if (mo == month && d == day)
-            return m;
-        m.IncMonth();
-    }
 }
 
 // Where each day number of a grid went: day -> (row, column), found from

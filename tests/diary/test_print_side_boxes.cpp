@@ -1,3 +1,4 @@
+#include "MonthFinder.h"
 #include "PrayerTimes.h"
 #include "PrintPage.h"
 #include "PrintPrimitives.h"
@@ -42,19 +43,6 @@ protected:
     RecordingCanvas canvas;
     TPrintSettings settings;
 };
-
-// The first Hijri month from 1 Moharram 1420 on whose day 1 falls on that
-// Gregorian month and day.
-TMisri FindHijriMonthStartingOn(int month, int day) {
-    TMisri m(1, 1, 1420);
-    for (;;) {
-        int y = 0, mo = 0, d = 0;
-        DecodeDate(m.ToDateTime(), y, mo, d);
-        if (mo == month && d == day)
-            return m;
-        m.IncMonth();
-    }
-}
 
 TEST_F(PrintSideBoxesTest, TableRowsOfA29DayMonth) {
     settings.month = TMisri(1, 2, 1447);  // Safar: 29 days

@@ -1,7 +1,7 @@
 #include "Canvas.h"
 #include "MainForm.h"
+#include "MainWindowSandbox.h"
 #include "PickDate.h"
-#include "Sandbox.h"
 #include "StringGrid.h"
 #include "TaskFile.h"
 #include "TaskFixture.h"
@@ -27,37 +27,17 @@
 
 namespace {
 
-class ToDoPaneTest : public Sandbox {
+class ToDoPaneTest : public MainWindowSandbox {
 protected:
     void SetUp() override {
-        Sandbox::SetUp();
+        MainWindowSandbox::SetUp();
         ASSERT_EQ(TMisri(Date()), kToday);
-        form = std::make_unique<TfrmMain>();
-        frmMain = form.get();
-        picker = std::make_unique<TfrmPickDate>();
-        frmPickDate = picker.get();
-        task = std::make_unique<TfrmTask>();
-        frmTask = task.get();
         grid = Find<TStringGrid>("grdToDo");
         cal = Find<TStringGrid>("grdToDoCal");
         text = Find<QLineEdit>("txtNewToDo");
         due = Find<QLineEdit>("txtDueDate");
     }
-    void TearDown() override {
-        frmTask = nullptr;
-        frmPickDate = nullptr;
-        frmMain = nullptr;
-        task.reset();
-        picker.reset();
-        form.reset();
-        Sandbox::TearDown();
-    }
 
-    template <class W> W* Find(const char* name) const {
-        W* w = form->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     std::string Label(const char* name) const { return Find<QLabel>(name)->text().toStdString(); }
     // The task rows: "status|priority|text|due|index", up to the first blank row.
     std::vector<std::string> Rows() const {
@@ -94,9 +74,6 @@ protected:
         return nullptr;
     }
 
-    std::unique_ptr<TfrmMain> form;
-    std::unique_ptr<TfrmPickDate> picker;
-    std::unique_ptr<TfrmTask> task;
     TStringGrid* grid = nullptr;
     TStringGrid* cal = nullptr;
     QLineEdit* text = nullptr;
