@@ -34,9 +34,11 @@ bench: configure
 		if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b" || exit 1; fi; done
 
 # Starts the diary in run/, a working directory holding the shipped data
-# (files already there are kept).
+# (files already there are kept). Builds the program, the prayer-time library
+# it links and the shipped data; the tests are left to make test.
 .PHONY: run
-run: build
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target miravel shipped_data
 	scripts/prepare-workdir run $(BUILD)/shipped
 	cd run && "$(abspath $(BUILD))/diary/miravel"
 
@@ -45,10 +47,12 @@ format:
 
 # Starts the alarm from run-vidur/. The alarm keeps sched.dat and its sounds
 # in its own program folder ($(BUILD)/vidur), where it also looks for the
-# place list of its Configure dialog; that copy is made once and then kept.
+# place list of its Configure dialog: a link to the diary's run/kestrun32.dat,
+# so both programs share one place list.
 .PHONY: run-vidur
-run-vidur: build
+run-vidur: configure
+	cmake --build $(BUILD) -j $(JOBS) --target vidur shipped_data
+	scripts/prepare-workdir run $(BUILD)/shipped
 	scripts/prepare-workdir run-vidur $(BUILD)/shipped
-	@if [ ! -e $(BUILD)/vidur/kestrun32.dat ] && [ -e $(BUILD)/shipped/kestrun32.dat ]; then \
-		cp $(BUILD)/shipped/kestrun32.dat $(BUILD)/vidur/ && echo "copied kestrun32.dat to $(BUILD)/vidur"; fi
+	scripts/share-place-list run $(BUILD)/vidur
 	cd run-vidur && "$(abspath $(BUILD))/vidur/vidur"

@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 
 #include <gtest/gtest.h>
@@ -179,6 +181,21 @@ TEST_F(LocationFileTest, RewriteChangesOneRecordInPlace) {
         EXPECT_EQ(Boxes(), kCannotOpen);
         EXPECT_EQ(ReadFile(LocationFileName), before);
     }
+}
+
+// The alarm reaches the diary's place list through a link in its program
+// folder: adding and changing places writes through the link and keeps it.
+TEST_F(LocationFileTest, ALinkedFileStaysALink) {
+    ASSERT_TRUE(QDir().mkdir("diary"));
+    WriteFile("diary/kestrun32.dat", FileOf({Place("Aden")}));
+    ASSERT_TRUE(QFile::link("diary/kestrun32.dat", LocationFileName));
+
+    EXPECT_EQ(AppendLocationRecord(Place("Cairo")), 1);
+    EXPECT_TRUE(RewriteLocationRecord(0, Place("Kairouan")));
+
+    EXPECT_TRUE(QFileInfo(LocationFileName).isSymLink());
+    EXPECT_EQ(ReadFile("diary/kestrun32.dat"), FileOf({Place("Kairouan"), Place("Cairo")}));
+    EXPECT_TRUE(responder->Boxes().empty());
 }
 
 TEST_F(LocationFileTest, AMissingFile) {
