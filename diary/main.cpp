@@ -46,8 +46,13 @@ int main(int argc, char** argv) {
         Application->CreateForm(frmTasks);
 
         // Once the main window is on screen the splash goes back on top of it,
-        // also where no window manager keeps it there.
-        QTimer::singleShot(0, frmSplash, &QWidget::raise);
+        // also where no window manager keeps it there. A box that the main
+        // window's first activation opened (a missing data file) stays above.
+        QTimer::singleShot(0, frmSplash, [] {
+            frmSplash->raise();
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->raise();
+        });
         Application->Run();
     } catch (const std::exception& e) {
         Application->ShowException(e);

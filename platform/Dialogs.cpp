@@ -7,6 +7,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace {
 
 DialogResponder*& CurrentResponder() {
@@ -30,10 +32,23 @@ QMessageBox::Icon ToQtIcon(BoxIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box shown while a window that stays on top is up (the diary's splash)
+// stays on top as well, and being the newer comes above it instead of
+// waiting hidden underneath.
+void KeepAboveWindowsOnTop(QWidget& box) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool anyOnTop = std::any_of(windows.begin(), windows.end(), [&box](const QWidget* w) {
+        return w != &box && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+    if (anyOnTop)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
 int ShowQtBox(const BoxRequest& r) {
     QWidget* owner = r.owned ? QApplication::activeWindow() : nullptr;
     QMessageBox box(ToQtIcon(r.icon), ToQString(r.caption), ToQString(r.text),
                     QMessageBox::NoButton, owner);
+    KeepAboveWindowsOnTop(box);
     switch (r.buttons) {
     case BoxButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

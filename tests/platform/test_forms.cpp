@@ -5,7 +5,9 @@
 #include "RecordingResponder.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -127,6 +129,37 @@ TEST_F(FormsTest, AnExceptionEscapingAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(responder.Boxes()[0].caption, "Miravel 4.3");
     EXPECT_EQ(responder.Boxes()[0].text, "'x' is not a valid integer value");
     EXPECT_EQ(responder.Boxes()[0].icon, BoxIcon::Error);
+}
+
+// Without a responder the boxes are Qt's own. One shown while a window that
+// stays on top is up (the diary's splash) comes above it.
+TEST(QtBoxes, ABoxShownWhileTheSplashIsUpComesAboveIt) {
+    const struct {
+        bool splashShown;
+        bool boxOnTop;
+    } cases[] = {{true, true}, {false, false}};
+    ASSERT_EQ(Dialogs::Responder(), nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.splashShown);
+        QWidget splash(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint);
+        if (c.splashShown)
+            splash.show();
+        bool seen = false, onTop = false;
+        // Runs inside the box's own event loop: looks at the box and closes it.
+        QTimer::singleShot(0, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible())
+                    continue;
+                seen = true;
+                onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        EXPECT_EQ(Dialogs::MessageBox("Cannot open events.dat file", "Error"), mrOk);
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(onTop, c.boxOnTop);
+    }
 }
 
 TEST_F(FormsTest, BusyCursorIsOneApplicationWideState) {
