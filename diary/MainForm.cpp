@@ -76,8 +76,9 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     // The background picture follows the bar's height.
     ui->pnlLeft->installEventFilter(this);
 
-    // The client area (below the menu bar) is 632 x 434.
-    resize(kClientWidth, ui->MainMenu1->sizeHint().height() + kClientHeight);
+    // The client area (below the menu bar) is 632 x 434, and stays so: the
+    // panes are laid out at that size and would only gain an empty margin.
+    setFixedSize(kClientWidth, ui->MainMenu1->sizeHint().height() + kClientHeight);
     CentreOnScreen();
 
     OnEvent(ui->HijriCalendar1, &QAction::triggered, this, &TfrmMain::HijriCalendar1Click);

@@ -162,6 +162,25 @@ TEST_F(MainWindowTest, LeftBarAndPanes) {
     }
 }
 
+// The panes are laid out at the designed size: the window keeps it, so no
+// part of it is ever left empty, and the left bar's picture covers the bar
+// from the tool bar down to the status bar.
+TEST_F(MainWindowTest, TheWindowKeepsItsDesignedSize) {
+    form->show();
+    form->resize(1000, 720);
+    QApplication::processEvents();
+    EXPECT_EQ(form->width(), 632);
+    EXPECT_EQ(form->height() - form->menuBar()->sizeHint().height(), 434);
+    auto* status = Find<QStatusBar>("StatusBar1");
+    EXPECT_FALSE(status->isSizeGripEnabled());
+
+    auto* bar = Find<QFrame>("pnlLeft");
+    EXPECT_EQ(bar->mapTo(form.get(), bar->rect().bottomLeft()).y() + 1, status->geometry().top());
+    auto* picture = Find<QLabel>("Image1");
+    EXPECT_EQ(picture->geometry(), bar->contentsRect());
+    EXPECT_GE(picture->pixmap().deviceIndependentSize().toSize().height(), picture->height());
+}
+
 TEST_F(MainWindowTest, MenuBar) {
     // Each menu's title, then its items by name and caption; "-" a separator.
     std::vector<std::string> lines;
