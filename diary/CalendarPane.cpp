@@ -10,8 +10,9 @@
 #include "Bitmaps.h"
 #include "EventFile.h"
 #include "Exceptions.h"
-#include "FormResource.h"
 #include "Projglob.h"
+
+#include <QHeaderView>
 
 #include <algorithm>
 #include <array>
@@ -101,10 +102,12 @@ void TfrmMain::SetupCalendarGrids() {
     titles->SetColCount(kGridColumns);
     titles->SetRowCount(1);
     titles->SetDefaultColWidth(colWidth);
-    // The titles are drawn centred, never as a selected cell; the strip
-    // right of the last column keeps the grid's colour.
+    // The bar stands right over the day columns: from the day grid's inner
+    // edge to the end of its last column, with nothing of it beside them.
+    titles->setGeometry(days->x() + days->frameWidth(), titles->y(),
+                        days->horizontalHeader()->length(), titles->height());
+    // The titles are drawn centred, never as a selected cell.
     titles->SetDefaultDrawing(false);
-    SetBackgroundColor(titles->viewport(), titles->Color());
     for (int col = 0; col < kGridColumns; ++col)
         titles->SetCell(col, 0, kWeekTitles[col]);
 

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 // The view's rows are the grid's rows below the fixed one; cells hold the
 // text for accessibility, the delegate draws them.
 class StringGridModel : public QAbstractTableModel {
@@ -53,8 +55,11 @@ public:
         const int col = index.column();
         const int row = index.row() + grid_->FixedRows();
         TGridDrawState state = 0;
+        // A grid without any text (an empty list) has nothing to select and
+        // shows no current cell.
         if (row == grid_->Row() &&
-            (col == grid_->Col() || grid_->selectionBehavior() == QAbstractItemView::SelectRows))
+            (col == grid_->Col() || grid_->selectionBehavior() == QAbstractItemView::SelectRows) &&
+            grid_->HasText())
             state |= gdSelected | (grid_->hasFocus() ? gdFocused : 0);
         painter->save();
         painter->setClipRect(option.rect);
@@ -176,6 +181,14 @@ void TStringGrid::SetCell(int col, int row, const AnsiString& text) {
         return;
     cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = text;
     model_->CellChanged(col, row < fixedRows_ ? -1 : ViewRow(row));
+    // Whether the current cell shows as selected depends on every cell.
+    viewport()->update();
+}
+
+bool TStringGrid::HasText() const {
+    return std::any_of(cells_.begin() + fixedRows_, cells_.end(), [](const auto& row) {
+        return std::any_of(row.begin(), row.end(), [](const AnsiString& t) { return !t.empty(); });
+    });
 }
 
 int TStringGrid::ColWidth(int col) const {

@@ -83,6 +83,8 @@ private:
     void Resize();
     void ApplySizes();
     void PaintCellAt(TCanvas& canvas, int col, int row, const TRect& rect, TGridDrawState state);
+    // Whether any cell below the fixed row holds text.
+    bool HasText() const;
     int ViewRow(int row) const { return row - fixedRows_; }
 
     StringGridModel* model_;

@@ -7,6 +7,7 @@
 #include "StringGrid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
@@ -143,7 +144,6 @@ TEST_F(CalendarPaneTest, ComponentsAndTheirLook) {
                   {"lblHijriMonth", {45, 98, 226, 19}},
                   {"btnNextMonth", {274, 97, 34, 28}},
                   {"lblCorrespondingDate", {45, 120, 221, 14}},
-                  {"grdHijriTitle", {3, 141, 308, 25}},
                   {"grdHijri", {3, 168, 308, 187}},
                   {"RadioGroup1", {325, 25, 186, 71}},
                   {"lblEvents", {320, 108, 215, 19}},
@@ -224,6 +224,26 @@ TEST_F(CalendarPaneTest, GridSizesAndWeekdayTitles) {
         EXPECT_EQ(list->RowHeight(0), 14);
         EXPECT_EQ(list->RowHeight(99), 14);
     }
+}
+
+// The weekday bar stands over the day grid's columns, each title over its
+// column, and ends with the last one: no part of the bar beside the grid.
+TEST_F(CalendarPaneTest, WeekdayTitlesStandOverTheDayColumns) {
+    form->show();
+    QApplication::processEvents();
+    auto* pane = Find<QFrame>("pnlHijri");
+    auto* titles = Find<TStringGrid>("grdHijriTitle");
+    // A cell's left and right edge in the pane.
+    const auto span = [pane](const TStringGrid* grid, int col) {
+        const TRect r = grid->CellRect(col, 0);
+        const int left = grid->viewport()->mapTo(pane, QPoint(r.Left, r.Top)).x();
+        return std::pair(left, left + r.Width());
+    };
+    for (int c = 0; c < 7; ++c)
+        EXPECT_EQ(span(titles, c), span(days, c)) << c;
+    EXPECT_EQ(titles->geometry().right(), span(days, 6).second);  // the last grid line
+    EXPECT_EQ(titles->geometry().top(), 141);
+    EXPECT_EQ(titles->height(), 25);
 }
 
 TEST_F(CalendarPaneTest, WeekdayTitlesAreCentredInTheirCells) {
@@ -544,6 +564,32 @@ TEST_F(CalendarPaneTest, BirthdaysOfTheShownMonth) {
     WriteFile(ContactFileName, "");
     form->LoadBirthdays(TMisri(1, 7, 1448), 30);
     EXPECT_TRUE(ListRows(birth).empty());
+}
+
+// A month without events or birthdays leaves its lists empty, and an empty
+// list shows no selected cell.
+TEST_F(CalendarPaneTest, EmptyListsShowNoSelection) {
+    WriteEventFiles();
+    WriteFile(ContactFileName, ContactBytes("Amina", "Yusuf", DayMonth(1, 7), NoContactDate()));
+    const auto selectionShown = [](TStringGrid* list) {
+        const TRect cell = list->CellRect(list->Col(), list->Row());
+        const QPoint inside =
+            list->viewport()->mapTo(list, QPoint(cell.Right - 2, cell.Bottom - 2));
+        return list->grab().toImage().pixelColor(inside) == ToQColor(clHighlight);
+    };
+    const struct {
+        TMisri month;
+        bool listed;
+    } months[] = {{TMisri(1, 7, 1448), true}, {TMisri(1, 2, 1448), false}};
+    for (const auto& m : months) {
+        form->ShowHijriMonth(m.month);
+        for (TStringGrid* list : {events, birth}) {
+            SCOPED_TRACE(list->objectName().toStdString() + " in month " +
+                         std::to_string(m.month.Month()));
+            EXPECT_EQ(ListRows(list).empty(), !m.listed);
+            EXPECT_EQ(selectionShown(list), m.listed);
+        }
+    }
 }
 
 TEST_F(CalendarPaneTest, ListsShowAtMostAHundredRows) {

@@ -1,10 +1,14 @@
 #include "Canvas.h"
+#include "Colors.h"
 #include "FormResource.h"
 #include "StringGrid.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +70,62 @@ TEST(StringGrid, ClicksReachTheHandlerWithTheCurrentCell) {
     EXPECT_EQ(doubles, 1);
     EXPECT_EQ(grid.Col(), 1);
     EXPECT_EQ(grid.Row(), 4);
+}
+
+// The current cell is drawn selected, except in a grid without any text: an
+// empty list shows no selection.
+TEST(StringGrid, AnEmptyGridShowsNoSelection) {
+    const struct {
+        const char* name;
+        int textCol, textRow;  // -1: no text at all
+        bool selectionShown;
+    } cases[] = {{"empty", -1, -1, false},
+                 {"text elsewhere", 1, 3, true},
+                 {"text in the current cell", 0, 1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TStringGrid grid;
+        grid.SetColCount(3);
+        grid.SetRowCount(5);
+        grid.SetFixedRows(1);
+        grid.SetCell(0, 0, "Day");  // the fixed row's title is no content
+        grid.resize(250, 150);
+        grid.SetCell(c.textCol, c.textRow, "x");
+        const TRect cell = grid.CellRect(0, 1);
+        const QPoint corner =
+            grid.viewport()->mapTo(&grid, QPoint(cell.Right - 2, cell.Bottom - 2));
+        const QColor drawn = grid.grab().toImage().pixelColor(corner);
+        EXPECT_EQ(drawn == ToQColor(clHighlight), c.selectionShown) << drawn.name().toStdString();
+    }
+}
+
+// Records the region of each paint of a widget.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+    QRegion painted;
+};
+
+// The current cell's look depends on every cell: emptying the list anywhere
+// repaints it, so no stale selection stays on screen.
+TEST(StringGrid, EmptyingTheGridRepaintsTheCurrentCell) {
+    TStringGrid grid;
+    grid.SetColCount(3);
+    grid.SetRowCount(5);
+    grid.resize(250, 150);
+    grid.SetCell(2, 4, "x");
+    grid.show();
+    QApplication::processEvents();
+    PaintSpy spy(grid.viewport());
+    grid.SetCell(2, 4, "");
+    QApplication::processEvents();
+    const TRect cell = grid.CellRect(0, 0);
+    EXPECT_TRUE(spy.painted.contains(QPoint(cell.Left + 1, cell.Top + 1)));
 }
 
 TEST(Canvas, RecordingMetricsAreFixed) {
