@@ -45,25 +45,3 @@ void DayPrayerTimes(const TLocationRecord& place, TDateTime day, bool daylight, 
         t = 0;
     CurrentPrayerTimeSource().GetSalaatTimings(&sun, &out);
 }
-
-FixedPrayerTimes::FixedPrayerTimes() {
-    SetPrayerTimeSource(this);
-}
-
-FixedPrayerTimes::~FixedPrayerTimes() {
-    SetPrayerTimeSource(nullptr);
-}
-
-void FixedPrayerTimes::GetTimes(int day, int month, int year, float latitude, float longitude,
-                                float timeZone, TSunTimes* out) {
-    requests.push_back({day, month, year, latitude, longitude, timeZone});
-    (*out)[0] = sun[0];
-    (*out)[1] = sun[1];
-}
-
-void FixedPrayerTimes::GetSalaatTimings(const TSunTimes* in, TPrayerTimes* out) {
-    sunGiven.emplace_back((*in)[0], (*in)[1]);
-    const double shift = (*in)[0] - sun[0];
-    for (int i = 0; i < 6; ++i)
-        (*out)[i] = prayers[i] + shift;
-}

@@ -1,5 +1,5 @@
 #include "CalPrint.h"
-#include "PrayerTimes.h"
+#include "FixedPrayerTimes.h"
 #include "PrintPage.h"
 #include "PrintSettings.h"
 #include "Printer.h"

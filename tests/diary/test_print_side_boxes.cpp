@@ -1,3 +1,4 @@
+#include "FixedPrayerTimes.h"
 #include "MonthFinder.h"
 #include "PrayerTimes.h"
 #include "PrintPage.h"

@@ -2,8 +2,8 @@
 // prayer-time library answering fixed times.
 #pragma once
 
+#include "FixedPrayerTimes.h"
 #include "PlaceFixture.h"
-#include "PrayerTimes.h"
 #include "Salaat.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "AlarmSandbox.h"
 #include "Associations.h"
 #include "AzanForm.h"
-#include "PrayerTimes.h"
+#include "FixedPrayerTimes.h"
 #include "Projglob.h"
 #include "Schedule.h"
 #include "Sound.h"

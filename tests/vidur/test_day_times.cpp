@@ -2,6 +2,7 @@
 #include "Associations.h"
 #include "AzanForm.h"
 #include "Exceptions.h"
+#include "FixedPrayerTimes.h"
 #include "Misri.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
