@@ -1,8 +1,5 @@
 # kestrun32.dat, the location file the programs ship with, written from
 # places.csv by a small host program built on the location library.
-if(NOT TARGET locations)
-    return()
-endif()
 add_executable(make_location_file ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_location_file.cpp)
 target_link_libraries(make_location_file PRIVATE locations)
 
