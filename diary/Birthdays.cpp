@@ -2,6 +2,7 @@
 
 #include "DateTime.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -18,6 +19,41 @@ std::optional<int> ShownDay(const TMisri& occurrence, bool gregorianShown) {
     return day;
 }
 
+// The days a listing covers: first .. end - 1, and the Hijri years they
+// touch, one, or two when they cross 1 Moharram.
+struct Range {
+    TMisri first, end;
+    std::vector<int> years;
+    bool gregorianShown;
+};
+
+Range RangeOf(const TMisri& first, int count, bool gregorianShown) {
+    Range range{first, first.AddDays(count), {first.Year()}, gregorianShown};
+    const int lastYear = first.AddDays(count - 1).Year();
+    if (lastYear != first.Year())
+        range.years.push_back(lastYear);
+    return range;
+}
+
+// The contact's birthday occurrences in the range, then its anniversary ones.
+void AddRows(std::vector<BirthdayRow>& rows, const TContactRecord& contact, const Range& range) {
+    static const TMisri noDate = NoContactDate();
+    const std::pair<const TMisri*, const char*> dates[] = {{&contact.birth, "Birthday"},
+                                                           {&contact.anniversary, "Anniversary"}};
+    for (const auto& [date, kind] : dates) {
+        if (*date == noDate)
+            continue;
+        for (int year : range.years) {
+            TMisri occurrence;
+            occurrence.SetDate(date->Day(), date->Month(), year);
+            if (!(range.first <= occurrence && occurrence < range.end))
+                continue;
+            if (const auto day = ShownDay(occurrence, range.gregorianShown))
+                rows.push_back({*day, kind, contact.firstName + " " + contact.lastName});
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<BirthdayRow> BirthdayRows(const std::vector<TContactRecord>& contacts,
@@ -25,38 +61,22 @@ std::vector<BirthdayRow> BirthdayRows(const std::vector<TContactRecord>& contact
     std::vector<BirthdayRow> rows;
     if (count < 1)
         return rows;
-    const TMisri end = first.AddDays(count);  // the day after the range
-    // The Hijri years the range touches: one, or two when it crosses 1 Moharram.
-    std::vector<int> years = {first.Year()};
-    const int lastYear = first.AddDays(count - 1).Year();
-    if (lastYear != first.Year())
-        years.push_back(lastYear);
-
-    const TMisri noDate = NoContactDate();
-    for (const TContactRecord& contact : contacts) {
-        const AnsiString name = contact.firstName + " " + contact.lastName;
-        const std::pair<const TMisri*, const char*> dates[] = {
-            {&contact.birth, "Birthday"}, {&contact.anniversary, "Anniversary"}};
-        for (const auto& [date, kind] : dates) {
-            if (*date == noDate)
-                continue;
-            for (int year : years) {
-                TMisri occurrence;
-                occurrence.SetDate(date->Day(), date->Month(), year);
-                if (!(first <= occurrence && occurrence < end))
-                    continue;
-                if (const auto day = ShownDay(occurrence, gregorianShown))
-                    rows.push_back({*day, kind, name});
-            }
-        }
-    }
+    const Range range = RangeOf(first, count, gregorianShown);
+    for (const TContactRecord& contact : contacts)
+        AddRows(rows, contact, range);
     return rows;
 }
 
 std::optional<std::vector<BirthdayRow>> ReadBirthdayRows(const TMisri& first, int count,
                                                          bool gregorianShown) {
-    const auto contacts = ReadAllContacts();
-    if (!contacts)
+    std::vector<BirthdayRow> rows;
+    const Range range = RangeOf(first, std::max(count, 1), gregorianShown);
+    // The file is read one record at a time, never held whole.
+    const bool read = ForEachContact([&](const TContactRecord& contact, int) {
+        if (count >= 1)
+            AddRows(rows, contact, range);
+    });
+    if (!read)
         return std::nullopt;
-    return BirthdayRows(*contacts, first, count, gregorianShown);
+    return rows;
 }

@@ -147,8 +147,7 @@ void TfrmMain::ShowHijriMonth(TMisri date) {
         LoadHijriEventsOfHijriMonth(date.Month());
     else
         LoadGregorianEventsOfHijriMonth(date.Month());
-    const TMisri first = date.FirstOfMonth();
-    LoadBirthdays(first, first.DaysInMonth());
+    LoadShownMonthBirthdays();
     ShowMonthPicture(date.Month());
 }
 
@@ -166,7 +165,7 @@ void TfrmMain::ShowGregorianMonth(TDateTime date) {
         LoadHijriEventsOfGregorianMonth(month);
     else
         LoadGregorianEventsOfGregorianMonth(month);
-    LoadBirthdays(TMisri(MonthStart(date)), GregorianDaysInMonth(month, year));
+    LoadShownMonthBirthdays();
     ShowMonthPicture(shownMonth.Month());
 }
 
@@ -363,6 +362,18 @@ void TfrmMain::LoadBirthdays(TMisri first, int count) {
         grid->SetCell(0, row, IntToStr(r.day));
         grid->SetCell(1, row, r.kind);
         grid->SetCell(2, row, r.name);
+    }
+}
+
+void TfrmMain::LoadShownMonthBirthdays() {
+    if (gregorianShown) {
+        const TDateTime date = shownMonth.ToDateTime();
+        int year, month, day;
+        DecodeDate(date, year, month, day);
+        LoadBirthdays(TMisri(MonthStart(date)), GregorianDaysInMonth(month, year));
+    } else {
+        const TMisri first = shownMonth.FirstOfMonth();
+        LoadBirthdays(first, first.DaysInMonth());
     }
 }
 

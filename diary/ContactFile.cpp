@@ -3,6 +3,8 @@
 #include "MisriField.h"
 #include "Projglob.h"
 
+#include <cstring>
+
 namespace {
 
 struct TextField {
@@ -109,17 +111,21 @@ std::optional<TContactRecord> ReadContact(int number) {
     return ReadRecord(file, number);
 }
 
-std::optional<std::vector<TContactRecord>> ReadAllContacts() {
+bool ForEachContact(const std::function<void(const TContactRecord& record, int number)>& each) {
     RecordFile file(ContactFileName, RecordFile::Mode::Read);
     if (!file.IsOpen())
-        return std::nullopt;
+        return false;
+    return file.ReadRecords(ContactRecordSize, [&](const unsigned char* record, long long slot) {
+        ContactRecordBytes bytes;
+        std::memcpy(bytes.data(), record, bytes.size());
+        each(UnpackContactRecord(bytes), static_cast<int>(slot + 1));
+    });
+}
+
+std::optional<std::vector<TContactRecord>> ReadAllContacts() {
     std::vector<TContactRecord> records;
-    for (int n = 1;; ++n) {
-        auto record = ReadRecord(file, n);
-        if (!record)
-            break;
-        records.push_back(std::move(*record));
-    }
+    if (!ForEachContact([&](const TContactRecord& record, int) { records.push_back(record); }))
+        return std::nullopt;
     return records;
 }
 

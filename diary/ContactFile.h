@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -63,9 +64,14 @@ bool AppendContact(TContactRecord& record);
 // n. No message is shown.
 std::optional<TContactRecord> ReadContact(int number);
 
-// Every whole record from the start; a trailing partial record is left out.
-// None when the file cannot be opened (a missing file included); no message
-// is shown.
+// Hands every whole record to `each` with its number, its 1-based place in
+// the file (never its stored `number`), front to back; a trailing partial
+// record is left out. False when the file cannot be opened (a missing file
+// or a folder included) or a read fails; no message is shown.
+bool ForEachContact(const std::function<void(const TContactRecord& record, int number)>& each);
+
+// Every whole record from the start, as ForEachContact hands them. None when
+// ForEachContact fails.
 std::optional<std::vector<TContactRecord>> ReadAllContacts();
 
 // "contact.dat" held open for reading and writing while one contact is

@@ -7,11 +7,20 @@
 
 #include "ContactFile.h"
 #include "NContact.h"
-#include "PlaceList.h"
 #include "Projglob.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStringList>
+
+// The items of a list being loaded, added to the list at once: one insertion
+// costs the list as much as one item.
+struct ContactItems {
+    QStringList shown;  // the display names
+    QStringList full;   // with the hidden key
+};
+
+constexpr qsizetype kItemsAtOnce = 4096;
 
 namespace {
 
@@ -24,11 +33,12 @@ void ClearItems(QListWidget* list) {
     list->clear();
 }
 
-void AppendItem(QListWidget* list, const AnsiString& text) {
+void AppendItems(QListWidget* list, const ContactItems& items) {
     const QSignalBlocker quiet(list);
-    auto* item = new QListWidgetItem(ToQString(PlaceItemVisibleText(text)));
-    item->setData(Qt::UserRole, ToQString(text));
-    list->addItem(item);
+    const int first = list->count();
+    list->addItems(items.shown);
+    for (qsizetype i = 0; i < items.full.size(); ++i)
+        list->item(first + static_cast<int>(i))->setData(Qt::UserRole, items.full[i]);
 }
 
 void SelectItem(QListWidget* list, int i) {
@@ -57,8 +67,10 @@ QString DateText(const TMisri& date) {
 
 }  // namespace
 
-void TfrmMain::AddContactItem(const TContactRecord& record) {
-    AppendItem(ui->lstContact, DisplayName(record) + ListItemPadding + IntToStr(record.number));
+void TfrmMain::AddContactItem(const TContactRecord& record, int number, ContactItems& items) {
+    const AnsiString shown = DisplayName(record);
+    items.shown << ToQString(shown);
+    items.full << ToQString(shown + ListItemPadding + IntToStr(number));
 }
 
 void TfrmMain::LoadContacts(bool one, int number) {
@@ -67,13 +79,27 @@ void TfrmMain::LoadContacts(bool one, int number) {
             ShowContactDetails(*record);
         return;
     }
-    // A file that cannot be read leaves the list as it was.
-    const auto records = ReadAllContacts();
-    if (!records)
-        return;
-    ClearItems(ui->lstContact);
-    for (const TContactRecord& record : *records)
-        AddContactItem(record);
+    // An item is keyed by its record's place in the file: the stored number
+    // can be damaged, or wrap past 32,767 records. A file that cannot be
+    // opened leaves the list as it was; the old items go with the first new
+    // ones, and the new ones join the list a few thousand at a time, so that
+    // the two lists are never held whole at once.
+    ContactItems items;
+    bool emptied = false;
+    const auto flush = [&] {
+        if (!emptied)
+            ClearItems(ui->lstContact);
+        emptied = true;
+        AppendItems(ui->lstContact, items);
+        items = {};
+    };
+    const bool read = ForEachContact([&](const TContactRecord& record, int place) {
+        AddContactItem(record, place, items);
+        if (items.shown.size() >= kItemsAtOnce)
+            flush();
+    });
+    if (read || emptied)
+        flush();
 }
 
 void TfrmMain::SelectFirstContact() {
@@ -115,9 +141,17 @@ void TfrmMain::lstContactClick() {
         LoadContacts(true, number);
 }
 
+void TfrmMain::ListBirthdaysAgain() {
+    // The editor writes after its window has closed, when the calendar pane
+    // that the closing brought back has listed its month already.
+    if (ui->pnlHijri->isVisibleTo(this))
+        LoadShownMonthBirthdays();
+}
+
 void TfrmMain::btnAddNewClick() {
     if (frmNewContact)
         frmNewContact->Execute(false);
+    ListBirthdaysAgain();
     LoadContacts(false, 0);
     SelectFirstContact();
 }
@@ -127,7 +161,8 @@ void TfrmMain::btnEditContactClick() {
     const int number = SelectedContactNumber(ui->lstContact);
     if (number == 0 || !frmNewContact)
         return;
-    frmNewContact->Execute(true, static_cast<std::int16_t>(number));
+    frmNewContact->Execute(true, number);
+    ListBirthdaysAgain();
     // The labels show the saved values; the list keeps its text until the
     // next reload.
     LoadContacts(true, SelectedContactNumber(ui->lstContact));

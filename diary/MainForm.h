@@ -8,14 +8,15 @@
 #include "Forms.h"
 #include "Misri.h"
 #include "StringGrid.h"
+#include "TaskFile.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+struct ContactItems;
 struct EventDay;
 struct TContactRecord;
-struct TTaskRecord;
 class QCloseEvent;
 class QEvent;
 class QTimer;
@@ -106,6 +107,8 @@ public:
     void ClearEventList();
     // The birthdays and anniversaries on the `count` days from `first` on.
     void LoadBirthdays(TMisri first, int count);
+    // LoadBirthdays for the days of the month shown.
+    void LoadShownMonthBirthdays();
     void ClearBirthdays();
     // The to-do pane: the day `toDoDay`, its Hijri month and its tasks.
     void ShowToDoToday();
@@ -136,13 +139,17 @@ public:
     void LoadContacts(bool one, int number);
     // After the list is loaded: selects its first item and shows that contact.
     void SelectFirstContact();
-    // Appends the record's item: display name, ListItemPadding, number.
-    void AddContactItem(const TContactRecord& record);
+    // Adds the record's item to those being loaded: display name,
+    // ListItemPadding, and the record's number, its 1-based place in the file.
+    void AddContactItem(const TContactRecord& record, int number, ContactItems& items);
     // Fills the twelve value labels.
     void ShowContactDetails(const TContactRecord& record);
     void lstContactClick();
     void btnAddNewClick();
     void btnEditContactClick();
+    // After the contact editor: the calendar pane, when shown, lists the
+    // month's birthdays of the file as it is now.
+    void ListBirthdaysAgain();
 
     // The month the calendar pane shows, and the day the to-do pane shows.
     TMisri shownMonth;
@@ -160,6 +167,12 @@ private:
     // Fills the event list with the rows of the days given, or tells that
     // the file cannot be opened and keeps the list.
     void FillEventList(const char* fileName, const std::vector<EventDay>& days);
+    // Adds the row of a task and keeps its record.
+    void AddTask(const TTaskRecord& record, const AnsiString& dueText, std::int16_t status);
+
+    // The record behind each task row of the to-do pane, by row, its index
+    // the slot it was read from.
+    std::vector<TTaskRecord> dayTasks;
 
     std::unique_ptr<Ui::TfrmMain> ui;
 };

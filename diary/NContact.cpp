@@ -100,7 +100,7 @@ bool TfrmNewContact::eventFilter(QObject* watched, QEvent* event) {
     return TForm::eventFilter(watched, event);
 }
 
-int TfrmNewContact::Execute(bool edit, std::int16_t number) {
+int TfrmNewContact::Execute(bool edit, int number) {
     if (!edit) {
         ClearFields();
         if (ShowModal() == mrOk) {
@@ -129,32 +129,34 @@ int TfrmNewContact::Execute(bool edit, std::int16_t number) {
 }
 
 void TfrmNewContact::ClearFields() {
+    // Emptied as a record with empty texts would fill them, so that each box
+    // is back at its typing limit.
     for (QLineEdit* edit : findChildren<QLineEdit*>())
-        edit->clear();
+        ShowFieldText(edit, AnsiString());
     for (QComboBox* combo : findChildren<QComboBox*>()) {
         combo->setCurrentIndex(-1);
-        combo->setEditText(QString());
+        ShowFieldText(combo, AnsiString());
     }
 }
 
 void TfrmNewContact::ShowRecord(const TContactRecord& record) {
-    ui->cmbTitle->setEditText(ToQString(record.title));
-    ui->txtFName->setText(ToQString(record.firstName));
-    ui->txtLName->setText(ToQString(record.lastName));
+    ShowFieldText(ui->cmbTitle, record.title);
+    ShowFieldText(ui->txtFName, record.firstName);
+    ShowFieldText(ui->txtLName, record.lastName);
     ui->txtBirth->setText(DateBoxText(record.birth));
     ui->txtAnniversary->setText(DateBoxText(record.anniversary));
-    ui->txtAddress1->setText(ToQString(record.address1));
-    ui->txtAddress2->setText(ToQString(record.address2));
-    ui->txtCity->setText(ToQString(record.city));
-    ui->txtState->setText(ToQString(record.state));
-    ui->txtZip->setText(ToQString(record.zip));
-    ui->txtCountry->setText(ToQString(record.country));
-    ui->txtPhone->setText(ToQString(record.homePhone));
-    ui->txtWPhone->setText(ToQString(record.workPhone));
-    ui->txtFax->setText(ToQString(record.fax));
-    ui->txtBeeper->setText(ToQString(record.beeper));
-    ui->txtEMail->setText(ToQString(record.email));
-    ui->txtWeb->setText(ToQString(record.web));
+    ShowFieldText(ui->txtAddress1, record.address1);
+    ShowFieldText(ui->txtAddress2, record.address2);
+    ShowFieldText(ui->txtCity, record.city);
+    ShowFieldText(ui->txtState, record.state);
+    ShowFieldText(ui->txtZip, record.zip);
+    ShowFieldText(ui->txtCountry, record.country);
+    ShowFieldText(ui->txtPhone, record.homePhone);
+    ShowFieldText(ui->txtWPhone, record.workPhone);
+    ShowFieldText(ui->txtFax, record.fax);
+    ShowFieldText(ui->txtBeeper, record.beeper);
+    ShowFieldText(ui->txtEMail, record.email);
+    ShowFieldText(ui->txtWeb, record.web);
 }
 
 void TfrmNewContact::FillRecord(TContactRecord& record) {

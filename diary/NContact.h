@@ -5,7 +5,6 @@
 
 #include "Forms.h"
 
-#include <cstdint>
 #include <memory>
 
 struct TContactRecord;
@@ -24,7 +23,7 @@ public:
     // Add mode (edit false) appends the contact confirmed with OK; edit mode
     // rewrites record `number` (1-based) in place. Returns 1 when the dialog
     // ran, 0 when edit mode could not open "contact.dat" or find the record.
-    int Execute(bool edit, std::int16_t number = 0);
+    int Execute(bool edit, int number = 0);
 
     // Every edit and combo box of the form gets an empty text.
     void ClearFields();

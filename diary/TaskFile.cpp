@@ -6,6 +6,7 @@
 #include "RecordFile.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -122,9 +123,12 @@ std::optional<std::vector<TTaskRecord>> ReadTaskRecords() {
         return std::nullopt;
     }
     std::vector<TTaskRecord> records;
-    TaskRecordBytes bytes;
-    for (long long slot = 0; file.ReadAt(slot * TaskRecordSize, bytes.data(), bytes.size()); ++slot)
+    // A read that fails part way ends the list there, as the end would.
+    file.ReadRecords(TaskRecordSize, [&](const unsigned char* record, long long) {
+        TaskRecordBytes bytes;
+        std::memcpy(bytes.data(), record, bytes.size());
         records.push_back(UnpackTaskRecord(bytes));
+    });
     return records;
 }
 

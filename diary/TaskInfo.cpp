@@ -11,7 +11,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStringList>
+#include <QTextDocument>
 
 #include <filesystem>
 #include <system_error>
@@ -23,25 +23,6 @@ namespace {
 bool FileExists(const AnsiString& name) {
     std::error_code ec;
     return std::filesystem::exists(name, ec);
-}
-
-// The memo's lines as the class library counts them: a last line break
-// opens no further line.
-std::vector<AnsiString> MemoLines(const QString& text) {
-    QStringList parts = text.split('\n');
-    if (!parts.isEmpty() && parts.last().isEmpty())
-        parts.removeLast();
-    std::vector<AnsiString> lines;
-    for (const QString& part : parts)
-        lines.push_back(FromQString(part));
-    return lines;
-}
-
-QString MemoText(const std::vector<AnsiString>& lines) {
-    QStringList parts;
-    for (const AnsiString& line : lines)
-        parts << ToQString(line);
-    return parts.join('\n');
 }
 
 }  // namespace
@@ -64,8 +45,9 @@ TfrmTask::~TfrmTask() = default;
 
 int TfrmTask::Execute(TTaskRecord* task) {
     const AnsiString noteFile = TaskNoteFileName(task->index);
-    ui->txtTask->setText(ToQString(task->text));
-    ui->txtDueDate->setText(ToQString(task->dueDate.Format(0)));
+    ShowFieldText(ui->txtTask, task->text);
+    const QString dueText = ToQString(task->dueDate.Format(0));
+    ui->txtDueDate->setText(dueText);
     if (task->priority == 1)
         ui->rdbLow->setChecked(true);
     else if (task->priority == 2)
@@ -75,23 +57,28 @@ int TfrmTask::Execute(TTaskRecord* task) {
     ui->chkCompleted->setChecked(task->completed != 0);
     ui->chkDeleted->setChecked(false);
     if (FileExists(noteFile))
-        ui->txtMemo->setPlainText(MemoText(LoadTaskNote(noteFile)));
+        ui->txtMemo->SetLines(LoadTaskNote(noteFile));
     else
         ui->txtMemo->clear();
+    const std::vector<AnsiString> note = ui->txtMemo->Lines();
     ui->txtTask->setFocus();
 
     if (ShowModal() != mrOk)
         return 0;
     task->text = FromQString(ui->txtTask->text());
-    task->dueDate.Set(FromQString(ui->txtDueDate->text()));
+    // A due date left as shown stays as stored, a damaged one included:
+    // its text would not read back as the same date.
+    if (ui->txtDueDate->text() != dueText)
+        task->dueDate.Set(FromQString(ui->txtDueDate->text()));
     task->priority = ui->rdbLow->isChecked() ? 1 : ui->rdbNormal->isChecked() ? 2 : 3;
     task->completed = ui->chkCompleted->isChecked() ? 1 : 0;
     task->deleted = ui->chkDeleted->isChecked() ? 1 : 0;
     if (task->deleted == 0) {
-        // An empty memo leaves a note saved earlier as it is.
-        const QString memo = ui->txtMemo->toPlainText();
-        if (!memo.isEmpty())
-            SaveTaskNote(noteFile, MemoLines(memo));
+        // An empty memo leaves a note saved earlier as it is, and so does a
+        // note the user did not change: its file stays byte for byte.
+        const std::vector<AnsiString> lines = ui->txtMemo->Lines();
+        if (!ui->txtMemo->document()->isEmpty() && lines != note)
+            SaveTaskNote(noteFile, lines);
     } else if (FileExists(noteFile)) {
         std::error_code ec;
         std::filesystem::remove(noteFile, ec);

@@ -27,12 +27,6 @@ constexpr const char* kHeaders[kCols] = {"Task Description", "Task Date", "Due D
 constexpr int kRows = 10;
 constexpr int kRowHeight = 16;
 
-TMisri Parsed(const AnsiString& text) {
-    TMisri date;
-    date.Set(text);
-    return date;
-}
-
 }  // namespace
 
 TfrmTasks::TfrmTasks(QWidget* owner) : TForm(owner), ui(new Ui::TfrmTasks) {
@@ -69,10 +63,12 @@ void TfrmTasks::SetupGrid() {
 
 void TfrmTasks::ClearGrid() {
     TStringGrid* grid = ui->grdMain;
+    // Shrunk first, so that only the rows that stay need emptying.
+    grid->SetRowCount(kRows);
     for (int row = 1; row < grid->RowCount(); ++row)
         for (int col = 0; col < grid->ColCount(); ++col)
             grid->SetCell(col, row, "");
-    grid->SetRowCount(kRows);
+    listed.clear();
 }
 
 int TfrmTasks::Execute() {
@@ -88,23 +84,29 @@ int TfrmTasks::LoadOutstandingTasks() {
     if (!records)
         return 0;
     ClearGrid();
-    TStringGrid* grid = ui->grdMain;
-    int row = 1;
-    int listed = 0;
-    for (const TTaskRecord& r : *records) {
+    for (std::size_t slot = 0; slot < records->size(); ++slot) {
+        const TTaskRecord& r = (*records)[slot];
         if (!(r.dueDate <= today) || r.deleted != 0 || r.completed == 1)
             continue;
-        grid->SetRowCount(grid->RowCount() + 1);
+        listed.push_back(r);
+        // A row names its record by the slot it was read from: a stored
+        // index can be damaged, or written by another program.
+        listed.back().index = static_cast<std::int32_t>(slot);
+    }
+    // The grid grows once, by every listed task.
+    TStringGrid* grid = ui->grdMain;
+    grid->SetRowCount(grid->RowCount() + static_cast<int>(listed.size()));
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        const TTaskRecord& r = listed[i];
+        const int row = static_cast<int>(i) + 1;
         grid->SetCell(kTextCol, row, r.text);
         grid->SetCell(kTaskDateCol, row, r.taskDate.Format(0));
         grid->SetCell(kDueCol, row, r.dueDate.Format(0));
         grid->SetCell(kIndexCol, row, IntToStr(r.index));
         grid->SetCell(kMarkCol, row, "0");
-        ++row;
-        listed = 1;
     }
     grid->Repaint();
-    return listed;
+    return listed.empty() ? 0 : 1;
 }
 
 void TfrmTasks::btnOkClick() {
@@ -114,19 +116,15 @@ void TfrmTasks::btnOkClick() {
 void TfrmTasks::SaveMarkedTasks() {
     const TStringGrid* grid = ui->grdMain;
     std::vector<TTaskRecord> ticked;
-    for (int row = 1; row < grid->RowCount(); ++row) {
-        if (grid->Cell(kMarkCol, row) != "1")
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        if (grid->Cell(kMarkCol, static_cast<int>(i) + 1) != "1")
             continue;
         // Done and deleted at once, so that neither this list nor the to-do
-        // pane shows the task again.
-        TTaskRecord record;
-        record.text = grid->Cell(kTextCol, row);
+        // pane shows the task again. Its text and dates go back as read.
+        TTaskRecord record = listed[i];
         record.priority = 1;
         record.completed = 1;
         record.deleted = 1;
-        record.dueDate = Parsed(grid->Cell(kDueCol, row));
-        record.taskDate = Parsed(grid->Cell(kTaskDateCol, row));
-        record.index = StrToInt(grid->Cell(kIndexCol, row));
         ticked.push_back(record);
     }
     RewriteTaskRecords(ticked);
@@ -160,10 +158,12 @@ void TfrmTasks::grdMainDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) 
         c.SetBrushColor(clBtnFace);
         c.FillRect(Rect);
         c.Font.Style = fsBold;
-    } else if (!Trim(grid->Cell(kDueCol, ARow)).empty()) {
+    } else if (ARow >= 1 && ARow <= static_cast<int>(listed.size())) {
+        // Lateness comes from the stored due date: the shown text of a
+        // damaged date is no date to parse, and drawing never asks anything.
         if (grid->Cell(kMarkCol, ARow) == "1")
             c.Font.Style = fsStrikeOut;
-        else if (Parsed(grid->Cell(kDueCol, ARow)) < TMisri("Today"))
+        else if (listed[static_cast<std::size_t>(ARow - 1)].dueDate < TMisri("Today"))
             c.Font.Color = clRed;
     }
     c.TextOut(Rect.Left, Rect.Top, grid->Cell(ACol, ARow));

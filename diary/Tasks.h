@@ -6,8 +6,10 @@
 #include "Canvas.h"
 #include "Forms.h"
 #include "StringGrid.h"
+#include "TaskFile.h"
 
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class TfrmTasks;
@@ -34,6 +36,9 @@ public:
 
 private:
     std::unique_ptr<Ui::TfrmTasks> ui;
+    // The record behind each listed row (row 1 is the first), its index the
+    // slot it was read from.
+    std::vector<TTaskRecord> listed;
 };
 
 extern TfrmTasks* frmTasks;

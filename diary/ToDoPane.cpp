@@ -62,6 +62,21 @@ TMisri Stepped(TMisri day, int month, int year) {
     return day;
 }
 
+// The mark of a task from its stored fields: done, or late when its due
+// date lies before today.
+std::int16_t StatusOf(const TTaskRecord& r, const TMisri& today) {
+    return r.completed != 0 ? kCompleted : r.dueDate < today ? kLate : kOpen;
+}
+
+void SetTaskRow(TStringGrid* grid, int row, const AnsiString& text, const AnsiString& dueText,
+                std::int32_t index, std::int16_t status, std::int16_t priority) {
+    grid->SetCell(kPriorityCol, row, IntToStr(priority));
+    grid->SetCell(kTextCol, row, text);
+    grid->SetCell(kDueCol, row, dueText);
+    grid->SetCell(kStatusCol, row, IntToStr(status));
+    grid->SetCell(kIndexCol, row, IntToStr(index));
+}
+
 void CentredText(TCanvas& c, const TRect& r, const AnsiString& text) {
     c.TextOut(r.Left + r.Width() / 2 - c.TextWidth(text) / 2, r.Top, text);
 }
@@ -87,10 +102,12 @@ void TfrmMain::SetupToDoGrid() {
 
 void TfrmMain::ClearToDoGrid() {
     TStringGrid* grid = ui->grdToDo;
+    // Shrunk first, so that only the rows that stay need emptying.
+    grid->SetRowCount(kBlankRows);
     for (int row = 0; row < grid->RowCount(); ++row)
         for (int col = 0; col < grid->ColCount(); ++col)
             grid->SetCell(col, row, "");
-    grid->SetRowCount(kBlankRows);
+    dayTasks.clear();
     grid->Repaint();
 }
 
@@ -98,13 +115,13 @@ void TfrmMain::AddTaskRow(const AnsiString& text, const AnsiString& dueText, std
                           std::int16_t status, std::int16_t priority) {
     TStringGrid* grid = ui->grdToDo;
     grid->SetRowCount(grid->RowCount() + 1);
-    const int row = grid->RowCount() - kBlankRows - 1;
-    grid->SetCell(kPriorityCol, row, IntToStr(priority));
-    grid->SetCell(kTextCol, row, text);
-    grid->SetCell(kDueCol, row, dueText);
-    grid->SetCell(kStatusCol, row, IntToStr(status));
-    grid->SetCell(kIndexCol, row, IntToStr(index));
+    SetTaskRow(grid, grid->RowCount() - kBlankRows - 1, text, dueText, index, status, priority);
     grid->Repaint();
+}
+
+void TfrmMain::AddTask(const TTaskRecord& record, const AnsiString& dueText, std::int16_t status) {
+    AddTaskRow(record.text, dueText, record.index, status, record.priority);
+    dayTasks.push_back(record);
 }
 
 void TfrmMain::LoadDayTasks() {
@@ -115,14 +132,24 @@ void TfrmMain::LoadDayTasks() {
     ClearToDoGrid();
     if (!records)
         return;
-    for (const TTaskRecord& r : *records) {
+    for (std::size_t slot = 0; slot < records->size(); ++slot) {
+        const TTaskRecord& r = (*records)[slot];
         if (!(r.taskDate == toDoDay) || r.deleted != 0)
             continue;
-        const std::int16_t status = r.completed != 0    ? kCompleted
-                                    : r.dueDate < today ? kLate
-                                                        : kOpen;
-        AddTaskRow(r.text, r.dueDate.Format(0), r.index, status, r.priority);
+        dayTasks.push_back(r);
+        // The row names its record by the slot it was read from: a stored
+        // index can be damaged, or written by another program.
+        dayTasks.back().index = static_cast<std::int32_t>(slot);
     }
+    // The grid grows once, by the whole day.
+    TStringGrid* grid = ui->grdToDo;
+    grid->SetRowCount(static_cast<int>(dayTasks.size()) + kBlankRows);
+    for (std::size_t row = 0; row < dayTasks.size(); ++row) {
+        const TTaskRecord& r = dayTasks[row];
+        SetTaskRow(grid, static_cast<int>(row), r.text, r.dueDate.Format(0), r.index,
+                   StatusOf(r, today), r.priority);
+    }
+    grid->Repaint();
 }
 
 void TfrmMain::WriteTaskRecord(TTaskRecord& record, std::int32_t index) {
@@ -224,7 +251,7 @@ void TfrmMain::txtNewToDoKeyPress() {
     // or edit writes over another task's slot; the boxes keep their texts.
     if (!::WriteTaskRecord(record, AppendTaskIndex))
         return;
-    AddTaskRow(text, dueText, record.index, late ? kLate : kOpen, 2);
+    AddTask(record, dueText, late ? kLate : kOpen);
     ui->txtNewToDo->clear();
     ui->txtDueDate->clear();
 }
@@ -234,29 +261,23 @@ void TfrmMain::grdToDoDblClick() {
     const int r = grid->Row();
     const int c = grid->Col();
     // Blank rows below the tasks carry no task.
-    if (Trim(grid->Cell(kIndexCol, r)).empty())
+    if (r < 0 || r >= static_cast<int>(dayTasks.size()))
         return;
     const TMisri today = Today();
-    TTaskRecord record;
-    record.text = grid->Cell(kTextCol, r);
-    record.dueDate = Parsed(grid->Cell(kDueCol, r));
-    record.priority = static_cast<std::int16_t>(StrToInt(grid->Cell(kPriorityCol, r)));
+    // The task as it was read, at the slot it was read from; the row's
+    // mark tells whether it is done now.
+    TTaskRecord record = dayTasks[static_cast<std::size_t>(r)];
     record.completed = grid->Cell(kStatusCol, r) == "1" ? 1 : 0;
-    record.index = StrToInt(grid->Cell(kIndexCol, r));
     record.taskDate = toDoDay;
     record.deleted = 0;
 
     if (c == kMarkCol) {
         const AnsiString status = grid->Cell(kStatusCol, r);
-        if (status == "0" || status == "2") {
-            grid->SetCell(kStatusCol, r, "1");
-            record.completed = 1;
-        } else {
-            grid->SetCell(kStatusCol, r, record.dueDate < today ? "2" : "0");
-            record.completed = 0;
-        }
+        record.completed = status == "0" || status == "2" ? 1 : 0;
+        grid->SetCell(kStatusCol, r, IntToStr(StatusOf(record, today)));
         grid->Repaint();
         WriteTaskRecord(record, record.index);
+        dayTasks[static_cast<std::size_t>(r)] = record;
         return;
     }
 
@@ -271,12 +292,10 @@ void TfrmMain::grdToDoDblClick() {
         grid->Repaint();
         return;
     }
-    grid->SetCell(kPriorityCol, r, IntToStr(record.priority));
-    grid->SetCell(kTextCol, r, record.text);
-    grid->SetCell(kDueCol, r, record.dueDate.Format(0));
-    grid->SetCell(kStatusCol, r, record.completed != 0 ? "1" : record.dueDate < today ? "2" : "0");
-    grid->SetCell(kIndexCol, r, IntToStr(record.index));
+    SetTaskRow(grid, r, record.text, record.dueDate.Format(0), record.index,
+               StatusOf(record, today), record.priority);
     WriteTaskRecord(record, record.index);
+    dayTasks[static_cast<std::size_t>(r)] = record;
     grid->Repaint();
 }
 

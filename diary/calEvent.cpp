@@ -116,7 +116,7 @@ int TfrmEvents::SelectedKey() const {
 
 void TfrmEvents::LoadEvent() {
     for (QLineEdit* box : {ui->txtE1, ui->txtE2, ui->txtE3, ui->txtE4})
-        box->clear();
+        ShowFieldText(box, AnsiString());
     // The boxes were emptied by the program: nothing of the user's is left
     // in them, whatever follows.
     modified = 0;
@@ -133,10 +133,10 @@ void TfrmEvents::LoadEvent() {
         ShowErrorBox(Format("Error opening %s file", fileName));
         return;
     }
-    ui->txtE1->setText(ToQString(record->text1));
-    ui->txtE2->setText(ToQString(record->text2));
-    ui->txtE3->setText(ToQString(record->text3));
-    ui->txtE4->setText(ToQString(record->text4));
+    ShowFieldText(ui->txtE1, record->text1);
+    ShowFieldText(ui->txtE2, record->text2);
+    ShowFieldText(ui->txtE3, record->text3);
+    ShowFieldText(ui->txtE4, record->text4);
 }
 
 int TfrmEvents::SaveEvent() {

@@ -54,10 +54,10 @@ bool IsBlankOrControl(char c) {
 }  // namespace
 
 QString ToQString(const AnsiString& text) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(text.size()));
+    QString out(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+    QChar* to = out.data();
     for (char c : text)
-        out.append(QChar(ByteToUnicode(static_cast<unsigned char>(c))));
+        *to++ = QChar(ByteToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -320,10 +320,15 @@ AnsiString Format(const char* fmt, ...) {
     va_start(args, fmt);
     va_list copy;
     va_copy(copy, args);
-    int n = std::vsnprintf(nullptr, 0, fmt, copy);
+    // Short texts, the most, are formatted once; a longer one a second time
+    // at its full length.
+    char shortText[128];
+    const int n = std::vsnprintf(shortText, sizeof shortText, fmt, copy);
     va_end(copy);
     AnsiString out;
-    if (n > 0) {
+    if (n > 0 && static_cast<std::size_t>(n) < sizeof shortText) {
+        out.assign(shortText, static_cast<std::size_t>(n));
+    } else if (n > 0) {
         out.resize(static_cast<std::size_t>(n) + 1);
         std::vsnprintf(out.data(), out.size(), fmt, args);
         out.resize(static_cast<std::size_t>(n));

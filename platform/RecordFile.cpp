@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace RecordBytes {
 
@@ -67,6 +68,11 @@ RecordFile::~RecordFile() {
 
 bool RecordFile::Open(const char* name, Mode mode) {
     Close();
+    // The C library opens a folder for reading; every read of it then fails,
+    // which would pass for an empty file.
+    std::error_code ec;
+    if (std::filesystem::is_directory(name, ec))
+        return false;
     switch (mode) {
     case Mode::Read:
         file_ = std::fopen(name, "rb");
@@ -117,6 +123,30 @@ bool RecordFile::WriteAt(long long offset, const unsigned char* buffer, std::siz
     if (std::fwrite(buffer, 1, size, file_) != size)
         return false;
     return std::fflush(file_) == 0;
+}
+
+bool RecordFile::ReadRecords(
+    std::size_t recordSize,
+    const std::function<void(const unsigned char* record, long long slot)>& each) {
+    if (!file_ || recordSize == 0 || std::fseek(file_, 0, SEEK_SET) != 0)
+        return false;
+    // About a quarter of a megabyte a read, in whole records.
+    const std::size_t perBlock = std::max<std::size_t>(1, (256 * 1024) / recordSize);
+    std::vector<unsigned char> block(perBlock * recordSize);
+    long long slot = 0;
+    std::size_t held = 0;  // bytes of a record begun in the last block
+    for (;;) {
+        const std::size_t n = std::fread(block.data() + held, 1, block.size() - held, file_);
+        held += n;
+        const std::size_t whole = held / recordSize;
+        for (std::size_t i = 0; i < whole; ++i)
+            each(block.data() + i * recordSize, slot++);
+        const std::size_t rest = held - whole * recordSize;
+        std::memmove(block.data(), block.data() + whole * recordSize, rest);
+        held = rest;
+        if (n == 0 || std::feof(file_) || std::ferror(file_))
+            return std::ferror(file_) == 0;
+    }
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {

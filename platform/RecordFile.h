@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace RecordBytes {
@@ -45,6 +46,7 @@ public:
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
+    // A folder of that name is no record file and does not open.
     bool Open(const char* name, Mode mode);
     void Close();
     bool IsOpen() const { return file_ != nullptr; }
@@ -57,6 +59,13 @@ public:
     // Writes at `offset`; a write beyond the end lengthens the file, the gap
     // reading as zeros.
     bool WriteAt(long long offset, const unsigned char* buffer, std::size_t size);
+
+    // Hands every whole record of `recordSize` bytes to `each` with its slot,
+    // front to back, reading the file in large blocks; a trailing piece
+    // shorter than a record is left out. False when a read fails before the
+    // end (the records handed on until then stand).
+    bool ReadRecords(std::size_t recordSize,
+                     const std::function<void(const unsigned char* record, long long slot)>& each);
 
 private:
     std::FILE* file_ = nullptr;

@@ -143,9 +143,15 @@ void TStringGrid::ApplySizes() {
         if (w > 0)
             horizontalHeader()->resizeSection(c, w + line);
     }
-    for (int r = fixedRows_; r < rowCount_; ++r)
-        verticalHeader()->resizeSection(ViewRow(r),
-                                        rowHeights_[static_cast<std::size_t>(r)] + line);
+    // Rows come at the default height; only the others are resized, since
+    // each resize costs a pass over all the rows above it.
+    QHeaderView* rows = verticalHeader();
+    rows->setDefaultSectionSize(defaultRowHeight_ + line);
+    for (int r = fixedRows_; r < rowCount_; ++r) {
+        const int height = rowHeights_[static_cast<std::size_t>(r)] + line;
+        if (rows->sectionSize(ViewRow(r)) != height)
+            rows->resizeSection(ViewRow(r), height);
+    }
     if (fixedRows_ > 0 && rowCount_ > 0) {
         horizontalHeader()->setFixedHeight(rowHeights_[0] + line);
         horizontalHeader()->show();
@@ -180,6 +186,10 @@ void TStringGrid::SetCell(int col, int row, const AnsiString& text) {
     if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_)
         return;
     cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = text;
+    // A grid out of sight is drawn afresh when it shows; filling a long
+    // list before it shows costs no notice per cell.
+    if (!isVisible())
+        return;
     model_->CellChanged(col, row < fixedRows_ ? -1 : ViewRow(row));
     // Whether the current cell shows as selected depends on every cell.
     viewport()->update();

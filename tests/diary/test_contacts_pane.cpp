@@ -4,6 +4,7 @@
 #include "MainWindowSandbox.h"
 #include "NContact.h"
 #include "PickDate.h"
+#include "StringGrid.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -179,8 +180,7 @@ TEST_F(ContactsPaneTest, EnteringThePaneListsTheFileInItsOrderAndShowsTheFirst) 
     EXPECT_EQ(Label("lblName"), "Hatim Zaki");
 }
 
-TEST_F(ContactsPaneTest, TheKeyNotThePositionNamesTheRecord) {
-    // A list item carries the record's own number.
+TEST_F(ContactsPaneTest, AnItemShowsTheRecordAtItsPlace) {
     TContactRecord second = Contact(2, {"", "Hatim", "Zaki"});
     second.homePhone = "999";
     WriteFile(ContactFileName, FileOf({Contact(1, {"", "Zaid", "Ali"}), second}));
@@ -252,6 +252,31 @@ TEST_F(ContactsPaneTest, EditShowsTheSavedValuesAndKeepsTheListTextUntilReload) 
     EXPECT_EQ(list->currentRow(), 1);
     form->ShowPane(3);
     EXPECT_EQ(Shown(), (std::vector<std::string>{"Zaid Ali", "Hatim Zakiuddin"}));
+}
+
+TEST_F(ContactsPaneTest, TheCalendarThatComesBackListsTheEditorsDates) {
+    // The editor's closing brings back the calendar pane on today's month
+    // (Rajjab 1448) before the editor has written its record.
+    ActiveForms::Push(form.get());
+    form->ShowPane(3);
+    const auto save = [](const char* box, const char* date) {
+        return [box, date](TForm& f) {
+            f.findChild<QLineEdit*>("txtFName")->setText("Amina");
+            f.findChild<QLineEdit*>("txtLName")->setText("Rahman");
+            f.findChild<QLineEdit*>(box)->setText(date);
+            f.findChild<QPushButton*>("btnOk")->click();
+            return f.ModalResult();
+        };
+    };
+    const auto* birth = form->findChild<TStringGrid*>("grdBirth");
+    responder->QueueForm(save("txtBirth", "5 Rajjab"));
+    Click("btnAddNew");
+    EXPECT_FALSE(form->findChild<QFrame*>("pnlHijri")->isHidden());
+    EXPECT_EQ(birth->Cell(1, 0) + "|" + birth->Cell(2, 0), "Birthday|Amina Rahman");
+
+    responder->QueueForm(save("txtAnniversary", "9 Rajjab"));
+    Click("btnEditContact");
+    EXPECT_EQ(birth->Cell(1, 1) + "|" + birth->Cell(0, 1), "Anniversary|9");
 }
 
 TEST_F(ContactsPaneTest, PaneLayout) {

@@ -4,14 +4,18 @@
 #include "TaskFile.h"
 #include "TaskInfo.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -160,6 +164,29 @@ TEST_F(TaskDialogTest, OkCopiesTheEditsAndSavesTheNote) {
     EXPECT_EQ(record.index, 17);
     EXPECT_EQ(ReadFile("17.msg"), "Two books\r\nand a map\r\n");
     EXPECT_TRUE(responder->Boxes().empty());
+}
+
+TEST_F(TaskDialogTest, TheNoteTakesOnlyWhatItsFileCanHold) {
+    WriteFile("17.msg", "a\xA0"
+                        "b\r\n");
+    EXPECT_EQ(Run([](TForm& f) {
+                  auto* memo = Find<QPlainTextEdit>(f, "txtMemo");
+                  memo->moveCursor(QTextCursor::End);
+                  for (const char16_t c : {u'\u00E9', u'\u0416', u'\u20AC'}) {
+                      QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                                    QString(QChar(c)));
+                      QApplication::sendEvent(memo, &key);
+                  }
+                  // A paste with a character the file cannot hold is refused whole.
+                  QApplication::clipboard()->setText(QString::fromUtf16(u"\u0416 and more"));
+                  memo->paste();
+                  QApplication::clipboard()->setText("ok");
+                  memo->paste();
+              }),
+              1);
+    // The non-breaking space of the note stays one.
+    EXPECT_EQ(ReadFile("17.msg"), "a\xA0"
+                                  "b\xE9\x80ok\r\n");
 }
 
 TEST_F(TaskDialogTest, AnEmptyMemoKeepsTheNote) {
