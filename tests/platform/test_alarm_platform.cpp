@@ -6,13 +6,18 @@
 #include "SystemTime.h"
 #include "TrayIcon.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMimeDatabase>
 #include <QPixmap>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -62,16 +67,92 @@ std::string SilentWav(uint32_t frames) {
 
 using AlarmPlatformSound = Sandbox;
 
-TEST_F(AlarmPlatformSound, RecordingPlayerStandsInForTheRealOne) {
-    {
-        RecordingPlayer player;
-        EXPECT_EQ(Sound::PlayWav("azan1.wav"), "");
-        player.failure = "it failed";
-        EXPECT_EQ(Sound::PlayWav("start.wav"), "it failed");
-        EXPECT_EQ(player.played, (std::vector<AnsiString>{"azan1.wav", "start.wav"}));
+// A sound server of the test's own: PulseAudio with only a null sink, in a
+// folder of its own, so that a sound really plays, in real time, on any
+// machine and with nobody hearing it.
+class PrivateSoundServer {
+public:
+    // Empty when the server runs, else why it could not be started.
+    QString Start() {
+        const QString program = QStandardPaths::findExecutable("pulseaudio");
+        if (program.isEmpty())
+            return "the pulseaudio program is not installed";
+        if (!folder_.isValid())
+            return "no temporary folder";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_STATE_HOME"})
+            env.insert(name, folder_.path());
+        env.remove("PULSE_SERVER");
+        daemon_.setProcessEnvironment(env);
+        daemon_.setProcessChannelMode(QProcess::MergedChannels);
+        daemon_.start(program, {"--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
+                                "--log-target=stderr", "--log-level=info",
+                                "--load=module-native-protocol-unix socket=" + SocketPath() +
+                                    " auth-anonymous=1",
+                                "--load=module-null-sink"});
+        if (!WaitForLog("Daemon startup complete"))
+            return "the pulseaudio daemon did not start: " + log_.right(600);
+        return {};
     }
-    // Gone again: the real player answers, here for a file that is not there.
-    EXPECT_EQ(Sound::PlayWav("azan1.wav"), "Cannot open file azan1.wav");
+    ~PrivateSoundServer() {
+        if (daemon_.state() != QProcess::NotRunning) {
+            daemon_.terminate();
+            if (!daemon_.waitForFinished(5000))
+                daemon_.kill();
+            daemon_.waitForFinished(5000);
+        }
+    }
+    QString SocketPath() const { return folder_.filePath("native"); }
+    // Reads the daemon's log until `text` shows, the daemon ends or ten
+    // seconds pass without a line.
+    bool WaitForLog(const QString& text) {
+        for (;;) {
+            log_ += QString::fromLocal8Bit(daemon_.readAll());
+            if (log_.contains(text))
+                return true;
+            if (!daemon_.waitForReadyRead(10000))
+                return false;
+        }
+    }
+    const QString& Log() const { return log_; }
+
+private:
+    QTemporaryDir folder_;
+    QProcess daemon_;
+    QString log_;
+};
+
+TEST_F(AlarmPlatformSound, AWavPlaysToItsEndAndNothingElseRunsMeanwhile) {
+    PrivateSoundServer server;
+    if (const QString why = server.Start(); !why.isEmpty())
+        GTEST_SKIP() << "no private sound server, so no real playback: " << why.toStdString();
+    EnvironmentGuard env;
+    env.Set("PULSE_SERVER", "unix:" + server.SocketPath().toUtf8());
+    WriteFile("half.wav", SilentWav(4000));  // half a second at 8000 Hz
+
+    // Whatever the program has pending must wait for the sound's end: a
+    // timer that is due at once, and a call queued for the event loop.
+    int ticks = 0;
+    int calls = 0;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start();
+    QMetaObject::invokeMethod(
+        &timer, [&] { ++calls; }, Qt::QueuedConnection);
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(Sound::PlayWav("half.wav"), "");
+    EXPECT_GE(clock.elapsed(), 500);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_EQ(calls, 0);
+    EXPECT_TRUE(server.WaitForLog("\"Prayer call\" on null")) << server.Log().toStdString();
+
+    // Afterwards they run as usual.
+    QCoreApplication::processEvents();
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(calls, 1);
 }
 
 TEST_F(AlarmPlatformSound, RealPlayerFailureTexts) {
