@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QMimeDatabase>
 #include <QPixmap>
 #include <QProcess>
@@ -375,10 +376,14 @@ void Capture(QtMsgType type, const QMessageLogContext& context, const QString& t
         logged.emplace_back(context.category ? context.category : "", text.toStdString());
 }
 
-TEST(AlarmPlatformSystemTime, DebugOutputGoesToTheProgramsCategory) {
+TEST(AlarmPlatformSystemTime, DebugOutputOnlyWhenItsCategoryIsSwitchedOn) {
     logged.clear();
     previousHandler = qInstallMessageHandler(Capture);
+    OutputDebugString("sunrise");  // a normal run prints nothing
+    QLoggingCategory::setFilterRules("vidur.debug.debug=true");
     OutputDebugString("next event: Fajr");
+    QLoggingCategory::setFilterRules("");
+    OutputDebugString("sunset");
     qInstallMessageHandler(previousHandler);
     ASSERT_EQ(logged.size(), 1u);
     EXPECT_EQ(logged[0].first, "vidur.debug");
