@@ -72,18 +72,10 @@ void UpdateDaylightFromSystem() {
 }
 
 void GetTimingsFor(TLocationRecord place, TPrayerTimes* out, bool daylight, TDateTime date) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
-    PrayerTimeSource& source = CurrentPrayerTimeSource();
     TSunTimes sun = {0, 0};
-    source.GetTimes(day, month, year, place.latitude, place.longitude, place.timeZone, &sun);
+    DayPrayerTimes(place, date, daylight, *out, &sun);
     OutputDebugString(DateTimeToStr(sun[0]));
     OutputDebugString(DateTimeToStr(sun[1]));
-    if (daylight) {
-        sun[0] += DaylightHour;
-        sun[1] += DaylightHour;
-    }
-    source.GetSalaatTimings(&sun, out);
 }
 
 void GetTodayTimings(TLocationRecord place, TPrayerTimes* out, bool daylight) {
