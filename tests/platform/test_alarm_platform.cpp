@@ -7,6 +7,7 @@
 #include "TrayIcon.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -39,6 +40,10 @@ public:
                                : std::nullopt;
         qputenv(name, value);
         tzset();
+    }
+    void Unset(const char* name) {
+        Set(name, {});
+        qunsetenv(name);
     }
     ~EnvironmentGuard() {
         for (const auto& [name, value] : saved_) {
@@ -246,6 +251,61 @@ TEST_F(AlarmPlatformSingleInstance, StaleLockOfAGoneProcessIsTakenOver) {
     EXPECT_TRUE(instance.Acquire());
     SingleInstance second("VidurMutex");
     EXPECT_FALSE(second.Acquire());
+}
+
+TEST_F(AlarmPlatformSingleInstance, ALaterStartKnocksOnTheRunningCopy) {
+    // A socket file left behind by a copy that crashed is no obstacle.
+    QFile stale(folder.filePath("VidurMutex.socket"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+
+    SingleInstance running("VidurMutex");
+    ASSERT_TRUE(running.Acquire());
+    SingleInstance later("VidurMutex");
+    EXPECT_FALSE(later.Knock());  // nobody listens yet
+    int knocks = 0;
+    running.Listen([&] { ++knocks; });
+
+    ASSERT_FALSE(later.Acquire());
+    EXPECT_TRUE(later.Knock());
+    EXPECT_TRUE(later.Knock());
+    QDeadlineTimer deadline(10000);
+    while (knocks < 2 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    EXPECT_EQ(knocks, 2);
+}
+
+// The real folder, shared with every other process of this user: a name of
+// this test's own keeps it apart from a running alarm and from other tests.
+TEST(AlarmPlatformSingleInstanceFolder, TheSameLockWhateverTheEnvironment) {
+    const QString folder = SingleInstance::UserRuntimeFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    const AnsiString name =
+        "VidurTest" + FromQString(QString::number(QCoreApplication::applicationPid()));
+    SingleInstance first(name);
+    ASSERT_TRUE(first.Acquire());
+    EXPECT_TRUE(QFile::exists(folder + "/" + ToQString(name) + ".lock"));
+
+    QTemporaryDir elsewhere;
+    const struct {
+        const char* variable;
+        QByteArray value;  // empty: unset
+    } cases[] = {
+        {"XDG_RUNTIME_DIR", ""},
+        {"XDG_RUNTIME_DIR", elsewhere.path().toUtf8()},
+        {"TMPDIR", elsewhere.path().toUtf8()},
+        {"HOME", elsewhere.path().toUtf8()},
+        {"USER", "somebody"},
+    };
+    for (const auto& c : cases) {
+        EnvironmentGuard env;
+        if (c.value.isEmpty())
+            env.Unset(c.variable);
+        else
+            env.Set(c.variable, c.value);
+        SingleInstance second(name);
+        EXPECT_FALSE(second.Acquire()) << c.variable << "=" << c.value.toStdString();
+    }
 }
 
 // A desktop of its own: the system's MIME database, and default
