@@ -4,6 +4,7 @@
 #include "SingleInstance.h"
 #include "Sound.h"
 #include "SystemTime.h"
+#include "TaskbarEntry.h"
 #include "TrayIcon.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QMimeDatabase>
 #include <QPixmap>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -21,9 +25,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <QtGui/qguiapplication_platform.h>
+
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <map>
 #include <optional>
@@ -209,6 +218,120 @@ TEST(AlarmPlatformTray, MouseActionsBecomeTheTwoCodes) {
 
     tray.Remove();
     EXPECT_FALSE(tray.Shown());
+}
+
+TEST(AlarmPlatformTray, AnIconWithoutAreaShowsWhenOneComes) {
+    TTrayIcon::SetAreaForTests(false);
+    int appeared = 0;
+    TTrayIcon tray(nullptr, {}, [&] { ++appeared; });
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::darkGreen);
+    tray.Add("Next: Fajr", QIcon(pixmap));
+    const QPointer<QSystemTrayIcon> first = tray.findChild<QSystemTrayIcon*>();
+    tray.CheckArea();
+    EXPECT_EQ(appeared, 0);
+    EXPECT_TRUE(tray.Shown());
+    EXPECT_FALSE(tray.Visible());
+
+    TTrayIcon::SetAreaForTests(true);
+    tray.CheckArea();
+    EXPECT_EQ(appeared, 1);
+    EXPECT_TRUE(tray.Visible());
+    EXPECT_EQ(tray.Tip(), "Next: Fajr");
+    // A fresh icon, made for the area that is there now.
+    EXPECT_TRUE(first.isNull());
+    const auto icons = tray.findChildren<QSystemTrayIcon*>();
+    ASSERT_EQ(icons.size(), 1);
+    EXPECT_TRUE(icons[0]->isVisible());
+    tray.CheckArea();  // it waits no more
+    EXPECT_EQ(appeared, 1);
+
+    // A removed icon waits for nothing.
+    TTrayIcon::SetAreaForTests(false);
+    tray.Add("Next: Zohr", QIcon(pixmap));
+    tray.Remove();
+    TTrayIcon::SetAreaForTests(true);
+    tray.CheckArea();
+    EXPECT_EQ(appeared, 1);
+    TTrayIcon::SetAreaForTests(std::nullopt);
+}
+
+// The window manager's state of a window on the X server, as it reads it.
+bool SkipsTaskbar(QWidget& window) {
+    QCoreApplication::processEvents();
+    xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = reply->atom;
+        std::free(reply);
+        return a;
+    };
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(c,
+                               xcb_get_property(c, 0, static_cast<xcb_window_t>(window.winId()),
+                                                atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 64),
+                               nullptr);
+    bool skips = false;
+    if (reply && reply->format == 32) {
+        const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+        for (int i = 0; i < xcb_get_property_value_length(reply) / 4; ++i)
+            skips = skips || atoms[i] == atom("_NET_WM_STATE_SKIP_TASKBAR");
+    }
+    std::free(reply);
+    return skips;
+}
+
+// The part of the test below that runs in a copy of this program on an X
+// server of its own.
+void CheckTaskbarStateOnX11() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    ASSERT_TRUE(x11 && x11->connection()) << "needs Qt on an X server";
+    QWidget window;
+    QLabel title("Miravel", &window);  // a window with something in it
+    EXPECT_TRUE(HasTaskbarEntry(&window));
+    SetTaskbarEntry(&window, false);
+    window.show();
+    EXPECT_TRUE(SkipsTaskbar(window));
+    window.hide();
+    window.show();  // withdrawn and mapped again: still out of the task bar
+    EXPECT_TRUE(SkipsTaskbar(window));
+    window.hide();
+    SetTaskbarEntry(&window, true);
+    window.show();
+    EXPECT_FALSE(SkipsTaskbar(window));
+}
+
+TEST(AlarmPlatformTaskbar, AWindowLeavesTheTaskbarOnARealXServer) {
+    if (qEnvironmentVariableIsSet("MIRAVEL_ON_X_SERVER")) {
+        CheckTaskbarStateOnX11();
+        return;
+    }
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    if (xvfb.isEmpty())
+        GTEST_SKIP() << "Xvfb is not installed";
+    QProcess server;
+    server.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
+    QByteArray display;
+    while (!display.contains('\n') && server.waitForReadyRead(10000))
+        display += server.readAllStandardOutput();
+    if (display.trimmed().isEmpty())
+        GTEST_SKIP() << "Xvfb did not start";
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", ":" + QString::fromLatin1(display.trimmed()));
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("MIRAVEL_ON_X_SERVER", "1");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=AlarmPlatformTaskbar.AWindowLeavesTheTaskbarOnARealXServer"});
+    EXPECT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+    server.terminate();
+    server.waitForFinished(5000);
 }
 
 class AlarmPlatformSingleInstance : public ::testing::Test {
