@@ -127,6 +127,8 @@ private:
 
     std::unique_ptr<Ui::TfrmMain> ui;
     TTrayIcon* trayIcon = nullptr;
+    // The day whose times the grid's mark refers to.
+    TDateTime markedDay = 0;
 };
 
 extern TfrmMain* frmMain;

@@ -270,6 +270,7 @@ void TfrmMain::FindNextEvent() {
         if (CellInt(grid, colSeconds, row, 0) > now && grid->Cell(colEnabled, row) == "1" &&
             PeriodHolds(grid, row, today)) {
             announce(row, todayDate);
+            markedDay = Date();
             nextIsTomorrow = false;
             return;
         }
@@ -292,6 +293,7 @@ void TfrmMain::FindNextEvent() {
     if (row < 0)
         return;
     announce(row, todayDate.AddDays(1));
+    markedDay = Date() + 1;
     nextIsTomorrow = true;
 }
 
