@@ -267,7 +267,6 @@ void TfrmMain::FormDestroy() {
 }
 
 void TfrmMain::FormResize() {
-    ui->Bevel1->setGeometry(0, ui->Panel1->height() - 2, ui->Panel1->width(), 2);
     SetupGrid();
 }
 
