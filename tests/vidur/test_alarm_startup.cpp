@@ -11,9 +11,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -106,12 +108,31 @@ TEST_F(AlarmStartupTest, CommunityModeWritesItsOwnDefault) {
     EXPECT_EQ(schedList->size(), 3u);
 }
 
+// Notes the current folder at the moment each sound plays.
+class FolderPlayer : public SoundPlayer {
+public:
+    FolderPlayer() { Sound::SetPlayer(this); }
+    ~FolderPlayer() override { Sound::SetPlayer(nullptr); }
+    AnsiString PlayWav(const AnsiString& path) override {
+        played.emplace_back(path, QFileInfo(QDir::currentPath()).canonicalFilePath());
+        return "";
+    }
+    std::vector<std::pair<AnsiString, QString>> played;
+};
+
 TEST_F(AlarmStartupTest, StartSoundPlaysFromTheProgramFolder) {
+    // Started from another folder than its own, the program plays the
+    // start sound of its own folder.
+    QTemporaryDir programFolder;
+    ASSERT_TRUE(programFolder.isValid());
+    SetProgramFolder(FromQString(programFolder.path()) + "/");
     WriteFile("start.wav", "RIFF");
-    const QString programFolder = QDir::currentPath();
+    WriteFile(programFolder.filePath("start.wav").toStdString(), "RIFF");
+    FolderPlayer folders;
     Create();
-    EXPECT_EQ(player.played, std::vector<AnsiString>{"start.wav"});
-    EXPECT_EQ(QDir::currentPath(), programFolder);
+    ASSERT_EQ(folders.played.size(), 1u);
+    EXPECT_EQ(folders.played[0].first, "start.wav");
+    EXPECT_EQ(folders.played[0].second, QFileInfo(programFolder.path()).canonicalFilePath());
 }
 
 TEST_F(AlarmStartupTest, TrayDoubleClickShowsRightClickPopsTheMenu) {
