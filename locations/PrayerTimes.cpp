@@ -29,7 +29,8 @@ void SetPrayerTimeSource(PrayerTimeSource* source) {
     Installed() = source;
 }
 
-void DayPrayerTimes(const TLocationRecord& place, TDateTime day, bool daylight, TPrayerTimes& out) {
+void DayPrayerTimes(const TLocationRecord& place, TDateTime day, bool daylight, TPrayerTimes& out,
+                    TSunTimes* given) {
     int year = 0, month = 0, date = 0;
     DecodeDate(day, year, month, date);
     // The library's results are not checked: what it leaves in the arrays is
@@ -37,6 +38,10 @@ void DayPrayerTimes(const TLocationRecord& place, TDateTime day, bool daylight, 
     TSunTimes sun = {0, 0};
     CurrentPrayerTimeSource().GetTimes(date, month, year, place.latitude, place.longitude,
                                        place.timeZone, &sun);
+    if (given) {
+        (*given)[0] = sun[0];
+        (*given)[1] = sun[1];
+    }
     if (daylight) {
         sun[0] += DaylightHour;
         sun[1] += DaylightHour;

@@ -28,5 +28,7 @@ PrayerTimeSource& CurrentPrayerTimeSource();
 
 // The prayer times of the date's Gregorian day at the place, in the order
 // Fajar, Sunrise, Zohar, Asr, Maghrib, Isha; with daylight the hour is added
-// to both sun times before the prayer times are derived from them.
-void DayPrayerTimes(const TLocationRecord& place, TDateTime day, bool daylight, TPrayerTimes& out);
+// to both sun times before the prayer times are derived from them. `sun`,
+// when given, receives the sun times as the library gave them.
+void DayPrayerTimes(const TLocationRecord& place, TDateTime day, bool daylight, TPrayerTimes& out,
+                    TSunTimes* sun = nullptr);

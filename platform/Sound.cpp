@@ -1,15 +1,12 @@
 #include "Sound.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
 
 #include <pulse/error.h>
 #include <pulse/simple.h>
 #include <sndfile.h>
 
-#include <atomic>
-#include <thread>
+#include <vector>
 
 namespace {
 
@@ -92,22 +89,10 @@ public:
         if (!file.handle)
             return "Cannot play file " + path + ": " + sf_strerror(nullptr);
 
-        // The worker plays; this thread waits in an event loop that lets
-        // timers and painting through but no user input, until it ends.
-        AnsiString result;
-        std::atomic<bool> done{false};
-        QEventLoop loop;
-        std::thread worker([&] {
-            result = PlayOpenFile(file);
-            done = true;
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        });
-        if (QCoreApplication::instance()) {
-            while (!done)
-                loop.exec(QEventLoop::ExcludeUserInputEvents);
-        }
-        worker.join();
-        return result;
+        // Played on the calling thread, which waits until the sound has
+        // ended: no timer, no queued call and no input of the program is
+        // handled meanwhile, so nothing can run or start a second sound.
+        return PlayOpenFile(file);
     }
 };
 

@@ -1,7 +1,7 @@
 // Playing a WAV file to its end while the caller waits, as the alarm's
 // media player does: the sound is decoded with libsndfile and played through
-// PulseAudio's simple API (PipeWire serves it too) on a worker thread, while
-// the calling thread waits without taking user input. Tests install a
+// PulseAudio's simple API (PipeWire serves it too) on the calling thread,
+// which does nothing else until the sound has ended. Tests install a
 // recording player in place of the real one.
 #pragma once
 

@@ -7,8 +7,9 @@
 #include <ctime>
 
 namespace {
-Q_LOGGING_CATEGORY(vidurDebug, "vidur.debug")
-}
+// Silent in a normal run; QT_LOGGING_RULES="vidur.debug.debug=true" shows it.
+Q_LOGGING_CATEGORY(vidurDebug, "vidur.debug", QtInfoMsg)
+}  // namespace
 
 bool DaylightSavingInEffect() {
     // The C library decides for the clock's local wall time, under the

@@ -6,5 +6,6 @@
 #include "AnsiString.h"
 
 bool DaylightSavingInEffect();
-// One line of debug output on standard error, under the program's log category.
+// One line of debug output on standard error, under the program's log
+// category "vidur.debug", which is off unless the logging rules switch it on.
 void OutputDebugString(const AnsiString& text);

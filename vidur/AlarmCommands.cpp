@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -28,6 +29,7 @@ constexpr int kAfterMidnight = 120;
 // The nightly window in which the place and the daylight state are read again.
 constexpr int kNightlyFrom = 7200;
 constexpr int kNightlyTo = 7320;
+constexpr int64_t kSecondsPerDay = 86400;
 
 }  // namespace
 
@@ -66,7 +68,10 @@ void TfrmMain::tmrMainTimer() {
 }
 
 void TfrmMain::FireDueEvent() {
-    const int now = SecondsOfDay(Now());
+    // Counted from the midnight of the marked event's day: once past
+    // midnight, an event of the day before has passed as well.
+    const int64_t now =
+        SecondsOfDay(Now()) + static_cast<int64_t>(Date() - markedDay) * kSecondsPerDay;
     const TStringGrid* grid = ui->grdMain;
     for (int row = 1; row < AlarmGridRows; ++row) {
         if (Trim(grid->Cell(colSeconds, row)).empty())

@@ -10,6 +10,7 @@
 #include "Projglob.h"
 #include "Schedule.h"
 #include "StringGrid.h"
+#include "TaskbarEntry.h"
 #include "TrayIcon.h"
 
 #include <QCloseEvent>
@@ -106,9 +107,9 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     connect(grid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { mnuAction->popup(ui->grdMain->mapToGlobal(at)); });
 
-    trayIcon = new TTrayIcon(this, [this](int mouseMessage) {
-        RunGuarded([&] { WndProc(trayMessage, mouseMessage); });
-    });
+    trayIcon = new TTrayIcon(
+        this, [this](int mouseMessage) { RunGuarded([&] { WndProc(trayMessage, mouseMessage); }); },
+        [this] { RunGuarded([this] { NotificationAreaAppeared(); }); });
 
     OnEvent(ui->btnClose, &QPushButton::clicked, this, &TfrmMain::btnCloseClick);
     OnEvent(ui->btnAction, &QPushButton::clicked, this, &TfrmMain::btnActionClick);
@@ -174,6 +175,7 @@ void TfrmMain::FormCreate() {
     SettingsRegistry->OpenKey(SettingsKey, true);
     trayMessage = RegisterWindowMessageA("IconNotify");
     AddTrayIcon(kFirstTip);
+    SetTaskbarEntry(this, !trayIcon->Visible());
     hide();
     if (!FileExistsHere(ScheduleFileName))
         CreateDefaultSchedule();
@@ -200,7 +202,7 @@ void TfrmMain::WndProc(int message, int mouseMessage) {
     if (message != trayMessage)
         return;
     if (mouseMessage == TTrayIcon::WM_LBUTTONDBLCLK) {
-        show();
+        BringToFront();
     } else if (mouseMessage == TTrayIcon::WM_RBUTTONDOWN) {
         // The menu needs the program in the foreground to close again when
         // the user clicks elsewhere.
@@ -210,11 +212,37 @@ void TfrmMain::WndProc(int message, int mouseMessage) {
 }
 
 void TfrmMain::btnCloseClick() {
-    hide();
+    // Hidden, the window comes back through the icon; without one it stays
+    // in the task bar.
+    if (trayIcon->Visible())
+        hide();
+    else
+        showMinimized();
 }
 
 void TfrmMain::Configure1Click() {
+    BringToFront();
+}
+
+void TfrmMain::ShowIfNoIcon() {
+    if (trayIcon->Visible())
+        return;
+    SetTaskbarEntry(this, true);
+    BringToFront();
+}
+
+void TfrmMain::BringToFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
+    raise();
+    activateWindow();
+}
+
+void TfrmMain::NotificationAreaAppeared() {
+    SetTaskbarEntry(this, false);
+    // Closed to the task bar for want of an icon: now closed to the icon.
+    if (isMinimized())
+        hide();
 }
 
 void TfrmMain::TerminateVidur1Click() {
@@ -239,7 +267,6 @@ void TfrmMain::FormDestroy() {
 }
 
 void TfrmMain::FormResize() {
-    ui->Bevel1->setGeometry(0, ui->Panel1->height() - 2, ui->Panel1->width(), 2);
     SetupGrid();
 }
 

@@ -66,6 +66,9 @@ public:
     void FormClose(TCloseAction& Action);
     void FormDestroy();
     void FormResize();
+    // With no icon in a notification area the window is the only way in:
+    // at start and at every later start of the program it comes to the front.
+    void ShowIfNoIcon();
 
     // The day's times and the next event.
     bool ShowLocation();
@@ -114,11 +117,18 @@ protected:
 private:
     void BuildMenus();
     void CentreOnScreen();
+    // Shows the window, also from minimised, in front of the others.
+    void BringToFront();
+    // A notification area came up after the start: the window now lives
+    // behind the icon, as when there was one from the start.
+    void NotificationAreaAppeared();
     // ShowLocation, and when a place is configured ReadLocation and Recalculate.
     void RefreshFromLocation();
 
     std::unique_ptr<Ui::TfrmMain> ui;
     TTrayIcon* trayIcon = nullptr;
+    // The day whose times the grid's mark refers to.
+    TDateTime markedDay = 0;
 };
 
 extern TfrmMain* frmMain;

@@ -72,18 +72,10 @@ void UpdateDaylightFromSystem() {
 }
 
 void GetTimingsFor(TLocationRecord place, TPrayerTimes* out, bool daylight, TDateTime date) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
-    PrayerTimeSource& source = CurrentPrayerTimeSource();
     TSunTimes sun = {0, 0};
-    source.GetTimes(day, month, year, place.latitude, place.longitude, place.timeZone, &sun);
+    DayPrayerTimes(place, date, daylight, *out, &sun);
     OutputDebugString(DateTimeToStr(sun[0]));
     OutputDebugString(DateTimeToStr(sun[1]));
-    if (daylight) {
-        sun[0] += DaylightHour;
-        sun[1] += DaylightHour;
-    }
-    source.GetSalaatTimings(&sun, out);
 }
 
 void GetTodayTimings(TLocationRecord place, TPrayerTimes* out, bool daylight) {
@@ -278,6 +270,7 @@ void TfrmMain::FindNextEvent() {
         if (CellInt(grid, colSeconds, row, 0) > now && grid->Cell(colEnabled, row) == "1" &&
             PeriodHolds(grid, row, today)) {
             announce(row, todayDate);
+            markedDay = Date();
             nextIsTomorrow = false;
             return;
         }
@@ -300,6 +293,7 @@ void TfrmMain::FindNextEvent() {
     if (row < 0)
         return;
     announce(row, todayDate.AddDays(1));
+    markedDay = Date() + 1;
     nextIsTomorrow = true;
 }
 

@@ -13,6 +13,7 @@
 #include "PickDate.h"
 #include "Projglob.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -157,8 +158,7 @@ bool TfrmSchedule::EditEntry(ScheduleEntry* entry, bool isNew) {
         workingEntry = *entry;
         EntryToControls();
     }
-    ui->txtMessage->clear();
-    ui->txtMessage->appendPlainText(kPanelHelp);
+    ShowHelp({kPanelHelp});
 
     if (ShowModal() != mrOk)
         return false;
@@ -185,8 +185,12 @@ void TfrmSchedule::FillLists() {
     ui->cmbBeforeAfter->addItem("Before");
     ui->cmbBeforeAfter->addItem("After");
     // A fresh list has nothing selected until the program or the user says.
-    for (QComboBox* combo : {ui->cmbTime, ui->cmbFrom, ui->cmbFrequency, ui->cmbBeforeAfter})
+    // Its drop-down shows every label whole, however narrow the box.
+    for (QComboBox* combo : {ui->cmbTime, ui->cmbFrom, ui->cmbFrequency, ui->cmbBeforeAfter}) {
         combo->setCurrentIndex(-1);
+        QAbstractItemView* list = combo->view();
+        list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth());
+    }
 }
 
 AnsiString TfrmSchedule::SelectedCode(const QComboBox* combo) const {
@@ -398,6 +402,9 @@ void TfrmSchedule::ShowHelp(std::initializer_list<const char*> lines) {
     ui->txtMessage->clear();
     for (const char* line : lines)
         ui->txtMessage->appendPlainText(line);
+    // Read from the first line, whatever the appending scrolled to.
+    ui->txtMessage->moveCursor(QTextCursor::Start);
+    ui->txtMessage->ensureCursorVisible();
 }
 
 void TfrmSchedule::txtNameEnter() {

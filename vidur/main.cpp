@@ -1,19 +1,22 @@
 // vidur, the prayer-call alarm: one running copy per user, hidden behind its
-// notification-area icon, with the program's folder as the current directory
-// (where sched.dat and the sounds live).
+// notification-area icon (or in the task bar where the desktop has none),
+// with the program's folder as the current directory (where sched.dat and
+// the sounds live).
 #include "Application.h"
 #include "AzanForm.h"
 #include "Bitmaps.h"
 #include "PickDate.h"
 #include "SingleInstance.h"
-#include "TrayIcon.h"
 
 #include <exception>
 
 int main(int argc, char** argv) {
     SingleInstance instance("VidurMutex");
-    if (!instance.Acquire())
+    if (!instance.Acquire()) {
+        // The running copy shows its window when it has no icon to be found by.
+        instance.Knock();
         return 0;
+    }
 
     TApplication app(argc, argv);
     try {
@@ -27,9 +30,11 @@ int main(int argc, char** argv) {
         Application->CreateForm(frmMain);
         Application->CreateForm(frmPickDate);
         Application->ShowMainForm = false;
-        // Without a notification area the window is the only way in.
-        if (!TTrayIcon::Available())
-            frmMain->show();
+        frmMain->ShowIfNoIcon();
+        instance.Listen([] {
+            if (frmMain)
+                RunGuarded([] { frmMain->ShowIfNoIcon(); });
+        });
         Application->Run();
     } catch (const std::exception& e) {
         Application->ShowException(e);

@@ -4,19 +4,35 @@
 #include "SingleInstance.h"
 #include "Sound.h"
 #include "SystemTime.h"
+#include "TaskbarEntry.h"
 #include "TrayIcon.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLoggingCategory>
 #include <QMimeDatabase>
 #include <QPixmap>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <QtGui/qguiapplication_platform.h>
 
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <map>
 #include <optional>
@@ -33,6 +49,10 @@ public:
                                : std::nullopt;
         qputenv(name, value);
         tzset();
+    }
+    void Unset(const char* name) {
+        Set(name, {});
+        qunsetenv(name);
     }
     ~EnvironmentGuard() {
         for (const auto& [name, value] : saved_) {
@@ -62,16 +82,92 @@ std::string SilentWav(uint32_t frames) {
 
 using AlarmPlatformSound = Sandbox;
 
-TEST_F(AlarmPlatformSound, RecordingPlayerStandsInForTheRealOne) {
-    {
-        RecordingPlayer player;
-        EXPECT_EQ(Sound::PlayWav("azan1.wav"), "");
-        player.failure = "it failed";
-        EXPECT_EQ(Sound::PlayWav("start.wav"), "it failed");
-        EXPECT_EQ(player.played, (std::vector<AnsiString>{"azan1.wav", "start.wav"}));
+// A sound server of the test's own: PulseAudio with only a null sink, in a
+// folder of its own, so that a sound really plays, in real time, on any
+// machine and with nobody hearing it.
+class PrivateSoundServer {
+public:
+    // Empty when the server runs, else why it could not be started.
+    QString Start() {
+        const QString program = QStandardPaths::findExecutable("pulseaudio");
+        if (program.isEmpty())
+            return "the pulseaudio program is not installed";
+        if (!folder_.isValid())
+            return "no temporary folder";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_STATE_HOME"})
+            env.insert(name, folder_.path());
+        env.remove("PULSE_SERVER");
+        daemon_.setProcessEnvironment(env);
+        daemon_.setProcessChannelMode(QProcess::MergedChannels);
+        daemon_.start(program, {"--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
+                                "--log-target=stderr", "--log-level=info",
+                                "--load=module-native-protocol-unix socket=" + SocketPath() +
+                                    " auth-anonymous=1",
+                                "--load=module-null-sink"});
+        if (!WaitForLog("Daemon startup complete"))
+            return "the pulseaudio daemon did not start: " + log_.right(600);
+        return {};
     }
-    // Gone again: the real player answers, here for a file that is not there.
-    EXPECT_EQ(Sound::PlayWav("azan1.wav"), "Cannot open file azan1.wav");
+    ~PrivateSoundServer() {
+        if (daemon_.state() != QProcess::NotRunning) {
+            daemon_.terminate();
+            if (!daemon_.waitForFinished(5000))
+                daemon_.kill();
+            daemon_.waitForFinished(5000);
+        }
+    }
+    QString SocketPath() const { return folder_.filePath("native"); }
+    // Reads the daemon's log until `text` shows, the daemon ends or ten
+    // seconds pass without a line.
+    bool WaitForLog(const QString& text) {
+        for (;;) {
+            log_ += QString::fromLocal8Bit(daemon_.readAll());
+            if (log_.contains(text))
+                return true;
+            if (!daemon_.waitForReadyRead(10000))
+                return false;
+        }
+    }
+    const QString& Log() const { return log_; }
+
+private:
+    QTemporaryDir folder_;
+    QProcess daemon_;
+    QString log_;
+};
+
+TEST_F(AlarmPlatformSound, AWavPlaysToItsEndAndNothingElseRunsMeanwhile) {
+    PrivateSoundServer server;
+    if (const QString why = server.Start(); !why.isEmpty())
+        GTEST_SKIP() << "no private sound server, so no real playback: " << why.toStdString();
+    EnvironmentGuard env;
+    env.Set("PULSE_SERVER", "unix:" + server.SocketPath().toUtf8());
+    WriteFile("half.wav", SilentWav(4000));  // half a second at 8000 Hz
+
+    // Whatever the program has pending must wait for the sound's end: a
+    // timer that is due at once, and a call queued for the event loop.
+    int ticks = 0;
+    int calls = 0;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start();
+    QMetaObject::invokeMethod(
+        &timer, [&] { ++calls; }, Qt::QueuedConnection);
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(Sound::PlayWav("half.wav"), "");
+    EXPECT_GE(clock.elapsed(), 500);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_EQ(calls, 0);
+    EXPECT_TRUE(server.WaitForLog("\"Prayer call\" on null")) << server.Log().toStdString();
+
+    // Afterwards they run as usual.
+    QCoreApplication::processEvents();
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(calls, 1);
 }
 
 TEST_F(AlarmPlatformSound, RealPlayerFailureTexts) {
@@ -124,6 +220,123 @@ TEST(AlarmPlatformTray, MouseActionsBecomeTheTwoCodes) {
     EXPECT_FALSE(tray.Shown());
 }
 
+TEST(AlarmPlatformTray, AnIconWithoutAreaShowsWhenOneComes) {
+    TTrayIcon::SetAreaForTests(false);
+    int appeared = 0;
+    TTrayIcon tray(nullptr, {}, [&] { ++appeared; });
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::darkGreen);
+    tray.Add("Next: Fajr", QIcon(pixmap));
+    const QPointer<QSystemTrayIcon> first = tray.findChild<QSystemTrayIcon*>();
+    tray.CheckArea();
+    EXPECT_EQ(appeared, 0);
+    EXPECT_TRUE(tray.Shown());
+    EXPECT_FALSE(tray.Visible());
+
+    TTrayIcon::SetAreaForTests(true);
+    tray.CheckArea();
+    EXPECT_EQ(appeared, 1);
+    EXPECT_TRUE(tray.Visible());
+    EXPECT_EQ(tray.Tip(), "Next: Fajr");
+    // A fresh icon, made for the area that is there now.
+    EXPECT_TRUE(first.isNull());
+    const auto icons = tray.findChildren<QSystemTrayIcon*>();
+    ASSERT_EQ(icons.size(), 1);
+    EXPECT_TRUE(icons[0]->isVisible());
+    tray.CheckArea();  // it waits no more
+    EXPECT_EQ(appeared, 1);
+
+    // A removed icon waits for nothing.
+    TTrayIcon::SetAreaForTests(false);
+    tray.Add("Next: Zohr", QIcon(pixmap));
+    tray.Remove();
+    TTrayIcon::SetAreaForTests(true);
+    tray.CheckArea();
+    EXPECT_EQ(appeared, 1);
+    TTrayIcon::SetAreaForTests(std::nullopt);
+}
+
+// The window manager's state of a window on the X server, as it reads it.
+bool SkipsTaskbar(QWidget& window) {
+    QCoreApplication::processEvents();
+    xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = reply->atom;
+        std::free(reply);
+        return a;
+    };
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(c,
+                               xcb_get_property(c, 0, static_cast<xcb_window_t>(window.winId()),
+                                                atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 64),
+                               nullptr);
+    bool skips = false;
+    if (reply && reply->format == 32) {
+        const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+        for (int i = 0; i < xcb_get_property_value_length(reply) / 4; ++i)
+            skips = skips || atoms[i] == atom("_NET_WM_STATE_SKIP_TASKBAR");
+    }
+    std::free(reply);
+    return skips;
+}
+
+// The part of the test below that runs in a copy of this program on an X
+// server of its own.
+void CheckTaskbarStateOnX11() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    ASSERT_TRUE(x11 && x11->connection()) << "needs Qt on an X server";
+    QWidget window;
+    QLabel title("Miravel", &window);  // a window with something in it
+    EXPECT_TRUE(HasTaskbarEntry(&window));
+    SetTaskbarEntry(&window, false);
+    window.show();
+    EXPECT_TRUE(SkipsTaskbar(window));
+    window.hide();
+    window.show();  // withdrawn and mapped again: still out of the task bar
+    EXPECT_TRUE(SkipsTaskbar(window));
+    window.hide();
+    SetTaskbarEntry(&window, true);
+    window.show();
+    EXPECT_FALSE(SkipsTaskbar(window));
+}
+
+TEST(AlarmPlatformTaskbar, AWindowLeavesTheTaskbarOnARealXServer) {
+    if (qEnvironmentVariableIsSet("MIRAVEL_ON_X_SERVER")) {
+        CheckTaskbarStateOnX11();
+        return;
+    }
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    if (xvfb.isEmpty())
+        GTEST_SKIP() << "Xvfb is not installed";
+    QProcess server;
+    server.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
+    QByteArray display;
+    while (!display.contains('\n') && server.waitForReadyRead(10000))
+        display += server.readAllStandardOutput();
+    if (display.trimmed().isEmpty())
+        GTEST_SKIP() << "Xvfb did not start";
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", ":" + QString::fromLatin1(display.trimmed()));
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("MIRAVEL_ON_X_SERVER", "1");
+    // That copy loads the desktop's own libraries (D-Bus and the rest), whose
+    // leaks are not ours; this process is checked for leaks as every test is.
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=AlarmPlatformTaskbar.AWindowLeavesTheTaskbarOnARealXServer"});
+    EXPECT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+    server.terminate();
+    server.waitForFinished(5000);
+}
+
 class AlarmPlatformSingleInstance : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -164,6 +377,61 @@ TEST_F(AlarmPlatformSingleInstance, StaleLockOfAGoneProcessIsTakenOver) {
     EXPECT_TRUE(instance.Acquire());
     SingleInstance second("VidurMutex");
     EXPECT_FALSE(second.Acquire());
+}
+
+TEST_F(AlarmPlatformSingleInstance, ALaterStartKnocksOnTheRunningCopy) {
+    // A socket file left behind by a copy that crashed is no obstacle.
+    QFile stale(folder.filePath("VidurMutex.socket"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+
+    SingleInstance running("VidurMutex");
+    ASSERT_TRUE(running.Acquire());
+    SingleInstance later("VidurMutex");
+    EXPECT_FALSE(later.Knock());  // nobody listens yet
+    int knocks = 0;
+    running.Listen([&] { ++knocks; });
+
+    ASSERT_FALSE(later.Acquire());
+    EXPECT_TRUE(later.Knock());
+    EXPECT_TRUE(later.Knock());
+    QDeadlineTimer deadline(10000);
+    while (knocks < 2 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    EXPECT_EQ(knocks, 2);
+}
+
+// The real folder, shared with every other process of this user: a name of
+// this test's own keeps it apart from a running alarm and from other tests.
+TEST(AlarmPlatformSingleInstanceFolder, TheSameLockWhateverTheEnvironment) {
+    const QString folder = SingleInstance::UserRuntimeFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    const AnsiString name =
+        "VidurTest" + FromQString(QString::number(QCoreApplication::applicationPid()));
+    SingleInstance first(name);
+    ASSERT_TRUE(first.Acquire());
+    EXPECT_TRUE(QFile::exists(folder + "/" + ToQString(name) + ".lock"));
+
+    QTemporaryDir elsewhere;
+    const struct {
+        const char* variable;
+        QByteArray value;  // empty: unset
+    } cases[] = {
+        {"XDG_RUNTIME_DIR", ""},
+        {"XDG_RUNTIME_DIR", elsewhere.path().toUtf8()},
+        {"TMPDIR", elsewhere.path().toUtf8()},
+        {"HOME", elsewhere.path().toUtf8()},
+        {"USER", "somebody"},
+    };
+    for (const auto& c : cases) {
+        EnvironmentGuard env;
+        if (c.value.isEmpty())
+            env.Unset(c.variable);
+        else
+            env.Set(c.variable, c.value);
+        SingleInstance second(name);
+        EXPECT_FALSE(second.Acquire()) << c.variable << "=" << c.value.toStdString();
+    }
 }
 
 // A desktop of its own: the system's MIME database, and default
@@ -294,10 +562,14 @@ void Capture(QtMsgType type, const QMessageLogContext& context, const QString& t
         logged.emplace_back(context.category ? context.category : "", text.toStdString());
 }
 
-TEST(AlarmPlatformSystemTime, DebugOutputGoesToTheProgramsCategory) {
+TEST(AlarmPlatformSystemTime, DebugOutputOnlyWhenItsCategoryIsSwitchedOn) {
     logged.clear();
     previousHandler = qInstallMessageHandler(Capture);
+    OutputDebugString("sunrise");  // a normal run prints nothing
+    QLoggingCategory::setFilterRules("vidur.debug.debug=true");
     OutputDebugString("next event: Fajr");
+    QLoggingCategory::setFilterRules("");
+    OutputDebugString("sunset");
     qInstallMessageHandler(previousHandler);
     ASSERT_EQ(logged.size(), 1u);
     EXPECT_EQ(logged[0].first, "vidur.debug");

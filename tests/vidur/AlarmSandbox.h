@@ -1,7 +1,8 @@
 // A Sandbox for the alarm's main form: its program folder is the test's
 // working directory, the schedule list starts empty, the display mode and
 // the debug switch are put back afterwards. Sounds, file associations and
-// the prayer-time library are replaced by recorders and fixed answers.
+// the prayer-time library are replaced by recorders and fixed answers; the
+// desktop has a notification area unless a test takes it away.
 #pragma once
 
 #include "Associations.h"
@@ -11,6 +12,7 @@
 #include "Sandbox.h"
 #include "Schedule.h"
 #include "Sound.h"
+#include "TrayIcon.h"
 
 #include <QDir>
 
@@ -23,6 +25,7 @@ protected:
         schedList.reset();
         savedMode_ = generalMode;
         SetProgramFolder(FromQString(QDir::currentPath()) + "/");
+        TTrayIcon::SetAreaForTests(true);  // a desktop with a notification area
     }
     void TearDown() override {
         form.reset();
@@ -30,6 +33,7 @@ protected:
         SetProgramFolder("");
         generalMode = savedMode_;
         debugMode = false;
+        TTrayIcon::SetAreaForTests(std::nullopt);
         Sandbox::TearDown();
     }
     // Writes one value of the settings key, as the location editor would.

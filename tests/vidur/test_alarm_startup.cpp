@@ -6,13 +6,16 @@
 #include "Schedule.h"
 #include "Sound.h"
 #include "StringGrid.h"
+#include "TaskbarEntry.h"
 #include "TrayIcon.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -105,12 +108,31 @@ TEST_F(AlarmStartupTest, CommunityModeWritesItsOwnDefault) {
     EXPECT_EQ(schedList->size(), 3u);
 }
 
+// Notes the current folder at the moment each sound plays.
+class FolderPlayer : public SoundPlayer {
+public:
+    FolderPlayer() { Sound::SetPlayer(this); }
+    ~FolderPlayer() override { Sound::SetPlayer(nullptr); }
+    AnsiString PlayWav(const AnsiString& path) override {
+        played.emplace_back(path, QFileInfo(QDir::currentPath()).canonicalFilePath());
+        return "";
+    }
+    std::vector<std::pair<AnsiString, QString>> played;
+};
+
 TEST_F(AlarmStartupTest, StartSoundPlaysFromTheProgramFolder) {
+    // Started from another folder than its own, the program plays the
+    // start sound of its own folder.
+    QTemporaryDir programFolder;
+    ASSERT_TRUE(programFolder.isValid());
+    SetProgramFolder(FromQString(programFolder.path()) + "/");
     WriteFile("start.wav", "RIFF");
-    const QString programFolder = QDir::currentPath();
+    WriteFile(programFolder.filePath("start.wav").toStdString(), "RIFF");
+    FolderPlayer folders;
     Create();
-    EXPECT_EQ(player.played, std::vector<AnsiString>{"start.wav"});
-    EXPECT_EQ(QDir::currentPath(), programFolder);
+    ASSERT_EQ(folders.played.size(), 1u);
+    EXPECT_EQ(folders.played[0].first, "start.wav");
+    EXPECT_EQ(folders.played[0].second, QFileInfo(programFolder.path()).canonicalFilePath());
 }
 
 TEST_F(AlarmStartupTest, TrayDoubleClickShowsRightClickPopsTheMenu) {
@@ -140,6 +162,63 @@ TEST_F(AlarmStartupTest, TrayDoubleClickShowsRightClickPopsTheMenu) {
 
     form->Configure1->trigger();
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(AlarmStartupTest, WithoutANotificationAreaTheWindowStaysWithinReach) {
+    struct Case {
+        bool area;
+        bool shownAtStart;  // and brought up again by a later start
+        bool taskbarEntry;
+    };
+    const Case cases[] = {{true, false, false}, {false, true, true}};
+    for (const Case& c : cases) {
+        TTrayIcon::SetAreaForTests(c.area);
+        Create();
+        form->ShowIfNoIcon();  // as the program's start does
+        EXPECT_EQ(form->isVisible(), c.shownAtStart) << c.area;
+        EXPECT_EQ(HasTaskbarEntry(form.get()), c.taskbarEntry) << c.area;
+
+        // "&Close" hides behind the icon, or else minimises to the task bar.
+        form->Configure1->trigger();
+        form->findChild<QPushButton*>("btnClose")->click();
+        EXPECT_EQ(form->isVisible(), !c.area) << c.area;
+        EXPECT_EQ(form->isMinimized(), !c.area) << c.area;
+
+        // A later start of the program knocks.
+        form->ShowIfNoIcon();
+        EXPECT_EQ(form->isVisible(), c.shownAtStart) << c.area;
+        EXPECT_FALSE(form->isMinimized()) << c.area;
+        EXPECT_TRUE(responder->Boxes().empty());
+        form.reset();
+    }
+}
+
+TEST_F(AlarmStartupTest, ANotificationAreaThatComesLaterTakesTheWindowIn) {
+    TTrayIcon::SetAreaForTests(false);
+    Create();
+    form->ShowIfNoIcon();
+    form->findChild<QPushButton*>("btnClose")->click();
+    ASSERT_TRUE(form->isMinimized());
+    TTrayIcon* tray = form->TrayIcon();
+    tray->CheckArea();  // still none: nothing changes
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(tray->Visible());
+
+    TTrayIcon::SetAreaForTests(true);
+    tray->CheckArea();
+    EXPECT_TRUE(tray->Visible());
+    EXPECT_EQ(tray->Tip(), "Miravel 4.0");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(HasTaskbarEntry(form.get()));
+
+    // From now on as with an area from the start.
+    tray->SimulateMouse(TTrayIcon::WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->isMinimized());
+    form->findChild<QPushButton*>("btnClose")->click();
+    EXPECT_FALSE(form->isVisible());
+    form->ShowIfNoIcon();
+    EXPECT_FALSE(form->isVisible());
 }
 
 // Notes how many boxes had been asked when each sound played.

@@ -79,6 +79,55 @@ TEST_F(AlarmTimerTest, AnEventPassedDuringTheTickBeforeStaysSilent) {
     EXPECT_EQ(Marked(), "Five");
 }
 
+TEST_F(AlarmTimerTest, AnEventThatPassesAcrossMidnightSoundsAfterIt) {
+    struct Tick {
+        int day, hour, minute, second;
+        std::vector<AnsiString> played;  // all played so far
+        const char* marked;
+    };
+    struct Case {
+        const char* what;
+        int isha;  // second of the day
+        int delta;
+        std::vector<Tick> ticks;
+    };
+    const std::vector<AnsiString> late = {"late.wav"};
+    const std::vector<AnsiString> both = {"late.wav", "night.wav"};
+    const Case cases[] = {
+        {"in the last seconds of the day",
+         86390,
+         0,
+         {{10, 23, 59, 40, {}, "Late"},
+          {11, 0, 0, 25, late, "Half past midnight"},
+          {11, 0, 30, 10, both, "Late"}}},
+        {"with an offset past midnight",
+         84600,
+         45,
+         {{10, 23, 59, 40, {}, "Late"},
+          {11, 0, 0, 25, {}, "Late"},
+          {11, 0, 15, 20, late, "Half past midnight"},
+          {11, 0, 30, 10, both, "Late"}}},
+    };
+    for (const Case& c : cases) {
+        player.played.clear();
+        times.prayers[5] = (c.isha + 0.5) / 86400;
+        SetToday(2026, 12, 10, 23, 59, 30);
+        Create("\"Late\",I," + std::to_string(c.delta) +
+               ",late.wav,1,354,1,1\r\n"
+               "\"Half past midnight\",M,30,night.wav,1,354,1,2\r\n");
+        ASSERT_EQ(Marked(), "Late") << c.what;
+        for (const Tick& t : c.ticks) {
+            SetToday(2026, 12, t.day, t.hour, t.minute, t.second);
+            form->tmrMainTimer();
+            EXPECT_EQ(player.played, t.played) << c.what << " " << t.hour << ":" << t.minute;
+            EXPECT_EQ(Marked(), t.marked) << c.what << " " << t.hour << ":" << t.minute;
+            EXPECT_FALSE(form->nextIsTomorrow) << c.what;
+        }
+        form.reset();
+        schedList.reset();
+    }
+}
+
 TEST_F(AlarmTimerTest, AfterMidnightTheDayIsComputedAgain) {
     SetToday(2026, 12, 10, 23, 0, 0);
     Create(kTwoEarlyEvents);
