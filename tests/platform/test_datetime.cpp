@@ -1,10 +1,10 @@
 #include "Clock.h"
 #include "DateTime.h"
 #include "Exceptions.h"
+#include "LocaleScope.h"
 
 #include <QDate>
 #include <QDateTime>
-#include <QLocale>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -107,15 +107,7 @@ TEST_F(DateTimeTest, YearsKeepTheirDigitCount) {
 // Names under the locales of the diary's likely users: the screen shows them
 // in full; single-byte text holds them only where the code page can, and
 // English otherwise.
-class LocaleNamesTest : public DateTimeTest {
-protected:
-    void TearDown() override {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        DateTimeTest::TearDown();
-    }
-};
-
-TEST_F(LocaleNamesTest, NeverAQuestionMark) {
+TEST_F(DateTimeTest, LocaleNamesAreNeverAQuestionMark) {
     const TDateTime t = EncodeDate(2026, 12, 10);  // a Thursday
     const struct {
         const char* locale;
@@ -124,8 +116,8 @@ TEST_F(LocaleNamesTest, NeverAQuestionMark) {
                  {"fa_IR", false}, {"fr_FR", true},  {"de_DE", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);
-        const QLocale locale(QString::fromLatin1(c.locale));
-        QLocale::setDefault(locale);
+        const LocaleScope scope(c.locale);
+        const QLocale& locale = scope.Locale();
         const QString shortMonth = locale.monthName(12, QLocale::ShortFormat);
         const QString longMonth = locale.monthName(12, QLocale::LongFormat);
         const QString longDay = locale.dayName(4, QLocale::LongFormat);
