@@ -70,8 +70,8 @@ bool IsLastHijriMonth(const TMisri& m) {
     return m.Year() > kHighestYear || (m.Year() == kHighestYear && m.Month() >= 12);
 }
 
-bool IsFirstGregorianMonth(TDateTime monthStart) {
-    return PrevMonthStart(monthStart) < TMisri(1, 1, 1).ToDateTime();
+bool IsFirstGregorianMonth(TDateTime date) {
+    return PrevMonthStart(date) < TMisri(1, 1, 1).ToDateTime();
 }
 
 bool IsLastGregorianMonth(TDateTime date) {
@@ -216,7 +216,7 @@ void TfrmMain::ShowMonthPicture(int month) {
 }
 
 void TfrmMain::PrevGregorianMonth() {
-    const TDateTime shown = MonthStart(shownMonth.ToDateTime());
+    const TDateTime shown = shownMonth.ToDateTime();
     if (!IsFirstGregorianMonth(shown))
         ShowGregorianMonth(PrevMonthStart(shown));
 }

@@ -28,7 +28,8 @@ bool TRegistry::OpenKey(const AnsiString& key, bool canCreate) {
         return false;
     file_ = file;
     section_ = parts.isEmpty() ? QString::fromLatin1(SettingsFile::TopSection) : parts.takeFirst();
-    prefix_ = parts.isEmpty() ? QString() : parts.join(u'/') + u'/';
+    // Deeper groups are spelt within the section's value names, as QSettings does.
+    prefix_ = parts.isEmpty() ? QString() : parts.join(u'\\') + u'\\';
     return true;
 }
 

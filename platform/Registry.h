@@ -33,5 +33,5 @@ public:
 private:
     QString file_;     // the store; empty while no key is open
     QString section_;  // the group of the store that holds the key's values
-    QString prefix_;   // the rest of the key's path within that group, "" or "a/b/"
+    QString prefix_;   // the rest of the key's path, put before each name ("a\b\name")
 };

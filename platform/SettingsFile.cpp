@@ -31,51 +31,6 @@ int HexValue(QChar c) {
     return -1;
 }
 
-// A section or value name as the file spells it: "\" for "/", "%XX" and
-// "%UXXXX" for characters other than letters, digits, '_', '-' and '.'.
-QString UnescapedName(const QString& s) {
-    QString out;
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const QChar c = s[i];
-        if (c == u'\\') {
-            out += u'/';
-            continue;
-        }
-        const bool wide = c == u'%' && i + 1 < s.size() && s[i + 1] == u'U';
-        const qsizetype digits = wide ? 4 : 2;
-        const qsizetype from = i + (wide ? 2 : 1);
-        if (c == u'%' && from + digits <= s.size()) {
-            int code = 0;
-            for (qsizetype k = from; k < from + digits && code >= 0; ++k)
-                code = HexValue(s[k]) < 0 ? -1 : code * 16 + HexValue(s[k]);
-            if (code >= 0) {
-                out += QChar(static_cast<char16_t>(code));
-                i = from + digits - 1;
-                continue;
-            }
-        }
-        out += c;
-    }
-    return out;
-}
-
-QByteArray EscapedName(const QString& name) {
-    QByteArray out;
-    for (QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u == u'/')
-            out += '\\';
-        else if ((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
-                 u == u'_' || u == u'-' || u == u'.')
-            out += static_cast<char>(u);
-        else if (u <= 0xFF)
-            out += '%' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
-        else
-            out += "%U" + QByteArray::number(u, 16).toUpper().rightJustified(4, '0');
-    }
-    return out;
-}
-
 // The text a value holds: blanks before it and unquoted blanks after it go,
 // quotes and backslash escapes are undone, an unquoted ';' starts a comment.
 // Unlike QSettings, an unquoted comma does not make a list: a hand-written
@@ -207,7 +162,7 @@ QByteArray EscapedValue(const QString& value) {
 // One line of the file, as far as the store cares.
 struct Line {
     enum Kind { Other, Section, Value } kind = Other;
-    QString name;   // the section's or the value's name, unescaped
+    QString name;   // the section's or the value's name
     QString value;  // the raw text after '=' (Value lines)
 };
 
@@ -222,14 +177,14 @@ Line Parse(const QByteArray& bytes) {
     if (text.startsWith(u'[')) {
         const qsizetype end = text.indexOf(u']');
         line.kind = Line::Section;
-        line.name = UnescapedName(text.mid(1, end < 0 ? -1 : end - 1).trimmed());
+        line.name = text.mid(1, end < 0 ? -1 : end - 1).trimmed();
         return line;
     }
     const qsizetype equals = text.indexOf(u'=');
     if (equals < 0)
         return line;
     line.kind = Line::Value;
-    line.name = UnescapedName(text.left(equals).trimmed());
+    line.name = text.left(equals).trimmed();
     line.value = text.mid(equals + 1);
     return line;
 }
@@ -299,7 +254,7 @@ bool Write(const QString& path, const QString& section, const QString& name, con
     if (!c.read)
         return false;  // never replace a file that could not be read
 
-    const QByteArray newLine = EscapedName(name) + '=' + EscapedValue(value);
+    const QByteArray newLine = name.toUtf8() + '=' + EscapedValue(value);
     // The value's own line (its last one, the one that counts), or else the
     // line after the last value of the section's last stretch.
     qsizetype own = -1, after = -1;
@@ -327,7 +282,7 @@ bool Write(const QString& path, const QString& section, const QString& name, con
     } else {
         if (!c.lines.isEmpty() && !c.lines.back().trimmed().isEmpty())
             c.lines.append(cr);
-        c.lines.append('[' + EscapedName(section) + ']' + cr);
+        c.lines.append('[' + section.toUtf8() + ']' + cr);
         c.lines.append(newLine + cr);
     }
     const QByteArray bytes = c.lines.join('\n') + '\n';

@@ -9,7 +9,8 @@
 
 namespace SettingsFile {
 
-// Values of the key itself live in this section.
+// Values of the key itself live in this section. Section and value names are
+// plain words, written and compared as they stand.
 inline constexpr const char* TopSection = "General";
 
 enum class Status { Found, Missing, Unreadable };
