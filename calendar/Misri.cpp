@@ -91,10 +91,13 @@ TMisri::TMisri(int day, int month, int year) : month_(month), year_(year), day_(
                         "Day is set to 1418");
         year_ = 1418;
     }
-    // Month and day have no box of their own below range; they are brought to
-    // 1 so that no day count or table lookup starts from a month or day 0.
+    // Month and day have no box of their own below range. A month below 1 is
+    // brought to 1, so that no table lookup leaves the table; day 0 stays (it
+    // counts as the day before day 1). A negative day, which only a damaged
+    // record holds, is brought to 1 so that no stepping starts from it.
     month_ = std::max(month_, 1);
-    day_ = std::max(day_, 1);
+    if (day_ < 0)
+        day_ = 1;
 }
 
 int TMisri::MonthLength(int m) {

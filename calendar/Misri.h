@@ -33,6 +33,7 @@ public:
     explicit TMisri(TDateTime d);
     // Validates: a month above 12 becomes 12, a day above 30 becomes 29, a
     // year outside 1..30000 becomes 1418, each after its "Incorrect value" box.
+    // Without a box, a month below 1 becomes 1 and a negative day 1; day 0 stays.
     TMisri(int day, int month, int year);
 
     // The parts exactly as a record file stores them, without any check.

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Forms.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -88,13 +89,15 @@ AnsiString DmmTextToDegreesText(const AnsiString& text) {
 int SecondsOfDay(TDateTime t) {
     if (!std::isfinite(t))
         return 0;
-    const double s = (t - std::trunc(t)) * 24 * 60 * 60;  // (-86400, 86400)
+    // The time of day is the fraction's size, also before 1900 where the
+    // value is negative.
+    const double s = std::fabs(t - std::trunc(t)) * 24 * 60 * 60;  // [0, 86400)
     // A time built from whole seconds may land a hair below its second in
-    // binary; such a value counts as that second.
+    // binary; such a value counts as that second. A hair below midnight is
+    // still the day's last second.
     const double whole = std::trunc(s);
-    if (std::fabs(s - whole) > 1 - 1e-6)
-        return static_cast<int>(whole + (s > 0 ? 1 : -1));
-    return static_cast<int>(whole);
+    const int seconds = static_cast<int>(s - whole > 1 - 1e-6 ? whole + 1 : whole);
+    return std::min(seconds, 86399);
 }
 
 TDateTime AddSeconds(TDateTime t, int s) {

@@ -44,13 +44,13 @@ constexpr int kHighestYear = 30000;
 // "Gregorian date: " and the date as "mmm d, yyyy". Hijri dates late in the
 // accepted years fall beyond the year 9999 that the date type can hold; they
 // get the lead-in alone rather than a date that cannot be told.
-AnsiString GregorianDateText(const TMisri& date) {
-    AnsiString text = "Gregorian date: ";
+QString GregorianDateText(const TMisri& date) {
+    QString text = QStringLiteral("Gregorian date: ");
     const TDateTime d = date.ToDateTime();
     int year, month, day;
     DecodeDate(d, year, month, day);
     if (year >= 1 && year <= 9999)
-        text += FormatDateTime("mmm d, yyyy", d);
+        text += FormatDateTimeForScreen("mmm d, yyyy", d);
     return text;
 }
 
@@ -60,11 +60,25 @@ int GregorianMonthOf(TDateTime date) {
     return month;
 }
 
-// The Hijri date as the validating constructor leaves it: a year that month
-// steps carried out of the years a Hijri date can have is told in its box
-// and replaced.
-TMisri Validated(const TMisri& date) {
-    return TMisri(date.Day(), date.Month(), date.Year());
+// The months the pane steps through: Hijri months from Moharram 1 to
+// Zil-Haj of the last accepted year; Gregorian months up to December 9999
+// whose first day has a Hijri date. A step beyond either end is refused.
+bool IsFirstHijriMonth(const TMisri& m) {
+    return m.Year() < 1 || (m.Year() == 1 && m.Month() <= 1);
+}
+
+bool IsLastHijriMonth(const TMisri& m) {
+    return m.Year() > kHighestYear || (m.Year() == kHighestYear && m.Month() >= 12);
+}
+
+bool IsFirstGregorianMonth(TDateTime date) {
+    return PrevMonthStart(date) < TMisri(1, 1, 1).ToDateTime();
+}
+
+bool IsLastGregorianMonth(TDateTime date) {
+    int year, month, day;
+    DecodeDate(date, year, month, day);
+    return year == 9999 && month == 12;
 }
 
 // Empties the 42 cells, writes 1..days from column `first` of row 0 on and
@@ -139,7 +153,7 @@ void TfrmMain::ShowCurrentGregorianMonth() {
 void TfrmMain::ShowHijriMonth(TMisri date) {
     shownMonth = date;
     ui->lblCalendar->setText(ToQString("   Hijri Calendar"));
-    ui->lblCorrespondingDate->setText(ToQString(GregorianDateText(date)));
+    ui->lblCorrespondingDate->setText(GregorianDateText(date));
     ui->lblHijriMonth->setText(ToQString(Format("%s, %d Hijri", date.MonthName(), date.Year())));
     ui->lblEvents->setText(ToQString(Format("Events for %s", date.MonthName())));
     FillHijriGrid(date.FirstWeekDay(), date.DaysInMonth(), date.Day());
@@ -158,8 +172,8 @@ void TfrmMain::ShowGregorianMonth(TDateTime date) {
     ui->lblCalendar->setText(ToQString("   Gregorian Calendar"));
     ui->lblCorrespondingDate->setText(
         ToQString(Format("Hijri date: %s", shownMonth.NewText().data())));
-    ui->lblHijriMonth->setText(ToQString(FormatDateTime("mmmm,  yyyy", date)));
-    ui->lblEvents->setText(ToQString("Events for " + FormatDateTime("mmmm", date)));
+    ui->lblHijriMonth->setText(FormatDateTimeForScreen("mmmm,  yyyy", date));
+    ui->lblEvents->setText(QStringLiteral("Events for ") + FormatDateTimeForScreen("mmmm", date));
     FillGregorianGrid(date);
     if (ui->rdbHijriEvents->isChecked())
         LoadHijriEventsOfGregorianMonth(month);
@@ -204,19 +218,25 @@ void TfrmMain::ShowMonthPicture(int month) {
 }
 
 void TfrmMain::PrevGregorianMonth() {
-    ShowGregorianMonth(PrevMonthStart(shownMonth.ToDateTime()));
+    const TDateTime shown = shownMonth.ToDateTime();
+    if (!IsFirstGregorianMonth(shown))
+        ShowGregorianMonth(PrevMonthStart(shown));
 }
 
 void TfrmMain::NextGregorianMonth() {
-    ShowGregorianMonth(NextMonthStart(shownMonth.ToDateTime()));
+    const TDateTime shown = shownMonth.ToDateTime();
+    if (!IsLastGregorianMonth(shown))
+        ShowGregorianMonth(NextMonthStart(shown));
 }
 
 void TfrmMain::PrevHijriMonth() {
-    ShowHijriMonth(Validated(shownMonth.PrevMonth()));
+    if (!IsFirstHijriMonth(shownMonth))
+        ShowHijriMonth(shownMonth.PrevMonth());
 }
 
 void TfrmMain::NextHijriMonth() {
-    ShowHijriMonth(Validated(shownMonth.NextMonth()));
+    if (!IsLastHijriMonth(shownMonth))
+        ShowHijriMonth(shownMonth.NextMonth());
 }
 
 void TfrmMain::btnPreviousMonthClick() {
@@ -276,7 +296,7 @@ void TfrmMain::grdHijriClick() {
             ToQString(Format("Hijri Date: %s", date.NewText().data())));
     } else {
         const TMisri date = shownMonth.FirstOfMonth().AddDays(day).SubtractDays(1);
-        ui->lblCorrespondingDate->setText(ToQString(GregorianDateText(date)));
+        ui->lblCorrespondingDate->setText(GregorianDateText(date));
     }
 }
 

@@ -121,6 +121,8 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     OnEvent(ui->btnPreviousMonth, &QToolButton::clicked, this, &TfrmMain::btnPreviousMonthClick);
     OnEvent(ui->btnNextMonth, &QToolButton::clicked, this, &TfrmMain::btnNextMonthClick);
     OnEvent(ui->grdHijri, &TStringGrid::Click, this, &TfrmMain::grdHijriClick);
+    // In both month grids a day reached with the arrow keys shows as a clicked one.
+    OnEvent(ui->grdHijri, &TStringGrid::KeyboardMove, this, &TfrmMain::grdHijriClick);
     OnEvent(ui->grdHijriTitle, &TStringGrid::DrawCell, this, &TfrmMain::grdHijriTitleDrawCell);
     // A radio button's handler runs whenever its checked state changes; it
     // acts only for the button that became checked.
@@ -137,6 +139,7 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     ui->btnOpenDueDate->setIcon(LoadIcon("CALENDAR_BUTTON"));
     LimitToRecordField(ui->txtNewToDo, TaskTextSize);
     OnEvent(ui->grdToDoCal, &TStringGrid::Click, this, &TfrmMain::grdToDoCalClick);
+    OnEvent(ui->grdToDoCal, &TStringGrid::KeyboardMove, this, &TfrmMain::grdToDoCalClick);
     OnEvent(ui->grdToDoCal, &TStringGrid::DrawCell, this, &TfrmMain::grdToDoCalDrawCell);
     OnEvent(ui->btnToDoMonthDcr, &QToolButton::clicked, this, &TfrmMain::btnToDoMonthDcrClick);
     OnEvent(ui->btnToDoMonthInc, &QToolButton::clicked, this, &TfrmMain::btnToDoMonthIncClick);

@@ -47,11 +47,11 @@ TMisri Parsed(const AnsiString& text) {
 
 // "mmm d, yyyy" of the day; blank where the Gregorian year leaves the range
 // a date can be written in.
-AnsiString GregorianText(const TMisri& day) {
+QString GregorianText(const TMisri& day) {
     const TDateTime d = day.ToDateTime();
     int year, month, dayOfMonth;
     DecodeDate(d, year, month, dayOfMonth);
-    return year >= 1 && year <= 9999 ? FormatDateTime("mmm d, yyyy", d) : AnsiString();
+    return year >= 1 && year <= 9999 ? FormatDateTimeForScreen("mmm d, yyyy", d) : QString();
 }
 
 // The day in the month and year given, a day 30 taken as 29 first so that
@@ -169,7 +169,7 @@ void TfrmMain::ShowToDoDay(TMisri day) {
     ui->lblToDoMonth->setText(ToQString(day.MonthName()));
     ui->lblToDoYear->setText(ToQString(IntToStr(day.Year())));
     ui->lblToDoDayName->setText(ToQString(day.DayName(dayName)));
-    ui->lblToDoEngDate->setText(ToQString(GregorianText(day)));
+    ui->lblToDoEngDate->setText(GregorianText(day));
     LoadDayTasks();
 }
 

@@ -3,10 +3,14 @@
 #include "Exceptions.h"
 #include "Projglob.h"
 
+#include <QCollator>
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
+#include <QLocale>
 #include <QSignalBlocker>
+
+#include <optional>
 
 namespace {
 
@@ -42,7 +46,14 @@ int PlaceList::InsertPosition(const AnsiString& text) const {
 }
 
 int ComparePlaceItems(const AnsiString& a, const AnsiString& b) {
-    return QString::compare(ToQString(a), ToQString(b), Qt::CaseInsensitive);
+    // One collator, made again only when the locale changes.
+    static std::optional<QCollator> collator;
+    const QLocale locale;
+    if (!collator || collator->locale() != locale) {
+        collator.emplace(locale);
+        collator->setCaseSensitivity(Qt::CaseInsensitive);
+    }
+    return collator->compare(ToQString(a), ToQString(b));
 }
 
 AnsiString PlaceItemText(const AnsiString& name, int recordNumber) {

@@ -34,8 +34,9 @@ protected:
     int InsertPosition(const AnsiString& text) const;
 };
 
-// The order of sorted lists: the whole item texts compared without regard to
-// letter case. Negative, 0 or positive as a sorts before, with or after b.
+// The order of sorted lists: the whole item texts compared as the user's
+// locale sorts words, letter case and accents aside ("Ålesund" among the A's
+// in English). Negative, 0 or positive as a sorts before, with or after b.
 int ComparePlaceItems(const AnsiString& a, const AnsiString& b);
 
 // name + ListItemPadding + the record number in decimal.

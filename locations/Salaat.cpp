@@ -24,7 +24,7 @@ constexpr std::size_t kDefaultCompareLength = 50;
 constexpr int kSehriBeforeFajar = 600;  // seconds
 
 QString GregorianText(TDateTime day) {
-    return ToQString(FormatDateTime("mmmm d, yyyy", day));
+    return FormatDateTimeForScreen("mmmm d, yyyy", day);
 }
 
 QString TimeText(double t) {

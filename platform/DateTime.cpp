@@ -5,6 +5,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -70,10 +71,6 @@ TDateTime FromQDateTime(const QDateTime& dt) {
                                              static_cast<unsigned>(d.day())) -
                                kEpoch) +
            tm.msecsSinceStartOfDay() / static_cast<double>(kMsecsPerDay);
-}
-
-AnsiString Pad2(int v) {
-    return v < 10 ? "0" + IntToStr(v) : IntToStr(v);
 }
 
 int CountRun(const AnsiString& f, std::size_t i, char lower) {
@@ -143,15 +140,30 @@ TDateTime Time() {
     return Clock::Now().time().msecsSinceStartOfDay() / static_cast<double>(kMsecsPerDay);
 }
 
-AnsiString FormatDateTime(const AnsiString& f, TDateTime t) {
+namespace {
+
+// Where a formatted text goes: to the screen, which shows any name, or into
+// single-byte text, where a name the code page lacks is written in English.
+enum class Names { Locale, CodePage };
+
+QString LocaleName(const QString& name, const QString& english, Names names) {
+    return names == Names::CodePage && !FitsCodePage(name) ? english : name;
+}
+
+QString Padded(int v, int width) {
+    return QString::number(v).rightJustified(width, u'0');
+}
+
+QString Formatted(const AnsiString& f, TDateTime t, Names names) {
     int year, month, day, hour, minute, second, msec;
     DecodeDate(t, year, month, day);
     DecodeTime(t, hour, minute, second, msec);
     const QLocale locale;
+    const QLocale english = QLocale::c();
     const bool twelveHour = f.find("am/pm") != AnsiString::npos ||
                             f.find("AM/PM") != AnsiString::npos ||
                             f.find("a/p") != AnsiString::npos || f.find("A/P") != AnsiString::npos;
-    AnsiString out;
+    QString out;
     bool lastWasHour = false;
     std::size_t i = 0;
     while (i < f.size()) {
@@ -161,74 +173,72 @@ AnsiString FormatDateTime(const AnsiString& f, TDateTime t) {
             std::size_t end = f.find(c, i + 1);
             if (end == AnsiString::npos)
                 end = f.size();
-            out += f.substr(i + 1, end - i - 1);
+            out += ToQString(f.substr(i + 1, end - i - 1));
             i = end + 1;
             continue;
         }
         if (lc == 'a' && StartsWithNoCase(f, i, "am/pm")) {
             bool pm = hour >= 12;
-            AnsiString word = pm ? f.substr(i + 3, 2) : f.substr(i, 2);
-            out += word;
+            out += ToQString(pm ? f.substr(i + 3, 2) : f.substr(i, 2));
             i += 5;
             continue;
         }
         if (lc == 'a' && StartsWithNoCase(f, i, "a/p")) {
-            out += hour >= 12 ? f.substr(i + 2, 1) : f.substr(i, 1);
+            out += ToQString(hour >= 12 ? f.substr(i + 2, 1) : f.substr(i, 1));
             i += 3;
             continue;
         }
         int n = CountRun(f, i, lc);
         switch (lc) {
         case 'd':
-            if (n == 1)
-                out += IntToStr(day);
-            else if (n == 2)
-                out += Pad2(day);
+            if (n <= 2)
+                out += Padded(day, n);
             else {
-                int qtDay = (DayOfWeek(t) + 5) % 7 + 1;  // Qt counts Monday 1 .. Sunday 7
-                out += FromQString(
-                    locale.dayName(qtDay, n == 3 ? QLocale::ShortFormat : QLocale::LongFormat));
+                const int qtDay = (DayOfWeek(t) + 5) % 7 + 1;  // Qt counts Monday 1 .. Sunday 7
+                const auto form = n == 3 ? QLocale::ShortFormat : QLocale::LongFormat;
+                out += LocaleName(locale.dayName(qtDay, form), english.dayName(qtDay, form), names);
             }
             i += static_cast<std::size_t>(n);
             lastWasHour = false;
             continue;
         case 'm':
             if (lastWasHour && n <= 2)
-                out += n == 1 ? IntToStr(minute) : Pad2(minute);
-            else if (n == 1)
-                out += IntToStr(month);
-            else if (n == 2)
-                out += Pad2(month);
-            else
-                out += FromQString(
-                    locale.monthName(month, n == 3 ? QLocale::ShortFormat : QLocale::LongFormat));
+                out += Padded(minute, n);
+            else if (n <= 2)
+                out += Padded(month, n);
+            else {
+                const auto form = n == 3 ? QLocale::ShortFormat : QLocale::LongFormat;
+                out += LocaleName(locale.monthName(month, form), english.monthName(month, form),
+                                  names);
+            }
             i += static_cast<std::size_t>(n);
             lastWasHour = false;
             continue;
         case 'y':
-            out += n <= 2 ? Pad2(year % 100) : IntToStr(year);
+            // "yy" the last two digits, "yyyy" all four, also below the year 1000.
+            out += n <= 2 ? Padded(year % 100, 2) : Padded(year, 4);
             i += static_cast<std::size_t>(n);
             lastWasHour = false;
             continue;
         case 'h': {
             int h = twelveHour ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
-            out += n == 1 ? IntToStr(h) : Pad2(h);
+            out += Padded(h, std::min(n, 2));
             i += static_cast<std::size_t>(n);
             lastWasHour = true;
             continue;
         }
         case 'n':
-            out += n == 1 ? IntToStr(minute) : Pad2(minute);
+            out += Padded(minute, std::min(n, 2));
             i += static_cast<std::size_t>(n);
             lastWasHour = false;
             continue;
         case 's':
-            out += n == 1 ? IntToStr(second) : Pad2(second);
+            out += Padded(second, std::min(n, 2));
             i += static_cast<std::size_t>(n);
             lastWasHour = false;
             continue;
         default:
-            out += c;
+            out += ToQString(AnsiString(1, c));
             ++i;
             // Separators between an hour and "m" keep "m" a minute (as in "h:mm").
             if (c != ':' && c != ' ')
@@ -237,6 +247,16 @@ AnsiString FormatDateTime(const AnsiString& f, TDateTime t) {
         }
     }
     return out;
+}
+
+}  // namespace
+
+AnsiString FormatDateTime(const AnsiString& f, TDateTime t) {
+    return FromQString(Formatted(f, t, Names::CodePage));
+}
+
+QString FormatDateTimeForScreen(const AnsiString& f, TDateTime t) {
+    return Formatted(f, t, Names::Locale);
 }
 
 AnsiString TimeToStr(TDateTime t) {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class QString;
+
 using TDateTime = double;
 
 // The date of year 1..9999, month 1..12, day 1..days of that month (the
@@ -27,9 +29,13 @@ TDateTime Now();
 TDateTime Time();
 
 // The format tokens used by the programs: d dd ddd dddd, m mm mmm mmmm,
-// yy yyyy, h hh, n nn, s ss, am/pm (12-hour clock), text in quotes, and any
-// other character as it stands. Month and day names are the locale's.
+// yy yyyy (four digits, zero-padded), h hh, n nn, s ss, am/pm (12-hour
+// clock), text in quotes, and any other character as it stands. Month and
+// day names are the locale's; in this single-byte form a name that the code
+// page cannot hold is written in English, never as '?'.
 AnsiString FormatDateTime(const AnsiString& format, TDateTime t);
+// The same for the screen: the locale's names in full, whatever their script.
+QString FormatDateTimeForScreen(const AnsiString& format, TDateTime t);
 AnsiString TimeToStr(TDateTime t);      // LongTimeFormat
 AnsiString DateToStr(TDateTime t);      // ShortDateFormat
 AnsiString DateTimeToStr(TDateTime t);  // ShortDateFormat, then LongTimeFormat unless midnight

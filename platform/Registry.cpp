@@ -1,6 +1,7 @@
 #include "Registry.h"
 
 #include "Exceptions.h"
+#include "SettingsFile.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -16,39 +17,44 @@ bool TRegistry::OpenKey(const AnsiString& key, bool canCreate) {
         parts.pop_front();
     if (parts.isEmpty())
         return false;
-    QString organisation = parts.takeFirst();
-    QString application = parts.isEmpty() ? QString() : parts.takeFirst();
-    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                organisation, application);
-    if (!canCreate && !QFileInfo::exists(settings->fileName()))
+    const QString organisation = parts.takeFirst();
+    const QString application = parts.isEmpty() ? QString() : parts.takeFirst();
+    // QSettings only tells where its native store lies; the file itself is
+    // read and written by SettingsFile, which caches nothing.
+    const QString file =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, organisation, application)
+            .fileName();
+    if (!canCreate && !QFileInfo::exists(file))
         return false;
-    if (!parts.isEmpty())
-        settings->beginGroup(parts.join(u'/'));
-    settings_ = std::move(settings);
+    file_ = file;
+    section_ = parts.isEmpty() ? QString::fromLatin1(SettingsFile::TopSection) : parts.takeFirst();
+    // Deeper groups are spelt within the section's value names, as QSettings does.
+    prefix_ = parts.isEmpty() ? QString() : parts.join(u'\\') + u'\\';
     return true;
 }
 
 void TRegistry::CloseKey() {
-    if (settings_)
-        settings_->sync();
-    settings_.reset();
+    file_.clear();
+    section_.clear();
+    prefix_.clear();
 }
 
 AnsiString TRegistry::ReadString(const AnsiString& name) {
-    if (!settings_ || settings_->status() == QSettings::AccessError)
+    const SettingsFile::Value v =
+        IsOpen() ? SettingsFile::Read(file_, section_, prefix_ + ToQString(name))
+                 : SettingsFile::Value{SettingsFile::Status::Unreadable, {}};
+    if (v.status == SettingsFile::Status::Unreadable)
         throw ERegistryException(Format("Failed to get data for '%s'", name.c_str()));
-    return FromQString(settings_->value(ToQString(name)).toString());
+    return FromQString(v.text);
 }
 
 void TRegistry::WriteString(const AnsiString& name, const AnsiString& value) {
-    if (!settings_ || !settings_->isWritable())
-        throw ERegistryException(Format("Failed to set data for '%s'", name.c_str()));
-    settings_->setValue(ToQString(name), ToQString(value));
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError)
+    if (!IsOpen() ||
+        !SettingsFile::Write(file_, section_, prefix_ + ToQString(name), ToQString(value)))
         throw ERegistryException(Format("Failed to set data for '%s'", name.c_str()));
 }
 
 bool TRegistry::ValueExists(const AnsiString& name) {
-    return settings_ && settings_->contains(ToQString(name));
+    return IsOpen() && SettingsFile::Read(file_, section_, prefix_ + ToQString(name)).status ==
+                           SettingsFile::Status::Found;
 }

@@ -1,14 +1,14 @@
 // Settings keys as the programs name them ("SOFTWARE\Kestrun\Current_location"
-// under the current user), kept in QSettings' native store: on Linux
-// ~/.config/Kestrun/Current_location.conf, on Windows that very registry key.
-// All values are strings; value names are kept exactly as given.
+// under the current user), kept where QSettings keeps its native store:
+// ~/.config/Kestrun/Current_location.conf. Both programs share the key, so
+// nothing of it is cached: every read looks at the store as it is then, and
+// every write changes only its own value. All values are strings; value
+// names are kept exactly as given.
 #pragma once
 
 #include "AnsiString.h"
 
-#include <memory>
-
-class QSettings;
+#include <QString>
 
 class TRegistry {
 public:
@@ -21,7 +21,7 @@ public:
     // key whose store does not exist yet is not opened. Returns whether it is open.
     bool OpenKey(const AnsiString& key, bool canCreate);
     void CloseKey();
-    bool IsOpen() const { return settings_ != nullptr; }
+    bool IsOpen() const { return !file_.isEmpty(); }
 
     // The value's text; the empty text when there is no such value. Throws
     // ERegistryException when no key is open or the store cannot be read.
@@ -31,5 +31,7 @@ public:
     bool ValueExists(const AnsiString& name);
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    QString file_;     // the store; empty while no key is open
+    QString section_;  // the group of the store that holds the key's values
+    QString prefix_;   // the rest of the key's path, put before each name ("a\b\name")
 };

@@ -333,5 +333,8 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
         emit Click();
         return;
     }
+    const int col = col_, row = row_;
     QTableView::keyPressEvent(event);
+    if (col_ != col || row_ != row)
+        emit KeyboardMove();
 }

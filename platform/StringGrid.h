@@ -72,6 +72,8 @@ signals:
     void DrawCell(int col, int row, TRect rect, TGridDrawState state);
     void Click();
     void DblClick();
+    // The user moved the current cell with the keyboard (arrows, page keys).
+    void KeyboardMove();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

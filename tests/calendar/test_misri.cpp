@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using MisriTest = Sandbox;
@@ -50,6 +52,48 @@ TEST_F(MisriTest, StepsAcrossTheYearEnd) {
 TEST_F(MisriTest, ConversionFromDateTimeTruncatesTowardZero) {
     EXPECT_TRUE(Same(TMisri(EncodeDate(1997, 5, 6) + 0.5), M(1, 1, 1418)));
     EXPECT_TRUE(Same(TMisri(EncodeDate(1997, 5, 6)), M(29, 12, 1417)));
+}
+
+// Days from 1 Moharram 1 to the date, counted in closed form from the
+// calendar's rule rather than by the class's own stepping.
+long long ClosedFormDays(int day, int month, int year) {
+    constexpr int kLeapPositions[] = {2, 5, 8, 10, 13, 16, 19, 21, 24, 27, 29};
+    long long leaps = 11LL * ((year - 1) / 30);
+    for (int p : kLeapPositions)
+        if (p <= (year - 1) % 30)
+            ++leaps;
+    const int before = 30 * (month / 2) + 29 * ((month - 1) / 2);  // months alternate 30, 29
+    return 354LL * (year - 1) + leaps + before + day - 1;
+}
+
+bool ClosedFormLeap(int year) {
+    return ClosedFormDays(1, 1, year + 1) - ClosedFormDays(1, 1, year) == 355;
+}
+
+TEST_F(MisriTest, AgreesWithAClosedFormCount) {
+    const TDateTime firstDay = EncodeDate(622, 7, 18);  // 1 Moharram 1
+    const struct {
+        int year;
+        TDateTime moharram1;
+    } known[] = {{1, EncodeDate(622, 7, 18)},     {1300, EncodeDate(1882, 11, 11)},
+                 {1418, EncodeDate(1997, 5, 7)},  {1426, EncodeDate(2005, 2, 9)},
+                 {1448, EncodeDate(2026, 6, 15)}, {1500, EncodeDate(2076, 11, 27)}};
+    for (const auto& k : known) {
+        ASSERT_EQ(firstDay + ClosedFormDays(1, 1, k.year), k.moharram1) << k.year;
+        EXPECT_EQ(TMisri(1, 1, k.year).ToDateTime(), k.moharram1) << k.year;
+    }
+    // Every year the date type can reach, so that each leap position of
+    // every cycle is passed: the year's first day, a day within it and its last.
+    for (int year = 1; year <= 9666; ++year) {
+        const int last = ClosedFormLeap(year) ? 30 : 29;
+        for (const auto& [day, month] : {std::pair{1, 1}, std::pair{15, 7}, std::pair{last, 12}}) {
+            const TDateTime t = firstDay + ClosedFormDays(day, month, year);
+            ASSERT_EQ(TMisri(day, month, year).ToDateTime(), t)
+                << day << "/" << month << "/" << year;
+            ASSERT_TRUE(Same(TMisri(t), M(day, month, year)));
+        }
+        ASSERT_EQ(TMisri(1, 12, year).DaysInMonth(), last) << year;
+    }
 }
 
 TEST_F(MisriTest, LeapYearCounts) {
@@ -105,6 +149,24 @@ TEST_F(MisriTest, ValidatingConstructorReportsAndCorrects) {
         EXPECT_EQ(box.icon, BoxIcon::Error);
         EXPECT_FALSE(box.owned);
     }
+}
+
+TEST_F(MisriTest, PartsBelowRangePassWithoutABox) {
+    const struct {
+        int day, month;
+        int keptDay, keptMonth;
+    } cases[] = {{0, 5, 0, 5}, {0, 0, 0, 1}, {7, 0, 7, 1}, {7, -3, 7, 1}, {-4, 5, 1, 5}};
+    for (const auto& c : cases) {
+        const TMisri d(c.day, c.month, 1420);
+        EXPECT_EQ(d.Day(), c.keptDay) << c.day << "/" << c.month;
+        EXPECT_EQ(d.Month(), c.keptMonth) << c.day << "/" << c.month;
+    }
+    // Day 0 is the day before day 1 in every count.
+    const TMisri zero(0, 5, 1420);
+    EXPECT_EQ(zero.ToDateTime(), M(1, 5, 1420).ToDateTime() - 1);
+    EXPECT_TRUE(Same(zero.AddDays(1), M(1, 5, 1420)));
+    EXPECT_TRUE(Same(zero.AddDays(30), M(30, 5, 1420)));
+    EXPECT_TRUE(responder->Boxes().empty());
 }
 
 TEST_F(MisriTest, OperationsOnABadDateCorrectTheirCopy) {

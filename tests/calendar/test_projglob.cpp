@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,6 +78,12 @@ TEST_F(ProjglobTest, SecondsOfTheDay) {
     EXPECT_EQ(SecondsOfDay(EncodeTime(12, 0, 0, 0)), 43200);
     EXPECT_EQ(SecondsOfDay(EncodeDate(2026, 1, 1) + EncodeTime(5, 7, 59, 900)), 18479);
     EXPECT_DOUBLE_EQ(AddSeconds(EncodeTime(12, 0, 0, 0), -60), EncodeTime(11, 59, 0, 0));
+    // A hair below the next midnight is still the day's last second; a date
+    // before 1900 counts its time from its own midnight too.
+    const TDateTime nextDay = EncodeDate(2026, 3, 2);
+    for (double below : {1e-6 / 86400, 1e-9, 1e-11, 0.0})
+        EXPECT_EQ(SecondsOfDay(std::nextafter(nextDay - below, 0.0)), 86399) << below;
+    EXPECT_EQ(SecondsOfDay(-1.25), 21600);
     // Every whole second of a day, built from its parts, counts as itself.
     for (int s = 0; s < 86400; ++s)
         ASSERT_EQ(

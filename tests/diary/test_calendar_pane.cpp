@@ -1,6 +1,7 @@
 #include "Canvas.h"
 #include "ContactFile.h"
 #include "EventFile.h"
+#include "LocaleScope.h"
 #include "MainForm.h"
 #include "MainWindowSandbox.h"
 #include "Projglob.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
@@ -360,14 +362,87 @@ TEST_F(CalendarPaneTest, MonthStepsCrossTheYearInBothViews) {
     EXPECT_TRUE(BoxTexts().empty());
 }
 
-TEST_F(CalendarPaneTest, HijriStepsBeyondTheLastYearAreToldAndReplaced) {
+TEST_F(CalendarPaneTest, MonthStepsStopAtTheEndsOfTheRange) {
     WriteEventFiles();
-    form->ShowHijriMonth(TMisri(1, 12, 30000));
-    EXPECT_TRUE(BoxTexts().empty());
-    Click("btnNextMonth");
-    ASSERT_EQ(responder->Boxes().size(), 1u);
-    EXPECT_EQ(responder->Boxes()[0].caption, "Incorrect value");
-    EXPECT_EQ(Text("lblHijriMonth"), "Moharram, 1418 Hijri");
+    WriteFile(ContactFileName, ContactBytes("Amina", "Ali", DayMonth(3, 1), DayMonth(1, 1)));
+    const std::vector<std::string> none, both = {"3|Birthday|Amina Ali", "1|Anniversary|Amina Ali"};
+    const struct {
+        bool gregorian;
+        TMisri hijri;
+        TDateTime gregorianDate;
+        const char* button;
+        const char* shown;  // after more presses than the range has months
+        const char* corresponding;
+        const std::vector<std::string>& birthdays;
+    } cases[] = {
+        {false, TMisri(1, 7, 1), 0, "btnPreviousMonth", "Moharram, 1 Hijri",
+         "Gregorian date: Jul 18, 0622", both},
+        {false, TMisri(1, 6, 30000), 0, "btnNextMonth", "Zil-Haj, 30000 Hijri",
+         "Gregorian date: ", none},
+        {true, TMisri(), EncodeDate(623, 1, 1), "btnPreviousMonth", "August,  0622",
+         "Hijri date: 15 Moharram, 1", none},
+        {true, TMisri(), EncodeDate(9999, 5, 1), "btnNextMonth", "December,  9999", nullptr, none},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        if (c.gregorian)
+            form->ShowGregorianMonth(c.gregorianDate);
+        else
+            form->ShowHijriMonth(c.hijri);
+        for (int press = 0; press < 9; ++press)
+            Click(c.button);
+        EXPECT_EQ(Text("lblHijriMonth"), c.shown);
+        if (c.corresponding) {
+            EXPECT_EQ(Text("lblCorrespondingDate"), c.corresponding);
+        }
+        EXPECT_EQ(form->gregorianShown, c.gregorian);
+        EXPECT_GE(form->shownMonth.Year(), 1);
+        // The contact's days are listed once each, under their own days.
+        EXPECT_EQ(ListRows(birth), c.birthdays);
+        EXPECT_TRUE(BoxTexts().empty());
+    }
+}
+
+TEST_F(CalendarPaneTest, ArrowKeysShowTheOtherCalendarsDate) {
+    const auto press = [&](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(days, &event);
+    };
+    form->ShowHijriMonth(TMisri(2, 7, 1448));
+    press(Qt::Key_Right);
+    EXPECT_EQ(CurrentDay(), "3");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Dec 11, 2026");
+    press(Qt::Key_Down);
+    EXPECT_EQ(CurrentDay(), "10");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Dec 18, 2026");
+
+    form->ShowGregorianMonth(EncodeDate(2026, 12, 10));
+    press(Qt::Key_Left);
+    EXPECT_EQ(CurrentDay(), "9");
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Hijri Date: 1 Rajjab, 1448");
+    // A key that moves nothing leaves the date as it is.
+    press(Qt::Key_X);
+    EXPECT_EQ(Text("lblCorrespondingDate"), "Hijri Date: 1 Rajjab, 1448");
+    EXPECT_EQ(form->shownMonth.ToDateTime(), EncodeDate(2026, 12, 10));
+}
+
+// Under the locales of likely users the pane shows the locale's own names.
+TEST_F(CalendarPaneTest, MonthNamesReadInEveryLocale) {
+    WriteEventFiles();
+    for (const char* name : {"ur_PK", "ru_RU"}) {
+        SCOPED_TRACE(name);
+        const LocaleScope scope(name);
+        const QLocale& locale = scope.Locale();
+        const QString december = locale.monthName(12, QLocale::LongFormat);
+        form->ShowHijriMonth(TMisri(2, 7, 1448));
+        EXPECT_EQ(Find<QLabel>("lblCorrespondingDate")->text(),
+                  "Gregorian date: " + locale.monthName(12, QLocale::ShortFormat) + " 10, 2026");
+        form->ShowGregorianMonth(EncodeDate(2026, 12, 10));
+        EXPECT_EQ(Find<QLabel>("lblHijriMonth")->text(), december + ",  2026");
+        EXPECT_EQ(Find<QLabel>("lblEvents")->text(), "Events for " + december);
+        for (const char* label : {"lblCorrespondingDate", "lblHijriMonth", "lblEvents"})
+            EXPECT_FALSE(Find<QLabel>(label)->text().contains(u'?')) << label;
+    }
 }
 
 TEST_F(CalendarPaneTest, GotoYearKeepsTheMonth) {

@@ -291,6 +291,16 @@ TEST_F(ToDoPaneTest, DayClicksOutsideTheDaysChangeNothing) {
     EXPECT_EQ(Label("lblToDoDayNumber"), "12");
 }
 
+TEST_F(ToDoPaneTest, ArrowKeysShowTheDayTheyReach) {
+    form->ShowToDoDay(kToday);
+    cal->ClickCell(0, 3);  // day 12
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(cal, &right);
+    EXPECT_EQ(form->toDoDay, TMisri(13, 7, 1448));
+    EXPECT_EQ(Label("lblToDoDayNumber"), "13");
+    EXPECT_EQ(Label("lblToDoEngDate"), "Dec 21, 2026");
+}
+
 TEST_F(ToDoPaneTest, MonthAndYearSteps) {
     const struct {
         const char* button;

@@ -1,3 +1,4 @@
+#include "LocaleScope.h"
 #include "LocationFile.h"
 #include "Misri.h"
 #include "PrayerTimes.h"
@@ -10,6 +11,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -104,6 +106,24 @@ TEST_F(ExportTest, CurrentMonthInTheGeneralDisplayWithDaylight) {
     EXPECT_EQ(ReadFile("NTimes.txt"),
               MonthBlock("New York City, USA", "Shaaban, 1447", QDate(2026, 1, 19), 29, true,
                          "6:07\t7:30\t13:15\t16:45\t19:05\t20:35"));
+}
+
+// Under a locale whose month names the file's code page cannot hold, the
+// form shows them and the file takes the English ones, never '?'.
+TEST_F(ExportTest, MonthNamesOfEveryLocale) {
+    for (const char* name : {"ur_PK", "ru_RU"}) {
+        SCOPED_TRACE(name);
+        const LocaleScope scope(name);
+        form->FormActivate();
+        Show("17 Ramadan, 1447");
+        responder->QueueForm(Range("rdbCurrentMonth"));
+        Export();
+        EXPECT_EQ(ReadFile("NTimes.txt"),
+                  MonthBlock("New York City, USA", "Ramadan, 1447", QDate(2026, 2, 17), 30, false,
+                             kCommunityTimes));
+        EXPECT_EQ(form->findChild<QLabel*>("lblEnglishDate")->text(),
+                  scope.Locale().monthName(12, QLocale::LongFormat) + " 10, 2026");
+    }
 }
 
 TEST_F(ExportTest, WholeYearIsTheCurrentHijriYear) {

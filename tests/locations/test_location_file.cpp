@@ -1,5 +1,7 @@
 #include "Exceptions.h"
+#include "LocaleScope.h"
 #include "LocationFile.h"
+#include "OtherProgram.h"
 #include "PlaceCsv.h"
 #include "PlaceFixture.h"
 #include "PlaceList.h"
@@ -314,6 +316,50 @@ TEST_F(LocationFileTest, TheDefaultPlace) {
         SelectDefaultPlace(list, c.which);
         ASSERT_GE(list.Selected(), 0);
         EXPECT_EQ(Keyed(list)[static_cast<std::size_t>(list.Selected())], c.selected);
+    }
+}
+
+// The alarm's Configure dialog may set the default place while the diary
+// runs; the diary's next list selects it.
+TEST_F(LocationFileTest, TheDefaultPlaceSetByTheOtherProgram) {
+    WritePlaces({Place("Aden"), Place("Karachi, Pakistan"), Place("Zanzibar")});
+    MemoryPlaces list;
+    ASSERT_TRUE(FillPlaceList(list));
+    SelectDefaultPlace(list, DefaultMatch::Last);
+    ASSERT_EQ(Keyed(list)[static_cast<std::size_t>(list.Selected())], "Aden#0");
+    ASSERT_TRUE(WriteSettingInOtherProgram(SettingsFolder(), "Location", "Karachi, Pakistan"));
+    ASSERT_TRUE(FillPlaceList(list));
+    SelectDefaultPlace(list, DefaultMatch::First);
+    EXPECT_EQ(Keyed(list)[static_cast<std::size_t>(list.Selected())], "Karachi, Pakistan#1");
+}
+
+// Lists sort as the user's locale sorts words, letter case and accents aside:
+// "Evora" and "Évora" differ only in the hidden record number behind them.
+TEST_F(LocationFileTest, PlacesSortAsTheLocaleSorts) {
+    WritePlaces({Place("Zug"), Place("Z\xFCrich"), Place("\xC9vora"), Place("\xC5lesund"),
+                 Place("eugene"), Place("Evora"), Place("aachen"), Place("Zagreb")});
+    const struct {
+        const char* locale;
+        Strings order;
+    } cases[] = {
+        {"en_US",
+         {"aachen#6", "\xC5lesund#3", "eugene#4", "\xC9vora#2", "Evora#5", "Zagreb#7", "Zug#0",
+          "Z\xFCrich#1"}},
+        // Swedish puts Å after Z.
+        {"sv_SE",
+         {"aachen#6", "eugene#4", "\xC9vora#2", "Evora#5", "Zagreb#7", "Zug#0", "Z\xFCrich#1",
+          "\xC5lesund#3"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const LocaleScope scope(c.locale);
+        MemoryPlaces list;
+        ASSERT_TRUE(FillPlaceList(list));
+        EXPECT_EQ(Keyed(list), c.order);
+        QComboBox widget;
+        ComboPlaces combo(&widget);
+        ASSERT_TRUE(FillPlaceList(combo));
+        EXPECT_EQ(Keyed(combo), c.order);
     }
 }
 

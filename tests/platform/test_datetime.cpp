@@ -1,9 +1,11 @@
 #include "Clock.h"
 #include "DateTime.h"
 #include "Exceptions.h"
+#include "LocaleScope.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -84,6 +86,55 @@ TEST_F(DateTimeTest, FormatDateTimeTokens) {
     EXPECT_EQ(TimeToStr(EncodeTime(14, 10, 0, 0)), "14:10:00");
     EXPECT_EQ(DateTimeToStr(EncodeDate(2026, 1, 2)), "2026-01-02");
     EXPECT_EQ(DateTimeToStr(EncodeDate(2026, 1, 2) + 0.5), "2026-01-02 12:00:00");
+}
+
+TEST_F(DateTimeTest, YearsKeepTheirDigitCount) {
+    const struct {
+        TDateTime t;
+        const char* format;
+        const char* text;
+    } cases[] = {
+        {EncodeDate(623, 3, 11), "mmm d, yyyy", "Mar 11, 0623"},
+        {EncodeDate(623, 8, 1), "mmmm,  yyyy", "August,  0623"},
+        {EncodeDate(9, 1, 1), "yyyy", "0009"},
+        {EncodeDate(2005, 1, 1), "yy", "05"},
+        {EncodeDate(9999, 12, 31), "yyyy", "9999"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDateTime(c.format, c.t), c.text) << c.text;
+}
+
+// Names under the locales of the diary's likely users: the screen shows them
+// in full; single-byte text holds them only where the code page can, and
+// English otherwise.
+TEST_F(DateTimeTest, LocaleNamesAreNeverAQuestionMark) {
+    const TDateTime t = EncodeDate(2026, 12, 10);  // a Thursday
+    const struct {
+        const char* locale;
+        bool fitsCodePage;
+    } cases[] = {{"ur_PK", false}, {"ru_RU", false}, {"ar_SA", false},
+                 {"fa_IR", false}, {"fr_FR", true},  {"de_DE", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const LocaleScope scope(c.locale);
+        const QLocale& locale = scope.Locale();
+        const QString shortMonth = locale.monthName(12, QLocale::ShortFormat);
+        const QString longMonth = locale.monthName(12, QLocale::LongFormat);
+        const QString longDay = locale.dayName(4, QLocale::LongFormat);
+        ASSERT_EQ(FitsCodePage(shortMonth + longMonth + longDay), c.fitsCodePage);
+        EXPECT_EQ(FormatDateTimeForScreen("mmm d, yyyy", t), shortMonth + " 10, 2026");
+        EXPECT_EQ(FormatDateTimeForScreen("mmmm,  yyyy", t), longMonth + ",  2026");
+        EXPECT_EQ(FormatDateTimeForScreen("dddd", t), longDay);
+        if (c.fitsCodePage) {
+            EXPECT_EQ(ToQString(FormatDateTime("mmm d", t)), shortMonth + " 10");
+            EXPECT_EQ(ToQString(FormatDateTime("dddd", t)), longDay);
+        } else {
+            EXPECT_EQ(FormatDateTime("mmm d", t), "Dec 10");
+            EXPECT_EQ(FormatDateTime("mmmm", t), "December");
+            EXPECT_EQ(FormatDateTime("ddd dddd", t), "Thu Thursday");
+        }
+        EXPECT_EQ(FormatDateTime("mmm mmmm ddd dddd", t).find('?'), AnsiString::npos);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "Associations.h"
 #include "AzanForm.h"
 #include "FixedPrayerTimes.h"
+#include "OtherProgram.h"
 #include "Projglob.h"
 #include "Schedule.h"
 #include "SetWaqt.h"
@@ -162,6 +163,21 @@ TEST_F(AlarmTimerTest, TheTwoOClockWindowReadsThePlaceAgain) {
         EXPECT_EQ(form->findChild<QLabel*>("lblLocation")->text() == "Pune", c.reread)
             << c.minute << ":" << c.second;
     }
+}
+
+// The diary (or a text editor) changes the place and the daylight choice
+// while the alarm runs; with "AutoUpdate" off the 02:00 reading takes both.
+TEST_F(AlarmTimerTest, TheTwoOClockReadingSeesTheOtherProgramsSettings) {
+    SetToday(2026, 12, 10, 1, 0, 0);
+    Create(kTwoEarlyEvents);
+    ASSERT_EQ(form->findChild<QLabel*>("lblLocation")->text(), "Mumbai, India");
+    ASSERT_FALSE(form->daylight);
+    ASSERT_TRUE(WriteSettingInOtherProgram(SettingsFolder(), "Location", "Pune"));
+    ASSERT_TRUE(WriteSettingInOtherProgram(SettingsFolder(), "DayLightSavings", "1"));
+    TickAt(2, 1, 0);
+    EXPECT_EQ(form->findChild<QLabel*>("lblLocation")->text(), "Pune");
+    EXPECT_TRUE(form->daylight);
+    EXPECT_EQ(form->findChild<QLabel*>("lblDaylight")->text(), "ON. (AutoUpdate is NOT enabled.)");
 }
 
 TEST_F(AlarmTimerTest, WavFilesPlayOtherFilesGoToTheDesktop) {
