@@ -5,7 +5,6 @@
 
 #include "ui_AzanForm.h"
 
-#include "Exceptions.h"
 #include "Misri.h"
 #include "PathHelpers.h"
 #include "PrayerTimes.h"
@@ -22,11 +21,7 @@ namespace {
 
 // The integer of a cell, or `fallback` when it holds none.
 int CellInt(const TStringGrid* grid, int col, int row, int fallback) {
-    try {
-        return StrToInt(grid->Cell(col, row));
-    } catch (const EConvertError&) {
-        return fallback;
-    }
+    return DecimalOr(grid->Cell(col, row), fallback);
 }
 
 bool CellEmpty(const TStringGrid* grid, int col, int row) {

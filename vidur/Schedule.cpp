@@ -31,15 +31,6 @@ bool IsBlank(char c) {
     return code >= 1 && code <= 32;
 }
 
-// A number field, or `fallback` when it is no decimal integer.
-int32_t NumberOr(const AnsiString& text, int32_t fallback) {
-    try {
-        return StrToInt(text);
-    } catch (const EConvertError&) {
-        return fallback;
-    }
-}
-
 // A text written between double quotes. A quote inside is doubled so that
 // the comma-text reading gives the text back unchanged.
 AnsiString Quoted(const AnsiString& text) {
@@ -101,12 +92,12 @@ std::unique_ptr<ScheduleEntry> EntryFromFields(const std::vector<AnsiString>& fi
     if (fields[1].empty())
         throw Exception("Range check error");
     entry->timeCode = fields[1][0];
-    entry->deltaMinutes = NumberOr(fields[2], 0);
+    entry->deltaMinutes = DecimalOr(fields[2], 0);
     entry->SetFilePath(fields[3]);
-    entry->periodStart = NumberOr(fields[4], PeriodEveryDayStart);
-    entry->periodEnd = NumberOr(fields[5], PeriodEveryDayEnd);
-    entry->enabled = NumberOr(fields[6], 1);
-    entry->key = NumberOr(fields[7], 0);
+    entry->periodStart = DecimalOr(fields[4], PeriodEveryDayStart);
+    entry->periodEnd = DecimalOr(fields[5], PeriodEveryDayEnd);
+    entry->enabled = DecimalOr(fields[6], 1);
+    entry->key = DecimalOr(fields[7], 0);
     return entry;
 }
 

@@ -4,7 +4,6 @@
 
 #include "AzanForm.h"
 #include "Bitmaps.h"
-#include "Exceptions.h"
 #include "FieldEdit.h"
 #include "FormResource.h"
 #include "Handlers.h"
@@ -55,14 +54,6 @@ void AddCodedItem(QComboBox* combo, const AnsiString& label, const AnsiString& c
 
 bool Present(const CodedItem& item) {
     return generalMode == 1 ? item.general : item.community;
-}
-
-int IntOr(const AnsiString& text, int fallback) {
-    try {
-        return StrToInt(text);
-    } catch (const EConvertError&) {
-        return fallback;
-    }
 }
 
 // A day and month typed as "17 Ramadan", taken in the placeholder year.
@@ -277,7 +268,7 @@ void TfrmSchedule::ControlsToEntry() {
     if (SelectedCode(ui->cmbTime) == "C") {
         const AnsiString from = SelectedCode(ui->cmbFrom);
         e.timeCode = from.empty() ? 'M' : from[0];
-        const int n = IntOr(FromQString(ui->txtDelta->text()), 0);
+        const int n = DecimalOr(FromQString(ui->txtDelta->text()), 0);
         e.deltaMinutes = ui->cmbBeforeAfter->currentIndex() == 0 ? -n : n;
     } else {
         const AnsiString time = SelectedCode(ui->cmbTime);
@@ -349,7 +340,7 @@ void TfrmSchedule::cmbFromClick() {
         return;
     ui->cmbBeforeAfter->setCurrentIndex(1);
     const AnsiString typed = FromQString(ui->txtDelta->text());
-    const int n = 1440 - IntOr(typed, 15);
+    const int n = 1440 - DecimalOr(typed, 15);
     ShowMessageBox("You can only select a time after midnight. However if you want, you can "
                    "specify " +
                    IntToStr(n) + " minutes ((24 * 60) - " + typed +

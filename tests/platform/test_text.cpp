@@ -56,6 +56,31 @@ TEST(Text, StrToIntRefusesWithTheClassLibraryMessage) {
     }
 }
 
+TEST(Text, DecimalOrTakesDecimalIntegersOnly) {
+    struct Case {
+        const char* text;
+        int value;
+    } cases[] = {{"17", 17},
+                 {" 17", 17},
+                 {"-5", -5},
+                 {"+5", 5},
+                 {"007", 7},
+                 {"2147483647", 2147483647},
+                 {"-2147483648", -2147483647 - 1},
+                 // everything else gives the fallback, the hexadecimal forms included
+                 {"$1F", -99},
+                 {"0x10", -99},
+                 {"0X1e", -99},
+                 {"1E", -99},
+                 {"", -99},
+                 {"17 ", -99},
+                 {"1.5", -99},
+                 {"2147483648", -99},
+                 {"-", -99}};
+    for (const auto& c : cases)
+        EXPECT_EQ(DecimalOr(c.text, -99), c.value) << c.text;
+}
+
 TEST(Text, StrToFloat) {
     EXPECT_DOUBLE_EQ(StrToFloat(" -73.58 "), -73.58);
     EXPECT_DOUBLE_EQ(StrToFloat("5"), 5.0);

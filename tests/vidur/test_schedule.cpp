@@ -161,12 +161,14 @@ TEST_F(ScheduleTest, LinesConvertOrAreSkipped) {
               "\"bare\",F,0,azan one.wav,1,354,1,4\n"           // bare path with a blank: 9 fields
               "\"short\",F,0,azan1.wav,1,354,1\r"               // 7 fields
               "\"nums\",Q,x,p,y,z,no,key\n"                     // nothing converts
+              "\"hex\",F,0x1E,p,$EC,0X10,$1,0x7\n"              // decimal only: all defaults
               "  \"neg\" , I , -20 , p.wav , 1 , 10 , 1 , 9");  // blanks around, no line end
     LoadSchedule();
     EXPECT_TRUE(responder->Boxes().empty());
     EXPECT_EQ(Lines(), (std::vector<AnsiString>{
                            "\"Fajr +15\",F,15,\"sounds\\azan one.wav\",237,266,0,3",
                            "\"nums\",Q,0,\"p\",1,354,1,0",
+                           "\"hex\",F,0,\"p\",1,354,1,0",
                            "\"neg\",I,-20,\"p.wav\",1,10,1,9",
                        }));
 }
