@@ -45,8 +45,10 @@ using ScheduleList = std::vector<std::unique_ptr<ScheduleEntry>>;
 extern std::unique_ptr<ScheduleList> schedList;
 
 // Creates schedList when missing and appends the entries of "sched.dat";
-// writes the default file first when it is missing (with a message). An
-// error ends the loading with its text in the "Message" box; the entries
+// writes the default file first when it is missing (with a message). A
+// UTF-8 byte-order mark at the start is skipped. Lines that cannot become
+// entries are passed over and named together in one "Message" box; a file
+// that cannot be read ends the loading with its error there, and the entries
 // read so far stay.
 void LoadSchedule();
 // Rewrites "sched.dat" from schedList (nothing when the list does not
