@@ -289,14 +289,34 @@ TEST_F(ScheduleTest, SaveWritesTheQuotedFormAndReadsBack) {
 
 TEST_F(ScheduleTest, SaveFailureReachesTheCaller) {
     Append(Entry("a", 'F', 0, "a.wav", 1, 354, 1, 1));
+    const auto refused = [&](const char* what) {
+        try {
+            SaveSchedule();
+            ADD_FAILURE() << what << ": no exception";
+        } catch (const Exception& e) {
+            EXPECT_STREQ(e.what(), "Cannot create file \"sched.dat\"") << what;
+        }
+        EXPECT_THROW(CreateDefaultSchedule(), Exception) << what;
+    };
+    // A file the user has made read-only stays as it is.
+    WriteFile("sched.dat", "\"mine\",F,0,a.wav,1,354,1,1\r\n");
+    std::filesystem::permissions("sched.dat", std::filesystem::perms::owner_read);
+    refused("read-only file");
+    EXPECT_EQ(ReadFile("sched.dat"), "\"mine\",F,0,a.wav,1,354,1,1\r\n");
+    std::filesystem::remove("sched.dat");
+
     std::filesystem::create_directories("sched.dat/in-the-way");  // cannot be replaced
-    try {
-        SaveSchedule();
-        FAIL() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_STREQ(e.what(), "Cannot create file \"sched.dat\"");
-    }
-    EXPECT_THROW(CreateDefaultSchedule(), Exception);
+    refused("folder");
+}
+
+TEST_F(ScheduleTest, ALinkedFileIsWrittenThroughItsLink) {
+    std::filesystem::create_directory("mine");
+    WriteFile("mine/sched.dat", "");
+    std::filesystem::create_symlink("mine/sched.dat", "sched.dat");
+    Append(Entry("a", 'F', 0, "a.wav", 1, 354, 1, 1));
+    SaveSchedule();
+    EXPECT_TRUE(std::filesystem::is_symlink("sched.dat"));
+    EXPECT_EQ(ReadFile("mine/sched.dat"), "\"a\",F,0,\"a.wav\",1,354,1,1\r\n");
 }
 
 TEST_F(ScheduleTest, TextsAreCutToTheirFields) {
