@@ -46,10 +46,7 @@ AnsiString TimeText(const ScheduleEntry& e) {
 AnsiString FrequencyText(const ScheduleEntry& e) {
     if (e.periodStart == PeriodEveryDayStart && e.periodEnd == PeriodEveryDayEnd)
         return "Every day";
-    TMisri start, end;
-    start.SetDayOfCurrentYear(e.periodStart);
-    end.SetDayOfCurrentYear(e.periodEnd);
-    return start.Format(2) + " - " + end.Format(2);
+    return PeriodDay(e.periodStart).Format(2) + " - " + PeriodDay(e.periodEnd).Format(2);
 }
 
 AnsiString Announcement(const TStringGrid* grid, int row, TMisri day) {

@@ -288,6 +288,12 @@ void CreateDefaultSchedule() {
     WriteScheduleFile(bytes);
 }
 
+TMisri PeriodDay(int32_t dayOfYear) {
+    // Counted in 64 bits: a hand-written number may be the smallest integer.
+    const long long offset = std::max<long long>(dayOfYear - 1LL, INT32_MIN);
+    return TMisri(1, 1, PeriodYear).AddDays(static_cast<int>(offset));
+}
+
 int32_t FindScheduleIndex(int32_t key) {
     if (schedList) {
         for (std::size_t i = 0; i < schedList->size(); ++i)

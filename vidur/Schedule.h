@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AnsiString.h"
+#include "Misri.h"
 
 #include <cstdint>
 #include <memory>
@@ -34,6 +35,12 @@ inline constexpr int32_t PeriodEveryDayStart = 1, PeriodEveryDayEnd = 354;
 inline constexpr int32_t PeriodRamadanStart = 237, PeriodRamadanEnd = 266;
 inline constexpr int32_t PeriodRajabStart = 178, PeriodRajabEnd = 207;
 inline constexpr int32_t PeriodAsharaStart = 1, PeriodAsharaEnd = 10;
+
+// Custom periods are typed as a day and a month, taken in this placeholder
+// year. It is a leap year, so day 355 (30 Zil-Haj) has a date as well.
+inline constexpr int PeriodYear = 1418;
+// The date of a period's day of the year, in the placeholder year.
+TMisri PeriodDay(int32_t dayOfYear);
 
 inline constexpr const char* ScheduleFileName = "sched.dat";
 

@@ -13,7 +13,7 @@
 #include "Projglob.h"
 
 #include <QEvent>
-#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -59,8 +59,20 @@ bool Present(const CodedItem& item) {
 // A day and month typed as "17 Ramadan", taken in the placeholder year.
 TMisri PeriodDate(const AnsiString& text) {
     TMisri date;
-    date.Set(text + ", 1418");
+    date.Set(text + ", " + IntToStr(PeriodYear));
     return date;
+}
+
+// Why a chosen file's path cannot be stored in the schedule's path field;
+// "" when it can. Only the stored text is narrowed to the code page.
+AnsiString UnstorablePathReason(const QString& path) {
+    if (!FitsCodePage(path))
+        return "holds characters outside the Western European (Windows-1252) character set, "
+               "which the schedule file cannot store";
+    if (path.size() > SchedulePathSize - 1)
+        return "is longer than the " + IntToStr(SchedulePathSize - 1) +
+               " characters that the schedule file can store";
+    return "";
 }
 
 }  // namespace
@@ -247,11 +259,10 @@ void TfrmSchedule::EntryToControls() {
         SelectItemByCode("J", ui->cmbFrequency);
     } else {
         SelectItemByCode("C", ui->cmbFrequency);
-        TMisri from, to;
-        from.SetDayOfCurrentYear(e.periodStart);
-        to.SetDayOfCurrentYear(e.periodEnd);
-        ui->txtFromDate->setText(ToQString(from.Format(2)));
-        ui->txtToDate->setText(ToQString(to.Format(2)));
+        // In the placeholder year, so that the dates read back as the same
+        // days, day 355 included.
+        ui->txtFromDate->setText(ToQString(PeriodDay(e.periodStart).Format(2)));
+        ui->txtToDate->setText(ToQString(PeriodDay(e.periodEnd).Format(2)));
         EnablePeriodControls(false);
         ui->chkEnabled->setChecked(e.enabled != 0);
         ShowEnabledState();
@@ -303,7 +314,8 @@ void TfrmSchedule::ControlsToEntry() {
 
 bool TfrmSchedule::CheckSoundFile() {
     const AnsiString path = FromQString(ui->txtPath->text());
-    if (!QFile::exists(ToQString(path))) {
+    // A folder, or anything else that is no file, is no sound either.
+    if (!QFileInfo(ToQString(path)).isFile()) {
         ShowErrorBox("The path you specified for the sound file is incorrect");
         return false;
     }
@@ -348,10 +360,18 @@ void TfrmSchedule::cmbFromClick() {
 }
 
 void TfrmSchedule::btnBrowseClick() {
-    const AnsiString path =
+    const QString path =
         Dialogs::OpenFile("Open", {"Wave File (*.wav)", "Real Audio (*.rm *.ram)"});
-    if (!path.empty())
-        ui->txtPath->setText(ToQString(path));
+    if (path.isEmpty())
+        return;
+    const AnsiString reason = UnstorablePathReason(path);
+    if (!reason.empty()) {
+        ShowErrorBox("The path of the file you chose " + reason +
+                     ". Choose another file, or copy this one into the program's folder and "
+                     "type its name only.");
+        return;
+    }
+    ui->txtPath->setText(path);
 }
 
 void TfrmSchedule::PickDateInto(QWidget* button, QWidget* edit) {

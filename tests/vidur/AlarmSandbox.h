@@ -22,7 +22,7 @@ protected:
         Sandbox::SetUp();
         schedList.reset();
         savedMode_ = generalMode;
-        SetProgramFolder(FromQString(QDir::currentPath()) + "/");
+        SetProgramFolder(QDir::currentPath());
     }
     void TearDown() override {
         form.reset();
