@@ -46,9 +46,11 @@ format:
 # Starts the alarm from run-vidur/. The alarm keeps sched.dat and its sounds
 # in its own program folder ($(BUILD)/vidur), where it also looks for the
 # place list of its Configure dialog; that copy is made once and then kept.
+# The shipped sounds go there too, where the user has none of that name.
 .PHONY: run-vidur
 run-vidur: build
 	scripts/prepare-workdir run-vidur $(BUILD)/shipped
+	scripts/prepare-workdir $(BUILD)/vidur $(BUILD)/shipped/vidur
 	@if [ ! -e $(BUILD)/vidur/kestrun32.dat ] && [ -e $(BUILD)/shipped/kestrun32.dat ]; then \
 		cp $(BUILD)/shipped/kestrun32.dat $(BUILD)/vidur/ && echo "copied kestrun32.dat to $(BUILD)/vidur"; fi
 	cd run-vidur && "$(abspath $(BUILD))/vidur/vidur"
