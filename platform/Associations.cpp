@@ -35,6 +35,7 @@ GAppInfo* ApplicationFor(const QString& type) {
     return first;
 }
 
+// Whether a program opens files of the type.
 bool HasApplication(const QString& type) {
     GAppInfo* app = type.isEmpty() ? nullptr : ApplicationFor(type);
     if (app)
