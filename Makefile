@@ -48,11 +48,13 @@ format:
 # Starts the alarm from run-vidur/. The alarm keeps sched.dat and its sounds
 # in its own program folder ($(BUILD)/vidur), where it also looks for the
 # place list of its Configure dialog: a link to the diary's run/kestrun32.dat,
-# so both programs share one place list.
+# so both programs share one place list. The shipped sounds go there too,
+# where the user has none of that name.
 .PHONY: run-vidur
 run-vidur: configure
 	cmake --build $(BUILD) -j $(JOBS) --target vidur shipped_data
 	scripts/prepare-workdir run $(BUILD)/shipped
 	scripts/prepare-workdir run-vidur $(BUILD)/shipped
+	scripts/prepare-workdir $(BUILD)/vidur $(BUILD)/shipped/vidur
 	scripts/share-place-list run $(BUILD)/vidur
 	cd run-vidur && "$(abspath $(BUILD))/vidur/vidur"

@@ -119,7 +119,12 @@ AnsiString IntToStr(long long value) {
     return std::to_string(value);
 }
 
-int StrToInt(const AnsiString& s) {
+namespace {
+
+// The integer of s: optional blanks, optional sign, digits (hexadecimal
+// after "$" or "0x" when allowed), nothing after. False for any other text
+// and for a value outside int.
+bool ParseInt(const AnsiString& s, bool allowHex, int& out) {
     std::size_t i = 0;
     while (i < s.size() && s[i] == ' ')
         ++i;
@@ -129,15 +134,16 @@ int StrToInt(const AnsiString& s) {
         ++i;
     }
     int base = 10;
-    if (i < s.size() && s[i] == '$') {
+    if (allowHex && i < s.size() && s[i] == '$') {
         base = 16;
         ++i;
-    } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+    } else if (allowHex && i + 1 < s.size() && s[i] == '0' &&
+               (s[i + 1] == 'x' || s[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
     if (i >= s.size())
-        ThrowNotInteger(s);
+        return false;
     long long value = 0;
     for (; i < s.size(); ++i) {
         char c = s[i];
@@ -149,16 +155,31 @@ int StrToInt(const AnsiString& s) {
         else if (base == 16 && c >= 'A' && c <= 'F')
             digit = c - 'A' + 10;
         else
-            ThrowNotInteger(s);
+            return false;
         value = value * base + digit;
         if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1)
-            ThrowNotInteger(s);
+            return false;
     }
     if (negative)
         value = -value;
     if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+}  // namespace
+
+int StrToInt(const AnsiString& s) {
+    int value = 0;
+    if (!ParseInt(s, true, value))
         ThrowNotInteger(s);
-    return static_cast<int>(value);
+    return value;
+}
+
+int DecimalOr(const AnsiString& s, int fallback) {
+    int value = 0;
+    return ParseInt(s, false, value) ? value : fallback;
 }
 
 double StrToFloat(const AnsiString& s) {

@@ -30,6 +30,9 @@ AnsiString IntToStr(long long value);
 // Optional blanks, optional sign, decimal digits (or $hex / 0x hex), nothing after;
 // throws EConvertError "'s' is not a valid integer value" otherwise or on overflow.
 int StrToInt(const AnsiString& s);
+// The integer of a decimal text as StrToInt reads it (no hexadecimal forms),
+// or `fallback` when the text is no such integer.
+int DecimalOr(const AnsiString& s, int fallback);
 // Blanks around a decimal number with an optional exponent, '.' as separator;
 // throws EConvertError "'s' is not a valid floating point value" otherwise.
 double StrToFloat(const AnsiString& s);

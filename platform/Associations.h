@@ -1,9 +1,10 @@
 // The desktop's file associations, read only, shaped like the classes-root
 // keys of the registry that the alarm reads: ".ext\shell\open\command",
 // ".ext" (whose default value names a file class) and
-// "class\shell\open\command". On Linux they come from the freedesktop MIME
-// database (the extension's MIME type is the class) and the default
-// applications (the command is the default application's Exec line). Tests
+// "class\shell\open\command". On Linux GIO answers, the desktop's own
+// lookup: the extension's content type is the class, and the command is the
+// command line of the program the desktop opens such files with (its default
+// application for the type, else any installed one that handles it). Tests
 // install a fake view.
 #pragma once
 

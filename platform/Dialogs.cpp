@@ -81,7 +81,7 @@ BoxAnswer Ask(const BoxRequest& r) {
     if (r.kind == BoxRequest::Kind::OpenFile) {
         const QString path = QFileDialog::getOpenFileName(
             QApplication::activeWindow(), ToQString(r.caption), QString(), ToQString(r.text));
-        return {path.isEmpty() ? mrCancel : mrOk, FromQString(path)};
+        return {path.isEmpty() ? mrCancel : mrOk, {}, path};
     }
     if (r.kind == BoxRequest::Kind::Input) {
         bool ok = false;
@@ -147,7 +147,7 @@ AnsiString Dialogs::InputBox(const AnsiString& caption, const AnsiString& prompt
     return a.result == mrOk ? a.text : defaultValue;
 }
 
-AnsiString Dialogs::OpenFile(const AnsiString& caption, const std::vector<AnsiString>& filters) {
+QString Dialogs::OpenFile(const AnsiString& caption, const std::vector<AnsiString>& filters) {
     BoxRequest r;
     r.kind = BoxRequest::Kind::OpenFile;
     r.caption = caption;
@@ -155,7 +155,7 @@ AnsiString Dialogs::OpenFile(const AnsiString& caption, const std::vector<AnsiSt
         r.text += (r.text.empty() ? "" : ";;") + f;
     r.buttons = BoxButtons::OkCancel;
     const BoxAnswer a = Ask(r);
-    return a.result == mrOk ? a.text : AnsiString();
+    return a.result == mrOk ? a.path : QString();
 }
 
 int Dialogs::ShowModal(TForm& form) {

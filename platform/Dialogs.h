@@ -6,6 +6,8 @@
 
 #include "AnsiString.h"
 
+#include <QString>
+
 #include <vector>
 
 class TForm;
@@ -39,6 +41,7 @@ struct BoxRequest {
 struct BoxAnswer {
     int result = mrOk;  // the button pressed
     AnsiString text;    // input boxes: the text typed
+    QString path = {};  // open-file dialogs: the file picked, a path in full Unicode
 };
 
 class DialogResponder {
@@ -63,9 +66,10 @@ public:
     // The text typed, or `defaultValue` when the box is cancelled.
     static AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt,
                                const AnsiString& defaultValue);
-    // The open-file dialog: the full name of the existing file picked, or the
-    // empty text when cancelled. Filters as "Wave File (*.wav)".
-    static AnsiString OpenFile(const AnsiString& caption, const std::vector<AnsiString>& filters);
+    // The open-file dialog: the full name of the existing file picked (a
+    // file-system path, so not narrowed to the code page), or the empty text
+    // when cancelled. Filters as "Wave File (*.wav)".
+    static QString OpenFile(const AnsiString& caption, const std::vector<AnsiString>& filters);
     // Activates the form, runs it modally, hands the activation back to the
     // form below and returns the form's modal result.
     static int ShowModal(TForm& form);

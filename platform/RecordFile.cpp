@@ -8,6 +8,8 @@
 #include <system_error>
 #include <vector>
 
+#include <unistd.h>
+
 namespace RecordBytes {
 
 void PutText(unsigned char* record, std::size_t offset, std::size_t size, const AnsiString& text) {
@@ -149,22 +151,57 @@ bool RecordFile::ReadRecords(
     }
 }
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file that a path finally names: symbolic links are followed, a
+// relative one from the folder of the link, at most as many as the system
+// follows itself.
+fs::path FinalTarget(fs::path path) {
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(path, ec); ++hops) {
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec)
+            break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+// Whether the user may write an existing file: someone may write it and the
+// system lets this user do so. A file made read-only stays read-only, also
+// for the administrator, whom the system itself would let through.
+bool MayWrite(const fs::path& path, fs::perms perms) {
+    constexpr fs::perms anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (perms & anyWrite) != fs::perms::none && access(path.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    const std::string temp = path + ".tmp";
+    const fs::path target = FinalTarget(path);
+    std::error_code ec;
+    const fs::file_status old = fs::status(target, ec);
+    const bool replacing = fs::exists(old);
+    if (replacing && !MayWrite(target, old.permissions()))
+        return false;
+    const fs::path temp = target.string() + ".tmp";
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f)
         return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool closed = std::fclose(f) == 0;
-    std::error_code ec;
-    if (!written || !closed) {
-        std::filesystem::remove(temp, ec);
-        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fclose(f) == 0 && ok;
+    if (ok && replacing) {
+        fs::permissions(temp, old.permissions(), ec);  // the file keeps its mode
+        ok = !ec;
     }
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
+    if (ok) {
+        fs::rename(temp, target, ec);
+        ok = !ec;
     }
-    return true;
+    if (!ok)
+        fs::remove(temp, ec);
+    return ok;
 }

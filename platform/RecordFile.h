@@ -73,5 +73,7 @@ private:
 
 // Replaces the whole file: the bytes go to a temporary file next to it,
 // which is then renamed over it, so the file is either the old or the new
-// one, never a part. Returns false (the old file untouched) on failure.
+// one, never a part. A symbolic link is followed and its target replaced,
+// keeping its mode. Returns false (the old file untouched) on failure, and
+// for a file that the user may not write.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);

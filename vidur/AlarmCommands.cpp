@@ -5,7 +5,6 @@
 
 #include "ui_AzanForm.h"
 
-#include "Exceptions.h"
 #include "Location.h"
 #include "PathHelpers.h"
 #include "Projglob.h"
@@ -76,12 +75,7 @@ void TfrmMain::FireDueEvent() {
     for (int row = 1; row < AlarmGridRows; ++row) {
         if (Trim(grid->Cell(colSeconds, row)).empty())
             continue;
-        int seconds = 0;
-        try {
-            seconds = StrToInt(grid->Cell(colSeconds, row));
-        } catch (const EConvertError&) {
-            continue;
-        }
+        const int seconds = DecimalOr(grid->Cell(colSeconds, row), 0);
         if (grid->Cell(colNext, row) == "1" && seconds < now && !nextIsTomorrow) {
             PlaySoundFile(this, grid->Cell(colFullPath, row).c_str());
             Recalculate();
@@ -112,12 +106,7 @@ void TfrmMain::grdMainDblClick() {
 
 void TfrmMain::EditCurrentRecord() {
     const TStringGrid* grid = ui->grdMain;
-    int32_t key = -1;
-    try {
-        key = StrToInt(grid->Cell(colKey, grid->Row()));
-    } catch (const EConvertError&) {
-        key = -1;
-    }
+    const int32_t key = DecimalOr(grid->Cell(colKey, grid->Row()), -1);
     if (key == -1) {
         ShowErrorBox("Please select a row to edit.");
         return;

@@ -6,7 +6,6 @@
 #include "Bitmaps.h"
 #include "FormResource.h"
 #include "Handlers.h"
-#include "PathHelpers.h"
 #include "Projglob.h"
 #include "Schedule.h"
 #include "StringGrid.h"
@@ -36,8 +35,8 @@ constexpr int kClientHeight = 292;
 constexpr int kTimerInterval = 45000;
 constexpr const char* kFirstTip = "Miravel 4.0";
 
-AnsiString& ProgramFolderOverride() {
-    static AnsiString folder;
+QString& ProgramFolderOverride() {
+    static QString folder;
     return folder;
 }
 
@@ -55,20 +54,20 @@ int32_t RegisterWindowMessageA(const char* name) {
     return it->second;
 }
 
-AnsiString ProgramFolder() {
-    if (!ProgramFolderOverride().empty())
+QString ProgramFolder() {
+    if (!ProgramFolderOverride().isEmpty())
         return ProgramFolderOverride();
-    return DirectoryOf(FromQString(QCoreApplication::applicationFilePath()));
+    return QCoreApplication::applicationDirPath();
 }
 
-void SetProgramFolder(const AnsiString& folder) {
+void SetProgramFolder(const QString& folder) {
     ProgramFolderOverride() = folder;
 }
 
 void MakeProgramFolderCurrent() {
-    const AnsiString folder = ProgramFolder();
-    if (!folder.empty())
-        QDir::setCurrent(ToQString(folder));
+    const QString folder = ProgramFolder();
+    if (!folder.isEmpty())
+        QDir::setCurrent(folder);
 }
 
 std::vector<AnsiString> CommandLineParameters() {

@@ -10,6 +10,8 @@
 #include "LocationFile.h"
 #include "kestrun32.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -146,10 +148,11 @@ std::vector<AnsiString> CommandLineParameters();
 // on; the same name always gives the same identifier.
 int32_t RegisterWindowMessageA(const char* name);
 
-// The program's folder with its trailing separator: where sched.dat and the
-// sounds live. Tests set a folder of their own ("" = the program file's).
-AnsiString ProgramFolder();
-void SetProgramFolder(const AnsiString& folder);
+// The program's folder: where sched.dat and the sounds live. A file-system
+// path, kept in full Unicode. Tests set a folder of their own (empty = the
+// program file's).
+QString ProgramFolder();
+void SetProgramFolder(const QString& folder);
 // Makes the program's folder the current directory, so that sched.dat and
 // relative sound paths are found there.
 void MakeProgramFolderCurrent();

@@ -5,7 +5,6 @@
 
 #include "ui_AzanForm.h"
 
-#include "Exceptions.h"
 #include "Misri.h"
 #include "PathHelpers.h"
 #include "PrayerTimes.h"
@@ -22,11 +21,7 @@ namespace {
 
 // The integer of a cell, or `fallback` when it holds none.
 int CellInt(const TStringGrid* grid, int col, int row, int fallback) {
-    try {
-        return StrToInt(grid->Cell(col, row));
-    } catch (const EConvertError&) {
-        return fallback;
-    }
+    return DecimalOr(grid->Cell(col, row), fallback);
 }
 
 bool CellEmpty(const TStringGrid* grid, int col, int row) {
@@ -51,10 +46,7 @@ AnsiString TimeText(const ScheduleEntry& e) {
 AnsiString FrequencyText(const ScheduleEntry& e) {
     if (e.periodStart == PeriodEveryDayStart && e.periodEnd == PeriodEveryDayEnd)
         return "Every day";
-    TMisri start, end;
-    start.SetDayOfCurrentYear(e.periodStart);
-    end.SetDayOfCurrentYear(e.periodEnd);
-    return start.Format(2) + " - " + end.Format(2);
+    return PeriodDay(e.periodStart).Format(2) + " - " + PeriodDay(e.periodEnd).Format(2);
 }
 
 AnsiString Announcement(const TStringGrid* grid, int row, TMisri day) {

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <limits>
 #include <set>
+#include <string_view>
 
 std::unique_ptr<ScheduleList> schedList;
 
@@ -31,15 +32,6 @@ bool IsBlank(char c) {
     return code >= 1 && code <= 32;
 }
 
-// A number field, or `fallback` when it is no decimal integer.
-int32_t NumberOr(const AnsiString& text, int32_t fallback) {
-    try {
-        return StrToInt(text);
-    } catch (const EConvertError&) {
-        return fallback;
-    }
-}
-
 // A text written between double quotes. A quote inside is doubled so that
 // the comma-text reading gives the text back unchanged.
 AnsiString Quoted(const AnsiString& text) {
@@ -50,6 +42,56 @@ AnsiString Quoted(const AnsiString& text) {
             out += '"';
     }
     return out + "\"";
+}
+
+// The time code as a field. A code that the comma-text reading would not give
+// back bare (a blank or control character, a comma, a quote) is quoted.
+AnsiString TimeCodeField(char code) {
+    const AnsiString text(1, code);
+    return IsBlank(code) || code == ',' || code == '"' ? Quoted(text) : text;
+}
+
+// The mark a modern editor may put at the start of a text file.
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+
+// A line that held eight fields but could not become an entry.
+struct BadLine {
+    std::size_t number;  // 1 for the file's first line
+    AnsiString text;
+    AnsiString error;
+};
+
+// The line numbers, runs of neighbours joined: "2, 5-7, 9".
+AnsiString LineNumbers(const std::vector<BadLine>& lines) {
+    AnsiString text;
+    for (std::size_t i = 0; i < lines.size();) {
+        std::size_t j = i;
+        while (j + 1 < lines.size() && lines[j + 1].number == lines[j].number + 1)
+            ++j;
+        text += (text.empty() ? "" : ", ") + IntToStr(static_cast<long long>(lines[i].number));
+        if (j > i)
+            text += "-" + IntToStr(static_cast<long long>(lines[j].number));
+        i = j + 1;
+    }
+    return text;
+}
+
+// One message for all bad lines: their numbers, and the first few of them
+// with their error.
+AnsiString BadLinesMessage(const std::vector<BadLine>& lines) {
+    constexpr std::size_t Shown = 3, Excerpt = 60;
+    AnsiString text =
+        "These lines of sched.dat could not be read and were left out: " + LineNumbers(lines) + ".";
+    for (std::size_t i = 0; i < std::min(lines.size(), Shown); ++i) {
+        const BadLine& line = lines[i];
+        const AnsiString excerpt =
+            line.text.size() > Excerpt ? line.text.substr(0, Excerpt) + "..." : line.text;
+        text += "\nLine " + IntToStr(static_cast<long long>(line.number)) + ": " + excerpt + " (" +
+                line.error + ")";
+    }
+    if (lines.size() > Shown)
+        text += "\n... and " + IntToStr(static_cast<long long>(lines.size() - Shown)) + " more.";
+    return text;
 }
 
 // The file's lines; CR, LF and CR LF all end a line.
@@ -101,12 +143,12 @@ std::unique_ptr<ScheduleEntry> EntryFromFields(const std::vector<AnsiString>& fi
     if (fields[1].empty())
         throw Exception("Range check error");
     entry->timeCode = fields[1][0];
-    entry->deltaMinutes = NumberOr(fields[2], 0);
+    entry->deltaMinutes = DecimalOr(fields[2], 0);
     entry->SetFilePath(fields[3]);
-    entry->periodStart = NumberOr(fields[4], PeriodEveryDayStart);
-    entry->periodEnd = NumberOr(fields[5], PeriodEveryDayEnd);
-    entry->enabled = NumberOr(fields[6], 1);
-    entry->key = NumberOr(fields[7], 0);
+    entry->periodStart = DecimalOr(fields[4], PeriodEveryDayStart);
+    entry->periodEnd = DecimalOr(fields[5], PeriodEveryDayEnd);
+    entry->enabled = DecimalOr(fields[6], 1);
+    entry->key = DecimalOr(fields[7], 0);
     return entry;
 }
 
@@ -174,7 +216,7 @@ std::vector<AnsiString> SplitScheduleLine(const AnsiString& text) {
 }
 
 AnsiString ScheduleLine(const ScheduleEntry& entry) {
-    return Quoted(FieldText(entry.name, sizeof entry.name)) + "," + AnsiString(1, entry.timeCode) +
+    return Quoted(FieldText(entry.name, sizeof entry.name)) + "," + TimeCodeField(entry.timeCode) +
            "," + IntToStr(entry.deltaMinutes) + "," +
            Quoted(FieldText(entry.filePath, sizeof entry.filePath)) + "," +
            IntToStr(entry.periodStart) + "," + IntToStr(entry.periodEnd) + "," +
@@ -190,19 +232,27 @@ void LoadSchedule() {
             ShowMessageBox("Sched.dat file not found. Will create a new one");
             CreateDefaultSchedule();
         }
-        for (const AnsiString& line : SplitLines(ReadScheduleFile())) {
-            const std::vector<AnsiString> fields = SplitScheduleLine(line);
+        std::string bytes = ReadScheduleFile();
+        if (bytes.starts_with(Utf8Mark))
+            bytes.erase(0, Utf8Mark.size());
+        // A line that cannot become an entry is passed over and the lines
+        // after it are still read, so that the next save (which rewrites the
+        // whole file from the list) keeps them; all such lines are reported
+        // together in one box.
+        std::vector<BadLine> bad;
+        const std::vector<AnsiString> lines = SplitLines(bytes);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::vector<AnsiString> fields = SplitScheduleLine(lines[i]);
             if (fields.size() != 8)
                 continue;
-            // A line that cannot become an entry is reported and passed over;
-            // the lines after it are still read, so that the next save (which
-            // rewrites the whole file from the list) cannot drop them.
             try {
                 schedList->push_back(EntryFromFields(fields));
             } catch (const Exception& e) {
-                ShowMessageBox(e.what());
+                bad.push_back({i + 1, lines[i], e.what()});
             }
         }
+        if (!bad.empty())
+            ShowMessageBox(BadLinesMessage(bad));
     } catch (const std::exception& e) {
         // A file that cannot be read: the entries read so far stay.
         ShowMessageBox(e.what());
@@ -236,6 +286,12 @@ void CreateDefaultSchedule() {
     if (withNaat)
         bytes += Format("\"Naa't\",S,30,SalaamAa.rm,1,354,1,%d\r\n", ++key);
     WriteScheduleFile(bytes);
+}
+
+TMisri PeriodDay(int32_t dayOfYear) {
+    // Counted in 64 bits: a hand-written number may be the smallest integer.
+    const long long offset = std::max<long long>(dayOfYear - 1LL, INT32_MIN);
+    return TMisri(1, 1, PeriodYear).AddDays(static_cast<int>(offset));
 }
 
 int32_t FindScheduleIndex(int32_t key) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AnsiString.h"
+#include "Misri.h"
 
 #include <cstdint>
 #include <memory>
@@ -35,6 +36,12 @@ inline constexpr int32_t PeriodRamadanStart = 237, PeriodRamadanEnd = 266;
 inline constexpr int32_t PeriodRajabStart = 178, PeriodRajabEnd = 207;
 inline constexpr int32_t PeriodAsharaStart = 1, PeriodAsharaEnd = 10;
 
+// Custom periods are typed as a day and a month, taken in this placeholder
+// year. It is a leap year, so day 355 (30 Zil-Haj) has a date as well.
+inline constexpr int PeriodYear = 1418;
+// The date of a period's day of the year, in the placeholder year.
+TMisri PeriodDay(int32_t dayOfYear);
+
 inline constexpr const char* ScheduleFileName = "sched.dat";
 
 using ScheduleList = std::vector<std::unique_ptr<ScheduleEntry>>;
@@ -45,8 +52,10 @@ using ScheduleList = std::vector<std::unique_ptr<ScheduleEntry>>;
 extern std::unique_ptr<ScheduleList> schedList;
 
 // Creates schedList when missing and appends the entries of "sched.dat";
-// writes the default file first when it is missing (with a message). An
-// error ends the loading with its text in the "Message" box; the entries
+// writes the default file first when it is missing (with a message). A
+// UTF-8 byte-order mark at the start is skipped. Lines that cannot become
+// entries are passed over and named together in one "Message" box; a file
+// that cannot be read ends the loading with its error there, and the entries
 // read so far stay.
 void LoadSchedule();
 // Rewrites "sched.dat" from schedList (nothing when the list does not

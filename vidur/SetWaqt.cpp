@@ -4,7 +4,6 @@
 
 #include "AzanForm.h"
 #include "Bitmaps.h"
-#include "Exceptions.h"
 #include "FieldEdit.h"
 #include "FormResource.h"
 #include "Handlers.h"
@@ -15,7 +14,7 @@
 
 #include <QAbstractItemView>
 #include <QEvent>
-#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -58,19 +57,23 @@ bool Present(const CodedItem& item) {
     return generalMode == 1 ? item.general : item.community;
 }
 
-int IntOr(const AnsiString& text, int fallback) {
-    try {
-        return StrToInt(text);
-    } catch (const EConvertError&) {
-        return fallback;
-    }
-}
-
 // A day and month typed as "17 Ramadan", taken in the placeholder year.
 TMisri PeriodDate(const AnsiString& text) {
     TMisri date;
-    date.Set(text + ", 1418");
+    date.Set(text + ", " + IntToStr(PeriodYear));
     return date;
+}
+
+// Why a chosen file's path cannot be stored in the schedule's path field;
+// "" when it can. Only the stored text is narrowed to the code page.
+AnsiString UnstorablePathReason(const QString& path) {
+    if (!FitsCodePage(path))
+        return "holds characters outside the Western European (Windows-1252) character set, "
+               "which the schedule file cannot store";
+    if (path.size() > SchedulePathSize - 1)
+        return "is longer than the " + IntToStr(SchedulePathSize - 1) +
+               " characters that the schedule file can store";
+    return "";
 }
 
 }  // namespace
@@ -260,11 +263,10 @@ void TfrmSchedule::EntryToControls() {
         SelectItemByCode("J", ui->cmbFrequency);
     } else {
         SelectItemByCode("C", ui->cmbFrequency);
-        TMisri from, to;
-        from.SetDayOfCurrentYear(e.periodStart);
-        to.SetDayOfCurrentYear(e.periodEnd);
-        ui->txtFromDate->setText(ToQString(from.Format(2)));
-        ui->txtToDate->setText(ToQString(to.Format(2)));
+        // In the placeholder year, so that the dates read back as the same
+        // days, day 355 included.
+        ui->txtFromDate->setText(ToQString(PeriodDay(e.periodStart).Format(2)));
+        ui->txtToDate->setText(ToQString(PeriodDay(e.periodEnd).Format(2)));
         EnablePeriodControls(false);
         ui->chkEnabled->setChecked(e.enabled != 0);
         ShowEnabledState();
@@ -281,7 +283,7 @@ void TfrmSchedule::ControlsToEntry() {
     if (SelectedCode(ui->cmbTime) == "C") {
         const AnsiString from = SelectedCode(ui->cmbFrom);
         e.timeCode = from.empty() ? 'M' : from[0];
-        const int n = IntOr(FromQString(ui->txtDelta->text()), 0);
+        const int n = DecimalOr(FromQString(ui->txtDelta->text()), 0);
         e.deltaMinutes = ui->cmbBeforeAfter->currentIndex() == 0 ? -n : n;
     } else {
         const AnsiString time = SelectedCode(ui->cmbTime);
@@ -316,7 +318,8 @@ void TfrmSchedule::ControlsToEntry() {
 
 bool TfrmSchedule::CheckSoundFile() {
     const AnsiString path = FromQString(ui->txtPath->text());
-    if (!QFile::exists(ToQString(path))) {
+    // A folder, or anything else that is no file, is no sound either.
+    if (!QFileInfo(ToQString(path)).isFile()) {
         ShowErrorBox("The path you specified for the sound file is incorrect");
         return false;
     }
@@ -353,7 +356,7 @@ void TfrmSchedule::cmbFromClick() {
         return;
     ui->cmbBeforeAfter->setCurrentIndex(1);
     const AnsiString typed = FromQString(ui->txtDelta->text());
-    const int n = 1440 - IntOr(typed, 15);
+    const int n = 1440 - DecimalOr(typed, 15);
     ShowMessageBox("You can only select a time after midnight. However if you want, you can "
                    "specify " +
                    IntToStr(n) + " minutes ((24 * 60) - " + typed +
@@ -361,10 +364,18 @@ void TfrmSchedule::cmbFromClick() {
 }
 
 void TfrmSchedule::btnBrowseClick() {
-    const AnsiString path =
+    const QString path =
         Dialogs::OpenFile("Open", {"Wave File (*.wav)", "Real Audio (*.rm *.ram)"});
-    if (!path.empty())
-        ui->txtPath->setText(ToQString(path));
+    if (path.isEmpty())
+        return;
+    const AnsiString reason = UnstorablePathReason(path);
+    if (!reason.empty()) {
+        ShowErrorBox("The path of the file you chose " + reason +
+                     ". Choose another file, or copy this one into the program's folder and "
+                     "type its name only.");
+        return;
+    }
+    ui->txtPath->setText(path);
 }
 
 void TfrmSchedule::PickDateInto(QWidget* button, QWidget* edit) {

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLoggingCategory>
@@ -434,99 +435,152 @@ TEST(AlarmPlatformSingleInstanceFolder, TheSameLockWhateverTheEnvironment) {
     }
 }
 
-// A desktop of its own: the system's MIME database, and default
-// applications only from the files the test writes.
+// A desktop of its own: the system's MIME database, and only the programs,
+// lists and settings that a case writes. The view is asked in a process of
+// its own with that desktop's folders.
 class AlarmPlatformAssociations : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!QFile::exists("/usr/share/mime/mime.cache"))
             GTEST_SKIP() << "the shared MIME database is not installed";
-        ASSERT_TRUE(root.isValid());
-        QDir dir(root.path());
-        for (const char* sub : {"config", "etc", "data/applications/vendor", "sys"})
-            ASSERT_TRUE(dir.mkpath(sub));
-        ASSERT_TRUE(QFile::link("/usr/share/mime", root.filePath("sys/mime")));
-        env.Set("XDG_CONFIG_HOME", root.filePath("config").toUtf8());
-        env.Set("XDG_CONFIG_DIRS", root.filePath("etc").toUtf8());
-        env.Set("XDG_DATA_HOME", root.filePath("data").toUtf8());
-        env.Set("XDG_DATA_DIRS", root.filePath("sys").toUtf8());
-        wavType = QMimeDatabase().mimeTypeForFile("x.wav", QMimeDatabase::MatchExtension);
-        ASSERT_TRUE(wavType.isValid());
-    }
-    void Write(const QString& name, const QByteArray& text) {
-        QFile file(root.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-    static bool Exists(const char* key) { return Associations::View().KeyExists(key); }
-    static AnsiString Value(const AnsiString& key) {
-        return Associations::View().DefaultValue(key);
+        wav = QMimeDatabase().mimeTypeForFile("x.wav", QMimeDatabase::MatchExtension);
+        ASSERT_TRUE(wav.isValid());
     }
 
-    QTemporaryDir root;
-    EnvironmentGuard env;
-    QMimeType wavType;
+    // One case's desktop: files by their path under its folder, where "ROOT"
+    // in a text stands for that folder; a file under "bin/" is a program.
+    struct Desktop {
+        std::map<QString, QByteArray> files;
+        QByteArray currentDesktop = {};
+    };
+    // "1 value" or "0", one per key; the desktop's folder reads "ROOT".
+    using Answers = std::vector<std::string>;
+
+    static Answers Ask(const Desktop& desktop, const QStringList& keys) {
+        QTemporaryDir root;
+        EXPECT_TRUE(root.isValid());
+        QDir dir(root.path());
+        for (const char* sub : {"config", "etc", "data/applications", "sys"})
+            EXPECT_TRUE(dir.mkpath(sub));
+        EXPECT_TRUE(QFile::link("/usr/share/mime", root.filePath("sys/mime")));
+        for (const auto& [name, text] : desktop.files) {
+            EXPECT_TRUE(dir.mkpath(QFileInfo(root.filePath(name)).path()));
+            QFile file(root.filePath(name));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(text).replace("ROOT", root.path().toUtf8()));
+            file.close();
+            if (name.startsWith("bin/"))
+                file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", root.path());
+        env.insert("XDG_CONFIG_HOME", root.filePath("config"));
+        env.insert("XDG_CONFIG_DIRS", root.filePath("etc"));
+        env.insert("XDG_DATA_HOME", root.filePath("data"));
+        env.insert("XDG_DATA_DIRS", root.filePath("sys"));
+        env.insert("XDG_CURRENT_DESKTOP", desktop.currentDesktop);
+        QProcess probe;
+        probe.setProcessEnvironment(env);
+        probe.start(ASSOCIATION_PROBE, keys);
+        EXPECT_TRUE(probe.waitForFinished(60000));
+        EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+        Answers answers;
+        const QByteArray output =
+            probe.readAllStandardOutput().replace(root.path().toUtf8(), "ROOT");
+        for (const QByteArray& line : output.split('\n'))
+            if (!line.isEmpty())
+                answers.push_back(line.toStdString());
+        return answers;
+    }
+
+    // A program in the desktop's folders, and its desktop entry.
+    static std::pair<QString, QByteArray> Program(const QString& path) {
+        return {"bin/" + path, "#!/bin/sh\n"};
+    }
+    static QByteArray Entry(const QByteArray& exec, const QByteArray& more = "") {
+        return "[Desktop Entry]\nType=Application\nName=Player\nExec=" + exec + "\n" + more;
+    }
+
+    QMimeType wav;
 };
 
-TEST_F(AlarmPlatformAssociations, DefaultApplicationGivesTheCommand) {
-    const QByteArray wav = wavType.name().toUtf8();
-    // The first listed application is not installed; the second lives in a
-    // vendor folder; the lower list's choice comes after the user's.
-    Write("config/mimeapps.list", "[Added Associations]\n" + wav +
-                                      "=other.desktop;\n"
-                                      "[Default Applications]\n" +
-                                      wav + "=missing.desktop;vendor-player.desktop;\n");
-    Write("data/applications/mimeapps.list", "[Default Applications]\n" + wav + "=other.desktop\n");
-    Write("data/applications/vendor/player.desktop",
-          "[Desktop Entry]\nType=Application\nName=Player\n"
-          "Exec=\"/opt/My Player/play\" --queue %U\n"
-          "[Desktop Action New]\nExec=wrong\n");
-    Write("data/applications/other.desktop", "[Desktop Entry]\nExec=other %f\n");
-
-    const AnsiString command = "\"/opt/My Player/play\" --queue %U";
-    EXPECT_TRUE(Exists(".wav"));
-    EXPECT_EQ(Value(".wav"), FromQString(wavType.name()));
-    EXPECT_TRUE(Exists(".wav\\shell\\open\\command"));
-    EXPECT_EQ(Value(".wav\\shell\\open\\command"), command);
-    EXPECT_EQ(Value(".WAV\\shell\\open\\command"), command);
-    EXPECT_EQ(Value(FromQString(wavType.name()) + "\\shell\\open\\command"), command);
-}
-
-TEST_F(AlarmPlatformAssociations, AliasesAndHiddenEntries) {
-    ASSERT_FALSE(wavType.aliases().isEmpty());
-    Write("config/mimeapps.list",
-          "[Default Applications]\n" + wavType.aliases().first().toUtf8() + "=hidden.desktop\n");
-    Write("data/applications/hidden.desktop", "[Desktop Entry]\nExec=gone %f\nHidden=true\n");
-    EXPECT_FALSE(Exists(".wav\\shell\\open\\command"));
-
-    Write("data/applications/hidden.desktop", "[Desktop Entry]\nExec=play\\sit %f\n");
-    EXPECT_EQ(Value(".wav\\shell\\open\\command"), "play it %f");
-}
-
-TEST_F(AlarmPlatformAssociations, TypeWithoutApplicationAndUnknownExtension) {
-    // ".rm" has its MIME type but nothing opens it here: it is not registered.
-    EXPECT_FALSE(Exists(".rm"));
-    EXPECT_EQ(Value(".rm"), "");
-    EXPECT_FALSE(Exists(".rm\\shell\\open\\command"));
-    EXPECT_EQ(Value(".rm\\shell\\open\\command"), "");
-
-    for (const char* key : {".qqzzvv", ".qqzzvv\\shell\\open\\command", ".", "", "wav"}) {
-        EXPECT_FALSE(Exists(key)) << key;
-        EXPECT_EQ(Value(key), "") << key;
+TEST_F(AlarmPlatformAssociations, TheDesktopsOwnChoiceGivesTheCommand) {
+    const QByteArray type = wav.name().toUtf8();
+    const QByteArray declares = "MimeType=" + type + ";\n";
+    // What the desktop's database tool writes for the programs that declare
+    // a type.
+    const auto declared = [&](const QByteArray& ids) {
+        return std::pair<QString, QByteArray>{"data/applications/mimeinfo.cache",
+                                              "[MIME Cache]\n" + type + "=" + ids + "\n"};
+    };
+    const auto player = Program("My Player/play");
+    const auto other = Program("other");
+    const QByteArray playerExec = "\"ROOT/bin/My Player/play\" --queue %U";
+    const QByteArray otherExec = "ROOT/bin/other %f";
+    struct Case {
+        const char* what;
+        Desktop desktop;
+        const char* command;  // of ".wav\shell\open\command"; nullptr: no program
+    };
+    const Case cases[] = {
+        {"an installed program that declares the type",
+         {{player,
+           {"data/applications/player.desktop", Entry(playerExec, declares)},
+           declared("player.desktop;")}},
+         playerExec},
+        {"an added association of a program that declares nothing",
+         {{player,
+           {"data/applications/player.desktop", Entry(playerExec)},
+           {"config/mimeapps.list", "[Added Associations]\n" + type + "=player.desktop;\n"}}},
+         playerExec},
+        {"the default of the desktop's own list before the common one",
+         {{player,
+           other,
+           {"data/applications/player.desktop", Entry(playerExec, declares)},
+           {"data/applications/other.desktop", Entry(otherExec, declares)},
+           declared("player.desktop;other.desktop;"),
+           {"config/mimeapps.list", "[Default Applications]\n" + type + "=player.desktop\n"},
+           {"config/testdesk-mimeapps.list",
+            "[Default Applications]\n" + type + "=other.desktop\n"}},
+          "TestDesk"},
+         otherExec},
+        {"a default that is not installed is passed over; vendor folders count",
+         {{player,
+           other,
+           {"data/applications/vendor/player.desktop", Entry(playerExec, declares)},
+           {"data/applications/other.desktop", Entry(otherExec, declares)},
+           declared("other.desktop;vendor-player.desktop;"),
+           {"etc/mimeapps.list",
+            "[Default Applications]\n" + type + "=missing.desktop;vendor-player.desktop\n"}}},
+         playerExec},
+        {"a program that is not there does not count",
+         {{{"data/applications/player.desktop", Entry(playerExec, declares)},
+           declared("player.desktop;")}},
+         nullptr},
+        {"nothing installed", {}, nullptr},
+    };
+    for (const Case& c : cases) {
+        const Answers answers =
+            Ask(c.desktop, {".wav\\shell\\open\\command", ".WAV\\shell\\open\\command", ".wav",
+                            wav.name() + "\\shell\\open\\command"});
+        const std::string command = c.command ? std::string("1 ") + c.command : "0";
+        const std::string extension = c.command ? "1 " + type.toStdString() : "0";
+        EXPECT_EQ(answers, (Answers{command, command, extension, command})) << c.what;
     }
 }
 
-TEST_F(AlarmPlatformAssociations, FakeViewReplacesTheDesktop) {
-    {
-        FakeAssociations fake;
-        fake.keys[".wav"] = "soundrec";
-        EXPECT_TRUE(Exists(".wav"));
-        EXPECT_EQ(Value(".wav"), "soundrec");
-        EXPECT_FALSE(Exists(".rm"));
-    }
-    // The desktop's view again: nothing here opens ".wav" files.
-    EXPECT_FALSE(Exists(".wav"));
-    EXPECT_EQ(Value(".wav"), "");
+TEST_F(AlarmPlatformAssociations, UnknownAndUnopenedExtensionsHaveNoKeys) {
+    // Programs for sound files do not open ".rm" files, and nothing knows
+    // ".qqzzvv"; malformed keys exist nowhere.
+    const QByteArray type = wav.name().toUtf8();
+    const Desktop desktop = {
+        {Program("player"),
+         {"data/applications/player.desktop",
+          Entry("ROOT/bin/player %f", "MimeType=" + type + ";\n")},
+         {"data/applications/mimeinfo.cache", "[MIME Cache]\n" + type + "=player.desktop;\n"}}};
+    const Answers answers = Ask(desktop, {".rm", ".rm\\shell\\open\\command", ".qqzzvv",
+                                          ".qqzzvv\\shell\\open\\command", ".", "", "wav", ".wav"});
+    EXPECT_EQ(answers, (Answers{"0", "0", "0", "0", "0", "0", "0", "1 " + type.toStdString()}));
 }
 
 TEST(AlarmPlatformSystemTime, DaylightFlagFollowsClockAndZone) {

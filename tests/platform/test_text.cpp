@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 TEST(Text, CodePageRoundTripsEveryByte) {
@@ -29,29 +31,46 @@ TEST(Text, TrimAndCase) {
     EXPECT_EQ(AnsiUpperCase("-veror\xE9"), "-VEROR\xC9");
 }
 
-TEST(Text, StrToIntAcceptsWhatTheClassLibraryAccepts) {
+TEST(Text, IntegersFromText) {
+    // StrToInt reads what the class library reads, hexadecimal included, and
+    // refuses the rest with the class library's message; DecimalOr reads
+    // decimal integers only and gives its fallback for anything else.
     struct Case {
         const char* text;
-        int value;
-    } cases[] = {{"17", 17},
-                 {" 17", 17},
-                 {"-5", -5},
-                 {"+5", 5},
-                 {"$1F", 31},
-                 {"0x10", 16},
-                 {"2147483647", 2147483647},
-                 {"-2147483648", -2147483647 - 1}};
-    for (const auto& c : cases)
-        EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
-}
-
-TEST(Text, StrToIntRefusesWithTheClassLibraryMessage) {
-    for (const char* text : {"", " ", "17 ", "1.5", "abc", "2147483648", "-", "12x"}) {
+        std::optional<int> strToInt;  // nullopt: refused
+        std::optional<int> decimal;   // nullopt: the fallback
+    } cases[] = {
+        {"17", 17, 17},
+        {" 17", 17, 17},
+        {"-5", -5, -5},
+        {"+5", 5, 5},
+        {"007", 7, 7},
+        {"2147483647", 2147483647, 2147483647},
+        {"-2147483648", -2147483647 - 1, -2147483647 - 1},
+        {"$1F", 31, std::nullopt},
+        {"0x10", 16, std::nullopt},
+        {"0X1e", 30, std::nullopt},
+        {"1E", std::nullopt, std::nullopt},
+        {"", std::nullopt, std::nullopt},
+        {" ", std::nullopt, std::nullopt},
+        {"17 ", std::nullopt, std::nullopt},
+        {"1.5", std::nullopt, std::nullopt},
+        {"abc", std::nullopt, std::nullopt},
+        {"2147483648", std::nullopt, std::nullopt},
+        {"-", std::nullopt, std::nullopt},
+        {"12x", std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecimalOr(c.text, -99), c.decimal.value_or(-99)) << c.text;
+        if (c.strToInt) {
+            EXPECT_EQ(StrToInt(c.text), *c.strToInt) << c.text;
+            continue;
+        }
         try {
-            StrToInt(text);
-            ADD_FAILURE() << "accepted '" << text << "'";
+            StrToInt(c.text);
+            ADD_FAILURE() << "accepted '" << c.text << "'";
         } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message(), Format("'%s' is not a valid integer value", text));
+            EXPECT_EQ(e.Message(), Format("'%s' is not a valid integer value", c.text));
         }
     }
 }

@@ -22,6 +22,10 @@ public:
     void QueueInput(const AnsiString& text, int result = mrOk) {
         answers_.push_back({result, text});
     }
+    // The open-file dialog's answer: the file picked.
+    void QueuePath(const QString& path, int result = mrOk) {
+        answers_.push_back({result, {}, path});
+    }
     // The script drives the form (shown offscreen) and returns its modal result.
     void QueueForm(FormScript script) { scripts_.push_back(std::move(script)); }
 

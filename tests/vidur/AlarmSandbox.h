@@ -24,7 +24,7 @@ protected:
         Sandbox::SetUp();
         schedList.reset();
         savedMode_ = generalMode;
-        SetProgramFolder(FromQString(QDir::currentPath()) + "/");
+        SetProgramFolder(QDir::currentPath());
         TTrayIcon::SetAreaForTests(true);  // a desktop with a notification area
     }
     void TearDown() override {

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 class AlarmTimerTest : public AlarmSandbox {
@@ -239,6 +241,23 @@ TEST_F(AlarmTimerTest, CancelChangesNothingOkSavesAndRecomputes) {
     EXPECT_EQ(ReadFile("sched.dat").substr(0, 35), "\"Changed\",M,300,\"five.wav\",1,354,1,");
     EXPECT_EQ(form->Grid()->Cell(0, 1), "Changed");
     EXPECT_EQ(Marked(), "Changed");
+}
+
+TEST_F(AlarmTimerTest, AReadOnlyScheduleFileIsReportedAndKept) {
+    WriteFile("five.wav", "RIFF");
+    Create(kTwoEarlyEvents);
+    const std::filesystem::perms readOnly = std::filesystem::perms::owner_read;
+    std::filesystem::permissions("sched.dat", readOnly);
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QLineEdit*>("txtName")->setText("Changed");
+        f.findChild<QPushButton*>("btnOk")->click();
+        return f.ModalResult();
+    });
+    form->Grid()->DoubleClickCell(0, 1);
+    EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"Cannot create file \"sched.dat\""});
+    EXPECT_EQ(ReadFile("sched.dat"), kTwoEarlyEvents);
+    EXPECT_EQ(std::filesystem::status("sched.dat").permissions() & std::filesystem::perms::all,
+              readOnly);
 }
 
 TEST_F(AlarmTimerTest, AddingAppendsWithTheNextKey) {

@@ -33,7 +33,7 @@ protected:
         savedMode_ = generalMode;
         generalMode = 1;
         ListItemPadding = AnsiString(ListItemPaddingLength, ' ');
-        SetProgramFolder(FromQString(QDir::currentPath()) + "/");
+        SetProgramFolder(QDir::currentPath());
         WriteFile("azan1.wav", "RIFF");
         dialog = std::make_unique<TfrmSchedule>();
     }
@@ -209,6 +209,37 @@ TEST_F(ScheduleEditorTest, FromMayEqualToButNotFollowIt) {
     EXPECT_EQ(entry.periodStart, 181);
 }
 
+TEST_F(ScheduleEditorTest, ACustomPeriodConfirmedUnchangedKeepsItsDays) {
+    struct Period {
+        int32_t start, end;
+        const char* from;
+        const char* to;
+    };
+    const Period periods[] = {
+        {355, 355, "30 Zil-Haj", "30 Zil-Haj"}, {300, 355, "5 Zilqaad", "30 Zil-Haj"},
+        {1, 355, "1 Moharram", "30 Zil-Haj"},   {5, 20, "5 Moharram", "20 Moharram"},
+        {178, 207, "1 Rajjab", "30 Rajjab"},
+    };
+    // Today in a common Hijri year (1447) and in a leap year (1448).
+    for (const int year : {2025, 2026}) {
+        SetToday(year, 12, 10);
+        for (const Period& p : periods) {
+            responder->Clear();
+            ScheduleEntry entry = Entry('Z', 0, p.start, p.end);
+            ASSERT_TRUE(Run(entry, false,
+                            [&] {
+                                EXPECT_EQ(Edit("txtFromDate")->text(), p.from);
+                                EXPECT_EQ(Edit("txtToDate")->text(), p.to);
+                                Ok();
+                            }))
+                << year << " " << p.start << "-" << p.end;
+            EXPECT_TRUE(responder->Boxes().empty());
+            EXPECT_EQ(entry.periodStart, p.start) << year;
+            EXPECT_EQ(entry.periodEnd, p.end) << year;
+        }
+    }
+}
+
 TEST_F(ScheduleEditorTest, MidnightWithBeforeSwitchesToAfter) {
     ScheduleEntry entry{};
     Run(entry, true, [&] {
@@ -233,6 +264,7 @@ TEST_F(ScheduleEditorTest, MidnightWithBeforeSwitchesToAfter) {
 
 TEST_F(ScheduleEditorTest, SoundFileChecks) {
     WriteFile("SalaamAa.rm", ".RMF");
+    QDir().mkdir("folder.wav");
     struct Case {
         const char* name;
         const char* path;
@@ -243,6 +275,7 @@ TEST_F(ScheduleEditorTest, SoundFileChecks) {
         {"  ", "azan1.wav", false, {"Event name is mandatory, you cannot leave it blank"}},
         {"Naat", " ", false, {"File path is mandatory, you cannot leave it blank"}},
         {"Naat", "nothere.wav", false, {"The path you specified for the sound file is incorrect"}},
+        {"Naat", "folder.wav", false, {"The path you specified for the sound file is incorrect"}},
         {"Naat",
          "SalaamAa.rm",
          true,
@@ -400,17 +433,74 @@ TEST_F(ScheduleEditorTest, TheDateButtonsPutTheDatePickedIntoTheirEdits) {
 TEST_F(ScheduleEditorTest, BrowsePutsThePickedFileIntoThePath) {
     ScheduleEntry entry = Entry('Z', 0, 1, 354);
     Run(entry, false, [&] {
-        responder->QueueInput("/home/me/sounds/adhan.wav");
+        responder->QueuePath("/home/me/sounds/adhan.wav");
         Find<QPushButton>("btnBrowse")->click();
         EXPECT_EQ(Edit("txtPath")->text(), "/home/me/sounds/adhan.wav");
         const BoxRequest& box = responder->Boxes().back();
         EXPECT_EQ(box.kind, BoxRequest::Kind::OpenFile);
         EXPECT_EQ(box.text, "Wave File (*.wav);;Real Audio (*.rm *.ram)");
-        responder->QueueInput("", mrCancel);  // cancelled: the path stays
+        responder->QueuePath("", mrCancel);  // cancelled: the path stays
         Find<QPushButton>("btnBrowse")->click();
         EXPECT_EQ(Edit("txtPath")->text(), "/home/me/sounds/adhan.wav");
         Find<QPushButton>("btnCancel")->click();
     });
+}
+
+TEST_F(ScheduleEditorTest, BrowseRefusesAPathTheScheduleCannotStore) {
+    const QString folder = "/home/me/" + QString(200, u'a') + "/";
+    struct Case {
+        QString path;
+        const char* refusal;  // nullptr: taken
+    };
+    const Case cases[] = {
+        {QString::fromUtf8("/home/me/caf\xC3\xA9/adhan.wav"), nullptr},  // in the code page
+        {QString::fromUtf8("/home/me/\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA/adhan.wav"),
+         "holds characters outside the Western European (Windows-1252) character set, which "
+         "the schedule file cannot store"},
+        {folder + QString(41, u'b') + ".wav", nullptr},  // 255 characters
+        {folder + QString(42, u'b') + ".wav",
+         "is longer than the 255 characters that the schedule file can store"},
+    };
+    for (const Case& c : cases) {
+        responder->Clear();
+        ScheduleEntry entry = Entry('Z', 0, 1, 354);
+        Run(entry, false, [&] {
+            responder->QueuePath(c.path);
+            Find<QPushButton>("btnBrowse")->click();
+            Find<QPushButton>("btnCancel")->click();
+            // A refused path leaves the edit as it was.
+            EXPECT_EQ(Edit("txtPath")->text(), c.refusal ? QString("azan1.wav") : c.path);
+        });
+        std::vector<AnsiString> texts;
+        if (c.refusal)
+            texts.push_back(AnsiString("The path of the file you chose ") + c.refusal +
+                            ". Choose another file, or copy this one into the program's folder "
+                            "and type its name only.");
+        std::vector<AnsiString> shown;
+        for (const BoxRequest& box : responder->Boxes())
+            if (box.kind == BoxRequest::Kind::Message) {
+                shown.push_back(box.text);
+                EXPECT_EQ(box.caption, "Error");
+            }
+        EXPECT_EQ(shown, texts) << c.path.toStdString();
+    }
+}
+
+TEST_F(ScheduleEditorTest, AProgramFolderOutsideTheCodePageHoldsTheSounds) {
+    const QString folder =
+        QDir::current().filePath(QString::fromUtf8("\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SetProgramFolder(folder);
+    QDir::setCurrent(folder);
+    WriteFile("call.wav", "RIFF");
+    QDir::setCurrent(QDir(folder).filePath(".."));
+    ScheduleEntry entry = Entry('Z', 0, 1, 354);
+    ASSERT_TRUE(Run(entry, false, [&] {
+        Edit("txtPath")->setText("call.wav");  // relative to the program's folder
+        Ok();
+    }));
+    EXPECT_TRUE(responder->Boxes().empty());
+    EXPECT_EQ(QDir::currentPath(), folder);
 }
 
 TEST_F(ScheduleEditorTest, EachControlShowsItsHelp) {
