@@ -125,7 +125,7 @@ TEST_F(AlarmStartupTest, StartSoundPlaysFromTheProgramFolder) {
     // start sound of its own folder.
     QTemporaryDir programFolder;
     ASSERT_TRUE(programFolder.isValid());
-    SetProgramFolder(FromQString(programFolder.path()) + "/");
+    SetProgramFolder(programFolder.path() + "/");
     WriteFile("start.wav", "RIFF");
     WriteFile(programFolder.filePath("start.wav").toStdString(), "RIFF");
     FolderPlayer folders;
