@@ -161,6 +161,14 @@ int StrToInt(const AnsiString& s) {
     return static_cast<int>(value);
 }
 
+int StrToIntDef(const AnsiString& s, int def) {
+    try {
+        return StrToInt(s);
+    } catch (const EConvertError&) {
+        return def;
+    }
+}
+
 double StrToFloat(const AnsiString& s) {
     AnsiString t = Trim(s);
     // Digits with one optional '.', then an optional exponent; no thousands

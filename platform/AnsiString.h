@@ -30,6 +30,8 @@ AnsiString IntToStr(long long value);
 // Optional blanks, optional sign, decimal digits (or $hex / 0x hex), nothing after;
 // throws EConvertError "'s' is not a valid integer value" otherwise or on overflow.
 int StrToInt(const AnsiString& s);
+// StrToInt's value, or `def` for a text that StrToInt refuses.
+int StrToIntDef(const AnsiString& s, int def);
 // Blanks around a decimal number with an optional exponent, '.' as separator;
 // throws EConvertError "'s' is not a valid floating point value" otherwise.
 double StrToFloat(const AnsiString& s);

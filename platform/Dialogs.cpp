@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -67,6 +68,16 @@ BoxAnswer Ask(const BoxRequest& r) {
         const QString path = QFileDialog::getOpenFileName(
             QApplication::activeWindow(), ToQString(r.caption), QString(), ToQString(r.text));
         return {path.isEmpty() ? mrCancel : mrOk, FromQString(path)};
+    }
+    if (r.kind == BoxRequest::Kind::SaveFile) {
+        QFileDialog dialog(QApplication::activeWindow(), ToQString(r.caption), r.path,
+                           ToQString(r.text));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QFileInfo(r.path).suffix());
+        dialog.selectFile(r.path);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {mrCancel, {}};
+        return {mrOk, {}, dialog.selectedFiles().constFirst()};
     }
     if (r.kind == BoxRequest::Kind::Input) {
         bool ok = false;
@@ -141,6 +152,18 @@ AnsiString Dialogs::OpenFile(const AnsiString& caption, const std::vector<AnsiSt
     r.buttons = BoxButtons::OkCancel;
     const BoxAnswer a = Ask(r);
     return a.result == mrOk ? a.text : AnsiString();
+}
+
+QString Dialogs::SaveFile(const AnsiString& caption, const QString& suggested,
+                          const AnsiString& filter) {
+    BoxRequest r;
+    r.kind = BoxRequest::Kind::SaveFile;
+    r.caption = caption;
+    r.text = filter;
+    r.buttons = BoxButtons::OkCancel;
+    r.path = suggested;
+    const BoxAnswer a = Ask(r);
+    return a.result == mrOk ? a.path : QString();
 }
 
 int Dialogs::ShowModal(TForm& form) {

@@ -1,7 +1,7 @@
 // Answers every box and modal form of the code under test, and records what
 // was asked. Answers are taken from queues; a box without a queued answer
-// gets OK (Yes for questions), an input box its default, an open-file
-// dialog Cancel, a modal form without a script mrCancel.
+// gets OK (Yes for questions), an input box its default, an open-file or
+// save-file dialog Cancel, a modal form without a script mrCancel.
 #pragma once
 
 #include "Dialogs.h"
@@ -22,6 +22,8 @@ public:
     void QueueInput(const AnsiString& text, int result = mrOk) {
         answers_.push_back({result, text});
     }
+    // A save-file dialog's answer: the file chosen.
+    void QueueSaveFile(const QString& path) { answers_.push_back({mrOk, {}, path}); }
     // The script drives the form (shown offscreen) and returns its modal result.
     void QueueForm(FormScript script) { scripts_.push_back(std::move(script)); }
 
