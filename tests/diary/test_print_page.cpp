@@ -454,12 +454,11 @@ TEST_F(PrintPageTest, AFailedStepAbortsTheJob) {
     EXPECT_TRUE(printer.calls.empty());
 }
 
-// Where a text stands in its box, on each axis: centred, at the far edge
-// (right or bottom), or indented by a hundredth of the box's own corner.
-enum class At { Centre, FarEdge, Inset };
+// Where a text stands in its box, on each axis: in the middle, at the far
+// edge (right or bottom), or indented by a hundredth of the box's own corner.
+enum class At { Mid, Far, Inset };
 
 struct TextKind {
-    const char* what;
     AnsiString text;
     TRect box;
     At across, down;
@@ -468,6 +467,9 @@ struct TextKind {
     TFontStyles style;
     TColor color;
 };
+
+constexpr const char* kTimes = "Times New Roman";
+constexpr const char* kArial = "Arial";
 
 // The text op with this text whose middle lies in the box.
 const Op* TextIn(const RecordingCanvas& canvas, const AnsiString& text, TRect box) {
@@ -481,12 +483,12 @@ const Op* TextIn(const RecordingCanvas& canvas, const AnsiString& text, TRect bo
     return nullptr;
 }
 
-void ExpectPlaced(int low, int high, int textLow, int textHigh, At at, const char* what) {
+void ExpectPlaced(int low, int high, int textLow, int textHigh, At at, const AnsiString& what) {
     switch (at) {
-    case At::Centre:
+    case At::Mid:
         EXPECT_LE(std::abs((textLow + textHigh) - (low + high)), 2) << what;
         break;
-    case At::FarEdge:
+    case At::Far:
         EXPECT_EQ(textHigh, high) << what;
         break;
     case At::Inset:
@@ -499,16 +501,16 @@ void ExpectKinds(const RecordingCanvas& canvas, const std::vector<TextKind>& kin
     for (const TextKind& k : kinds) {
         const Op* op = TextIn(canvas, k.text, k.box);
         if (!op) {
-            ADD_FAILURE() << k.what << ": no \"" << k.text << "\" in its box";
+            ADD_FAILURE() << "no \"" << k.text << "\" in its box";
             continue;
         }
-        ExpectPlaced(k.box.Left, k.box.Right, op->rect.Left, op->rect.Right, k.across, k.what);
-        ExpectPlaced(k.box.Top, k.box.Bottom, op->rect.Top, op->rect.Bottom, k.down, k.what);
-        EXPECT_EQ(op->font.Name, k.face) << k.what;
+        ExpectPlaced(k.box.Left, k.box.Right, op->rect.Left, op->rect.Right, k.across, k.text);
+        ExpectPlaced(k.box.Top, k.box.Bottom, op->rect.Top, op->rect.Bottom, k.down, k.text);
+        EXPECT_EQ(op->font.Name, k.face) << k.text;
         // n points at 600 dpi, through the font scale.
-        EXPECT_EQ(op->font.Height, -std::lround(PrintFontSize(k.points) * 600 / 72.0)) << k.what;
-        EXPECT_EQ(op->font.Style, k.style) << k.what;
-        EXPECT_EQ(op->font.Color, k.color) << k.what;
+        EXPECT_EQ(op->font.Height, -std::lround(PrintFontSize(k.points) * 600 / 72.0)) << k.text;
+        EXPECT_EQ(op->font.Style, k.style) << k.text;
+        EXPECT_EQ(op->font.Color, k.color) << k.text;
     }
 }
 
@@ -528,171 +530,41 @@ TEST_F(PrintPageTest, EveryKindOfTextInItsFontAndPlace) {
     src.birthdays = {{"3", "Birthday", "Ali"}};
     PrintCalendarPage(src, s);
 
+    using enum At;
     const int bi = fsBold | fsItalic;
     // The page with every extra: the grid (3050, 1700)-(8000, 6000) with its
     // header to 2001, columns 707 and rows 799 wide; Rajjab in small at
     // (3050, 6100)-(5300, 8000); the table's rows 185 and columns 416 wide;
     // list bands 237 and rows 112 high.
-    ExpectKinds(printer.canvas, {
-                                    {"title",
-                                     "Shaaban, 1446 Hijri",
-                                     {500, 500, 5500, 1125},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Times New Roman",
-                                     22,
-                                     bi,
-                                     clNavy},
-                                    {"title, second line",
-                                     "January/February, 2025",
-                                     {500, 1125, 5500, 1500},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Arial",
-                                     10,
-                                     0,
-                                     clPurple},
-                                    {"weekday",
-                                     "Thurs",
-                                     {5878, 1700, 6585, 2001},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Arial",
-                                     16,
-                                     bi,
-                                     clBlack},
-                                    {"day number",
-                                     "1",
-                                     {5878, 2001, 6535, 2750},
-                                     At::Inset,
-                                     At::Inset,
-                                     "Times New Roman",
-                                     26,
-                                     bi,
-                                     clMaroon},
-                                    {"Gregorian date",
-                                     "Jan, 30",
-                                     {5878, 2001, 6535, 2750},
-                                     At::FarEdge,
-                                     At::FarEdge,
-                                     "Arial",
-                                     8,
-                                     fsItalic,
-                                     clGreen},
-                                    {"small month's name",
-                                     "Rajjab",
-                                     {3050, 6100, 5300, 6290},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Arial",
-                                     8,
-                                     fsItalic,
-                                     clBlack},
-                                    {"small weekday",
-                                     "M",
-                                     {3371, 6290, 3692, 6409},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Arial",
-                                     7,
-                                     bi,
-                                     clBlack},
-                                    {"small day number",
-                                     "1",
-                                     {3692, 6409, 3963, 6677},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Times New Roman",
-                                     10,
-                                     bi,
-                                     clMaroon},
-                                    {"events header",
-                                     "Calendar Events",
-                                     {8100, 1700, 10500, 1937},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Times New Roman",
-                                     12,
-                                     bi,
-                                     clBlack},
-                                    {"events row",
-                                     "1 - New moon",
-                                     {8100, 1937, 10500, 2049},
-                                     At::Inset,
-                                     At::Centre,
-                                     "Arial",
-                                     6,
-                                     fsItalic,
-                                     clOlive},
-                                    {"birthdays header",
-                                     "Birthdays / Anniversaries",
-                                     {8100, 5100, 10500, 5337},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Times New Roman",
-                                     12,
-                                     bi,
-                                     clBlack},
-                                    {"birthdays row",
-                                     "3 - Birthday - Ali",
-                                     {8100, 5337, 10500, 5449},
-                                     At::Inset,
-                                     At::Centre,
-                                     "Arial",
-                                     6,
-                                     fsItalic,
-                                     clBlack},
-                                    {"table title",
-                                     "Salaat timings for:",
-                                     {500, 1700, 3000, 1885},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Times New Roman",
-                                     9,
-                                     bi,
-                                     clTeal},
-                                    {"table place",
-                                     "Mumbai, India",
-                                     {500, 1885, 3000, 2070},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Times New Roman",
-                                     9,
-                                     bi,
-                                     clTeal},
-                                    {"table head",
-                                     "Fajar",
-                                     {1332, 2070, 1748, 2255},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Arial",
-                                     7,
-                                     0,
-                                     clTeal},
-                                    {"table cell",
-                                     "Jan, 30",
-                                     {916, 2255, 1332, 2440},
-                                     At::Centre,
-                                     At::Centre,
-                                     "Arial",
-                                     7,
-                                     0,
-                                     clTeal},
-                                });
+    const std::vector<TextKind> kinds = {
+        // The title's two lines.
+        {"Shaaban, 1446 Hijri", {500, 500, 5500, 1125}, Mid, Mid, kTimes, 22, bi, clNavy},
+        {"January/February, 2025", {500, 1125, 5500, 1500}, Mid, Mid, kArial, 10, 0, clPurple},
+        // The grid: a weekday, day 1 and its Gregorian date.
+        {"Thurs", {5878, 1700, 6585, 2001}, Mid, Mid, kArial, 16, bi, clBlack},
+        {"1", {5878, 2001, 6535, 2750}, Inset, Inset, kTimes, 26, bi, clMaroon},
+        {"Jan, 30", {5878, 2001, 6535, 2750}, Far, Far, kArial, 8, fsItalic, clGreen},
+        // The small month: its name, a weekday letter and day 1.
+        {"Rajjab", {3050, 6100, 5300, 6290}, Mid, Mid, kArial, 8, fsItalic, clBlack},
+        {"M", {3371, 6290, 3692, 6409}, Mid, Mid, kArial, 7, bi, clBlack},
+        {"1", {3692, 6409, 3963, 6677}, Mid, Mid, kTimes, 10, bi, clMaroon},
+        // The list boxes' headers and rows.
+        {"Calendar Events", {8100, 1700, 10500, 1937}, Mid, Mid, kTimes, 12, bi, clBlack},
+        {"1 - New moon", {8100, 1937, 10500, 2049}, Inset, Mid, kArial, 6, fsItalic, clOlive},
+        {"Birthdays / Anniversaries", {8100, 5100, 10500, 5337}, Mid, Mid, kTimes, 12, bi, clBlack},
+        {"3 - Birthday - Ali", {8100, 5337, 10500, 5449}, Inset, Mid, kArial, 6, fsItalic, clBlack},
+        // The table: its title, place, a column head and a cell.
+        {"Salaat timings for:", {500, 1700, 3000, 1885}, Mid, Mid, kTimes, 9, bi, clTeal},
+        {"Mumbai, India", {500, 1885, 3000, 2070}, Mid, Mid, kTimes, 9, bi, clTeal},
+        {"Fajar", {1332, 2070, 1748, 2255}, Mid, Mid, kArial, 7, 0, clTeal},
+        {"Jan, 30", {916, 2255, 1332, 2440}, Mid, Mid, kArial, 7, 0, clTeal},
+    };
+    ExpectKinds(printer.canvas, kinds);
 
     // A Gregorian page: February 2025 begins on a Saturday, 3 Shaaban.
     PrintCalendarPage(Gregorian(), SettingsFor(TMisri(12, 8, 1446)));
-    ExpectKinds(printer.canvas, {
-                                    {"Hijri date",
-                                     "3 Shaaban",
-                                     {7292, 2001, 7949, 2750},
-                                     At::FarEdge,
-                                     At::FarEdge,
-                                     "Arial",
-                                     5,
-                                     fsItalic,
-                                     clBlack},
-                                });
+    ExpectKinds(printer.canvas,
+                {{"3 Shaaban", {7292, 2001, 7949, 2750}, Far, Far, kArial, 5, fsItalic, clBlack}});
 }
 
 TEST(PrintPageSource, CopiesTheScreenListsAsTheyStand) {
