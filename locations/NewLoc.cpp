@@ -34,22 +34,22 @@ constexpr FieldRange kLatitudeRange = {-90, 90,
 constexpr FieldRange kTimeZoneRange = {-14, 14, "The time zone must lie between -14 and 14 hours."};
 
 // The field's number as the record stores it: degrees.minutes become decimal
-// degrees.
+// degrees. A number that no float holds becomes NaN.
 float StoredValue(const QLineEdit* edit, bool degreesMinutes) {
-    const auto typed = static_cast<float>(StrToFloat(TextOf(edit)));
-    return degreesMinutes ? DmmToDegrees(typed) : typed;
+    const double typed = StrToFloat(TextOf(edit));
+    if (!(std::fabs(typed) <= std::numeric_limits<float>::max()))
+        return std::numeric_limits<float>::quiet_NaN();
+    const auto value = static_cast<float>(typed);
+    return degreesMinutes ? DmmToDegrees(value) : value;
 }
 
 // False, after the range's message in the error box and with the focus on
 // the edit, when the number as stored lies outside the range.
 bool InRange(QLineEdit* edit, bool degreesMinutes, const FieldRange& range) {
-    // A number that no float holds is out of every range; the comparisons
-    // are written so that NaN fails them too.
-    if (std::fabs(StrToFloat(TextOf(edit))) <= std::numeric_limits<float>::max()) {
-        const float value = StoredValue(edit, degreesMinutes);
-        if (value >= range.low && value <= range.high)
-            return true;
-    }
+    const float value = StoredValue(edit, degreesMinutes);
+    // Written so that NaN fails too.
+    if (value >= range.low && value <= range.high)
+        return true;
     ShowErrorBox(range.message);
     edit->setFocus();
     return false;
