@@ -104,6 +104,12 @@ TDateTime AddSeconds(TDateTime t, int s) {
     return t + s / 86400.0;
 }
 
+TDateTime TimeOfDay(TDateTime t) {
+    const double time = t - std::floor(t);  // [0, 1]
+    // A hair below a whole day rounds up to it: that is midnight.
+    return time < 1 ? time : 0;
+}
+
 AnsiString ColorToName(TColor color) {
     for (const auto& [name, value] : kColorNames)
         if (value == color)
@@ -116,6 +122,13 @@ TColor NameToColor(const AnsiString& name) {
         if (name == n)
             return value;
     return 0;
+}
+
+std::vector<AnsiString> ColorNames() {
+    std::vector<AnsiString> names;
+    for (const auto& entry : kColorNames)
+        names.emplace_back(entry.first);
+    return names;
 }
 
 AnsiString ListItemKey(const AnsiString& item) {

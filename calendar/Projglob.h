@@ -9,6 +9,8 @@
 #include "DateTime.h"
 #include "Registry.h"
 
+#include <vector>
+
 // The open settings key "SOFTWARE\Kestrun\Current_location", set up by the
 // main form's creation.
 extern TRegistry* SettingsRegistry;
@@ -41,9 +43,15 @@ AnsiString DmmTextToDegreesText(const AnsiString& text);
 // Whole seconds since midnight of the date-time's time part.
 int SecondsOfDay(TDateTime t);
 TDateTime AddSeconds(TDateTime t, int s);
+// The time part taken modulo a whole day, in [0, 1): a time before midnight
+// (-0.004, say) is that time of the evening before (0.996).
+TDateTime TimeOfDay(TDateTime t);
 
 AnsiString ColorToName(TColor color);        // "Black" for a colour without a name
 TColor NameToColor(const AnsiString& name);  // exact name; 0 (black) when unknown
+// The sixteen colour names in the order the colour lists offer them, "Black"
+// to "White".
+std::vector<AnsiString> ColorNames();
 
 // The hidden key: the item's last 11 characters, trimmed.
 AnsiString ListItemKey(const AnsiString& item);

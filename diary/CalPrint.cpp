@@ -18,10 +18,6 @@ TfrmPrint* frmPrint = nullptr;
 
 namespace {
 
-constexpr const char* kColorNames[16] = {"Black", "Maroon",  "Green",  "Olive", "Navy", "Purple",
-                                         "Teal",  "Gray",    "Silver", "Red",   "Lime", "Yellow",
-                                         "Blue",  "Fuchsia", "Aqua",   "White"};
-
 // Keys 8 to 11 share the pictures of 4 to 7: a box of birthdays alone and a
 // box of events alone take the same place on the page.
 constexpr const char* kPreviewPictures[16] = {
@@ -250,7 +246,7 @@ void FillColorCombos(QWidget* owner) {
         if (combo->property("Tag").toInt() != 1)
             continue;
         combo->clear();
-        for (const char* name : kColorNames)
-            combo->addItem(QString::fromLatin1(name));
+        for (const AnsiString& name : ColorNames())
+            combo->addItem(ToQString(name));
     }
 }

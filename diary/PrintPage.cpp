@@ -28,14 +28,12 @@ std::vector<std::vector<AnsiString>> RowsOf(const TStringGrid& grid) {
     return rows;
 }
 
-// The month of a page: its first day in both calendars, its length and the
-// column (0 Sunday .. 6 Saturday) of its first day.
-struct PageMonth {
-    TMisri hijri;
-    TDateTime gregorian = 0;
-    int days = 0;
-    int firstColumn = 0;
-};
+}  // namespace
+
+PrintSource PrintSourceOf(bool gregorianShown, const TStringGrid& grdHijriEvents,
+                          const TStringGrid& grdBirth) {
+    return {gregorianShown, RowsOf(grdHijriEvents), RowsOf(grdBirth)};
+}
 
 PageMonth MonthOfPage(const PrintSource& main, const TPrintSettings& settings) {
     PageMonth m;
@@ -57,11 +55,32 @@ PageMonth MonthOfPage(const PrintSource& main, const TPrintSettings& settings) {
     return m;
 }
 
-}  // namespace
-
-PrintSource PrintSourceOf(bool gregorianShown, const TStringGrid& grdHijriEvents,
-                          const TStringGrid& grdBirth) {
-    return {gregorianShown, RowsOf(grdHijriEvents), RowsOf(grdBirth)};
+PageTitleText PageTitleOf(const PrintSource& main, const TPrintSettings& settings) {
+    // The other calendar's months are those of the page's first and last
+    // day: a month of 29 or 30 days may end before 30 days have passed, and
+    // a Gregorian month may touch three Hijri months.
+    const PageMonth m = MonthOfPage(main, settings);
+    PageTitleText title;
+    if (main.gregorianShown) {
+        title.first = FormatDateTime("mmmm, yyyy", m.gregorian);
+        const TMisri last = m.hijri.AddDays(m.days - 1);
+        title.second = m.hijri.MonthName();
+        if (last.Month() != m.hijri.Month() || last.Year() != m.hijri.Year())
+            title.second += AnsiString("/") + last.MonthName();
+        title.second += " Hijri";
+    } else {
+        title.first = settings.month.Format(3) + " Hijri";
+        const TDateTime last = m.gregorian + (m.days - 1);
+        int y1 = 0, m1 = 0, d1 = 0, y2 = 0, m2 = 0, d2 = 0;
+        DecodeDate(m.gregorian, y1, m1, d1);
+        DecodeDate(last, y2, m2, d2);
+        if (m1 == m2 && y1 == y2)
+            title.second = FormatDateTime("mmmm, yyyy", m.gregorian);
+        else
+            title.second =
+                FormatDateTime("mmmm", m.gregorian) + "/" + FormatDateTime("mmmm, yyyy", last);
+    }
+    return title;
 }
 
 void PrintCalendarPage(const PrintSource& main, TPrintSettings settings) {
@@ -117,29 +136,12 @@ void PrintPageTitle(const PrintSource& main, TCanvas* canvas, TRect box, TPrintS
     DrawShadowBox(canvas, box);
 
     const int split = box.Bottom * 75 / 100;
-    AnsiString first;
-    AnsiString second;
-    if (main.gregorianShown) {
-        const TDateTime date = settings.month.ToDateTime();
-        first = FormatDateTime("mmmm, yyyy", date);
-        TMisri h(MonthStart(date));
-        second = AnsiString(h.MonthName()) + "/";
-        h.IncMonth();
-        second += AnsiString(h.MonthName()) + " Hijri";
-    } else {
-        first = settings.month.Format(3) + " Hijri";
-        const TDateTime q = settings.month.FirstOfMonth().ToDateTime();
-        const TDateTime r = q + 30;
-        if (FormatDateTime("mmm", q) == FormatDateTime("mmm", r))
-            second = FormatDateTime("mmmm, yyyy", q);
-        else
-            second = FormatDateTime("mmmm", q) + "/" + FormatDateTime("mmmm, yyyy", r);
-    }
-    DrawTextInBox(canvas, Rect(box.Left, box.Top, box.Right, split), 2, 1, first);
+    const PageTitleText title = PageTitleOf(main, settings);
+    DrawTextInBox(canvas, Rect(box.Left, box.Top, box.Right, split), 2, 1, title.first);
 
     canvas->Font.Color = settings.secondaryMonthColor;
     SetPrintFont(canvas, "Arial", 10, 0);
-    DrawTextInBox(canvas, Rect(box.Left, split, box.Right, box.Bottom), 2, 1, second);
+    DrawTextInBox(canvas, Rect(box.Left, split, box.Right, box.Bottom), 2, 1, title.second);
     canvas->Restore(saved);
 }
 

@@ -27,6 +27,27 @@ struct PrintSource {
 PrintSource PrintSourceOf(bool gregorianShown, const TStringGrid& grdHijriEvents,
                           const TStringGrid& grdBirth);
 
+// The month of a page: its first day in both calendars, its length and the
+// column (0 Sunday .. 6 Saturday) of its first day. A Hijri page prints the
+// settings' Hijri month, a Gregorian page the Gregorian month it falls in.
+struct PageMonth {
+    TMisri hijri;
+    TDateTime gregorian = 0;
+    int days = 0;
+    int firstColumn = 0;
+};
+PageMonth MonthOfPage(const PrintSource& main, const TPrintSettings& settings);
+
+// The title: the month in the page's calendar ("Ramadan, 1447 Hijri",
+// "January, 2000"), and the months of the other calendar that its first
+// and last day fall in ("January/February, 2000", "Ramadan/Shawwaal Hijri";
+// one name when both days lie in the same month).
+struct PageTitleText {
+    AnsiString first;
+    AnsiString second;
+};
+PageTitleText PageTitleOf(const PrintSource& main, const TPrintSettings& settings);
+
 // Prints the page on the current printer in landscape. When a drawing step
 // throws, the job is aborted (nothing is issued) and the exception goes on.
 void PrintCalendarPage(const PrintSource& main, TPrintSettings settings);

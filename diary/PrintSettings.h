@@ -31,15 +31,17 @@ struct TPrintSettings {
 };
 
 // The stored options, each missing or empty value at its default ("1" for a
-// flag, "Black" for a colour; an unknown colour name reads as black). A flag
-// that is no number throws the conversion error. `location` is left empty.
+// flag, "Black" for a colour); a flag that is no decimal number reads as 1,
+// an unknown colour name as black. `location` is left empty.
 TPrintSettings ReadPrintSettings(TMisri month);
 // Stores the thirteen values: flags in decimal, colours by name.
 void WritePrintSettings(const TPrintSettings& settings);
 
 // The main window's print command. Only the calendar pane prints; the options
 // are read, reviewed in the wizard (frmPrint) and, once the page is printed,
-// stored back. The busy cursor is on until the command ends, however it ends;
-// an exception (a flag that is no number, a printer that cannot print) ends
-// the command in the application's exception box and stores nothing.
+// stored back. Without a printer the page is saved as a PDF file, whose name
+// the user chooses; a page saved to a file is followed by a box saying
+// where. The busy cursor is on until the command ends, however it ends; an
+// exception (a printer that cannot print) ends the command in the
+// application's exception box and stores nothing.
 void RunPrintCommand(bool calendarPaneVisible, TMisri shownMonth, const PrintSource& source);

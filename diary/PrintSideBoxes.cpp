@@ -102,20 +102,9 @@ void PrintSalaatTable(const PrintSource& main, TCanvas* canvas, TRect box,
     DrawTextInBox(canvas, Rect(box.Left, rowTop(1), box.Right, rowTop(2)), 2, 1,
                   LocationName(settings.location));
 
-    TMisri hijri;
-    TDateTime date = 0;
-    int days = 0;
-    if (main.gregorianShown) {
-        date = MonthStart(settings.month.ToDateTime());
-        int year = 0, month = 0, day = 0;
-        DecodeDate(date, year, month, day);
-        days = GregorianDaysInMonth(month, year);
-        hijri = TMisri(date);
-    } else {
-        hijri = settings.month.FirstOfMonth();
-        date = hijri.ToDateTime();
-        days = hijri.DaysInMonth();
-    }
+    const PageMonth page = MonthOfPage(main, settings);
+    TMisri hijri = page.hijri;
+    TDateTime date = page.gregorian;
 
     SetPrintFont(canvas, "Arial", 7, 0);
     auto cell = [&](int row, int c) {
@@ -129,17 +118,15 @@ void PrintSalaatTable(const PrintSource& main, TCanvas* canvas, TRect box,
     DecodeDate(date, year, month, day);
     const TDateTime daylightStart = FirstSundayOfApril(static_cast<short>(year));
     const TDateTime daylightEnd = LastSundayOfOctober(static_cast<short>(year));
-    for (int k = 1; k <= days; ++k) {
+    for (int k = 1; k <= page.days; ++k) {
         const bool daylight = settings.dayLight && daylightStart <= date && date < daylightEnd;
         TPrayerTimes times = {};
         DayPrayerTimes(settings.location, date, daylight, times);
         const int row = k + 2;
-        if (main.gregorianShown) {
-            DrawTextInBox(canvas, cell(row, 0), 2, 1, IntToStr(hijri.Day()));
-            hijri.NextDay();
-        } else {
-            DrawTextInBox(canvas, cell(row, 0), 2, 1, IntToStr(k));
-        }
+        // The Hijri day: k on a Hijri page, across a change of month on a
+        // Gregorian one.
+        DrawTextInBox(canvas, cell(row, 0), 2, 1, IntToStr(hijri.Day()));
+        hijri.NextDay();
         DrawTextInBox(canvas, cell(row, 1), 2, 1, FormatDateTime("mmm, d", date));
         constexpr int kPrinted[4] = {0, 1, 2, 4};  // Fajar, Sunrise, Zohar, Maghrib
         for (int c = 0; c < 4; ++c)

@@ -84,8 +84,13 @@ void TfrmLocation::btnAddLocationClick() {
 void TfrmLocation::btnEditLocationClick() {
     const std::unique_ptr<TfrmNewLoc> dialog(new TfrmNewLoc(this));
     const int recordNumber = SelectedPlaceNumber(*places);
-    if (dialog->Execute(true, recordNumber) == 1)
-        ShowSelectedLocation();
+    if (dialog->Execute(true, recordNumber) != 1)
+        return;
+    // The list shows what the file now holds: a renamed place takes its new
+    // name and its new place in the order, and stays selected.
+    if (FillPlaceList(*places))
+        SelectPlaceNumber(*places, recordNumber);
+    ShowSelectedLocation();
 }
 
 void TfrmLocation::btnSetDefaultClick() {

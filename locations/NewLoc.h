@@ -27,7 +27,7 @@ public:
     int Execute(bool editMode, int recordNumber);
 
     // Keeps the dialog open, with the focus on the offending edit, while a
-    // field is missing or not a number.
+    // field is missing, not a number, or out of its range.
     void btnOkClick();
 
     void ClearEdits();

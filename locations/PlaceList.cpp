@@ -26,6 +26,12 @@ bool InRange(int i, int count) {
     return i >= 0 && i < count;
 }
 
+// The record number an item's hidden key names; a key that is no number
+// throws the conversion error.
+int PlaceNumberOf(const AnsiString& item) {
+    return StrToInt(ListItemKey(item));
+}
+
 QString DisplayText(const AnsiString& item) {
     return ToQString(PlaceItemVisibleText(item));
 }
@@ -86,10 +92,10 @@ bool FillPlaceList(PlaceList& list) {
     return true;
 }
 
-void SelectDefaultPlace(PlaceList& list, DefaultMatch which) {
+bool SelectDefaultPlace(PlaceList& list, DefaultMatch which) {
     const int count = list.Count();
     if (count == 0)
-        return;
+        return false;
     const AnsiString name = ReadSettingString("Location", kDefaultPlace);
     int match = -1;
     for (int i = 0; i < count; ++i) {
@@ -100,13 +106,23 @@ void SelectDefaultPlace(PlaceList& list, DefaultMatch which) {
             break;
     }
     list.Select(match < 0 ? 0 : match);
+    return match >= 0;
 }
 
 int SelectedPlaceNumber(const PlaceList& list) {
     const int selected = list.Selected();
     if (!InRange(selected, list.Count()))
         ThrowIndexError(selected);
-    return StrToInt(ListItemKey(list.Item(selected)));
+    return PlaceNumberOf(list.Item(selected));
+}
+
+void SelectPlaceNumber(PlaceList& list, int recordNumber) {
+    for (int i = 0; i < list.Count(); ++i)
+        if (PlaceNumberOf(list.Item(i)) == recordNumber) {
+            list.Select(i);
+            return;
+        }
+    list.Select(-1);
 }
 
 bool ReadSelectedPlace(const PlaceList& list, TLocationRecord& rec) {

@@ -55,13 +55,16 @@ bool FillPlaceList(PlaceList& list);
 enum class DefaultMatch { First, Last };
 // Selects the item whose first 50 characters, blanks trimmed, equal the
 // setting "Location" (default "New York City, USA") exactly; item 0 when none
-// does; nothing at all when the list is empty.
-void SelectDefaultPlace(PlaceList& list, DefaultMatch which);
+// does; nothing at all when the list is empty. Returns whether an item named
+// the default place.
+bool SelectDefaultPlace(PlaceList& list, DefaultMatch which);
 
 // The record number behind the selected item. Without a selected item it
 // throws EListError "List index out of bounds (-1)"; a key that is no number
 // throws the conversion error.
 int SelectedPlaceNumber(const PlaceList& list);
+// Selects the item of that record number; none when no item has it.
+void SelectPlaceNumber(PlaceList& list, int recordNumber);
 // Reads the record of the selected item (ReadLocationRecord); throws as
 // SelectedPlaceNumber does before anything is read.
 bool ReadSelectedPlace(const PlaceList& list, TLocationRecord& rec);

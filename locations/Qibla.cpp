@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <limits>
 
 TfrmQibla* frmQibla = nullptr;
 
@@ -67,6 +68,14 @@ void TfrmQibla::ShowQibla() {
     float longitude = 0, latitude = 0;
     if (!ReadCoordinates(SelectedPlaceNumber(*places), longitude, latitude))
         return;
+    // A damaged record, whose coordinates are no finite numbers, has no
+    // direction: no angle is shown and no needle is drawn.
+    if (!std::isfinite(longitude) || !std::isfinite(latitude)) {
+        ui->lblQibla->clear();
+        qiblaAngle = std::numeric_limits<float>::quiet_NaN();
+        update();
+        return;
+    }
     const float angle = QiblaAngle(longitude, latitude);
     ui->lblQibla->setText(ToQString(FloatToStrF(angle, ffFixed, 5, 2) + " deg."));
     qiblaAngle = angle;
@@ -113,9 +122,10 @@ QPoint TfrmQibla::PolarPoint(int radius, QPoint origin, float angle) {
 }
 
 void TfrmQibla::DrawCompass(TCanvas& canvas, float angle) {
-    const QRect outer = frameGeometry();
-    const int cx = outer.width() / 2;
-    const int cy = outer.height() / 2;
+    // The middle of the client area, the canvas drawn on: how large the
+    // window manager's frame is has no say in where the compass stands.
+    const int cx = width() / 2;
+    const int cy = height() / 2;
 
     const TBrushStyle brushStyle = canvas.Brush.Style;
     canvas.Brush.Style = bsClear;
@@ -132,19 +142,21 @@ void TfrmQibla::DrawCompass(TCanvas& canvas, float angle) {
     canvas.LineTo(cx, cy - kAxis);
     canvas.TextOut(cx - 4, cy - 100, "N");
 
-    const TColor penColor = canvas.Pen.Color;
-    canvas.Pen.Color = RGB(255, 0, 0);
-    const QPoint tip = PolarPoint(kAxis, QPoint(cx, cy), angle);
-    canvas.MoveTo(cx, cy);
-    canvas.LineTo(tip.x(), tip.y());
-    const QPoint left = PolarPoint(kArrowHead, tip, angle + 210);
-    canvas.MoveTo(tip.x(), tip.y());
-    canvas.LineTo(left.x(), left.y());
-    const QPoint right = PolarPoint(kArrowHead, tip, angle + 150);
-    canvas.MoveTo(tip.x(), tip.y());
-    canvas.LineTo(right.x(), right.y());
-
-    canvas.Pen.Color = penColor;
+    // No direction, no needle.
+    if (std::isfinite(angle)) {
+        const TColor penColor = canvas.Pen.Color;
+        canvas.Pen.Color = RGB(255, 0, 0);
+        const QPoint tip = PolarPoint(kAxis, QPoint(cx, cy), angle);
+        canvas.MoveTo(cx, cy);
+        canvas.LineTo(tip.x(), tip.y());
+        const QPoint left = PolarPoint(kArrowHead, tip, angle + 210);
+        canvas.MoveTo(tip.x(), tip.y());
+        canvas.LineTo(left.x(), left.y());
+        const QPoint right = PolarPoint(kArrowHead, tip, angle + 150);
+        canvas.MoveTo(tip.x(), tip.y());
+        canvas.LineTo(right.x(), right.y());
+        canvas.Pen.Color = penColor;
+    }
     canvas.Brush.Style = brushStyle;
 }
 

@@ -32,8 +32,8 @@ public:
     // Degrees counter-clockwise from East, between -180 and 180; 0 after the
     // message for a place taken as Mecca itself.
     float QiblaAngle(float longitude, float latitude);
-    // Four axes with their letters and the needle at `angle`, about the
-    // middle of the window's outer size.
+    // Four axes with their letters and the needle at `angle` (none when the
+    // angle is no finite number), about the middle of the client area.
     void DrawCompass(TCanvas& canvas, float angle);
     // The point r pixels from origin at angle degrees (counter-clockwise
     // from East; screen y grows downwards).
@@ -47,7 +47,8 @@ protected:
 private:
     std::unique_ptr<Ui::TfrmQibla> ui;
     std::unique_ptr<ComboPlaces> places;
-    // What the compass draws; East until an angle is computed.
+    // What the compass draws; East until an angle is computed, NaN (no
+    // needle) for a place without a direction.
     float qiblaAngle = 0;
 };
 

@@ -18,9 +18,6 @@ TfrmSalaat* frmSalaat = nullptr;
 
 namespace {
 
-constexpr const char* kDefaultPlace = "New York City, USA";
-// How much of an item names the default place, as the place lists compare it.
-constexpr std::size_t kDefaultCompareLength = 50;
 constexpr int kSehriBeforeFajar = 600;  // seconds
 
 QString GregorianText(TDateTime day) {
@@ -29,16 +26,6 @@ QString GregorianText(TDateTime day) {
 
 QString TimeText(double t) {
     return ToQString(TimeToStr(t));
-}
-
-// Whether the selected item is the place the setting "Location" names, and
-// not the first item taken for want of one.
-bool DefaultPlaceSelected(const PlaceList& list) {
-    const int selected = list.Selected();
-    if (selected < 0 || selected >= list.Count())
-        return false;
-    return Trim(list.Item(selected).substr(0, kDefaultCompareLength)) ==
-           ReadSettingString("Location", kDefaultPlace);
 }
 
 }  // namespace
@@ -85,10 +72,9 @@ void TfrmSalaat::LoadLocationList() {
     FillPlaceList(*places);
     if (places->Count() == 0)
         return;
-    SelectDefaultPlace(*places, DefaultMatch::First);
     // The default place comes with its daylight choice. The box is set
     // quietly so that the times below are computed once, already with it.
-    if (DefaultPlaceSelected(*places)) {
+    if (SelectDefaultPlace(*places, DefaultMatch::First)) {
         const QSignalBlocker quiet(ui->chkDaylight);
         ui->chkDaylight->setChecked(ReadSettingString("DayLightSavings", "0") == "1");
     }
@@ -136,7 +122,8 @@ void TfrmSalaat::ShowDayTimings(TLocationRecord place, TDateTime day) {
         ui->lblIsha->setText(TimeText(p[5]));
         return;
     }
-    ui->lblSehri->setText(TimeText(AddSeconds(p[0], -kSehriBeforeFajar)));
+    // Ten minutes before a Fajar just after midnight is the evening before.
+    ui->lblSehri->setText(TimeText(TimeOfDay(AddSeconds(p[0], -kSehriBeforeFajar))));
     ui->lblFajar->setText(TimeText(p[0]));
     ui->lblSunrise->setText(TimeText(p[1]));
     ui->lblZohar->setText(TimeText(p[2]));

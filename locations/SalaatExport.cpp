@@ -1,6 +1,7 @@
 // The export of the prayer-times form: a month or the current Hijri year of
 // daily times for the selected place, as a tab-separated table in
-// "NTimes.txt", opened in the desktop's text editor afterwards.
+// "NTimes.txt", opened in the desktop's text editor afterwards (or, where the
+// desktop has none, followed by a box saying where the file is).
 #include "Salaat.h"
 
 #include "ui_Salaat.h"
@@ -12,6 +13,8 @@
 #include "Shell.h"
 #include "expOpt.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <memory>
@@ -103,5 +106,9 @@ void TfrmSalaat::ExportTimings() {
     }
 
     SaveLines(lines);
-    Shell::OpenDocument(kExportFile);
+    // Without a program for text files the table would be written unseen.
+    if (!Shell::OpenDocument(kExportFile))
+        ShowMessageBox(
+            "The prayer times were saved to " +
+            FromQString(QDir::toNativeSeparators(QFileInfo(kExportFile).absoluteFilePath())) + ".");
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -83,6 +84,16 @@ BoxAnswer Ask(const BoxRequest& r) {
             QApplication::activeWindow(), ToQString(r.caption), QString(), ToQString(r.text));
         return {path.isEmpty() ? mrCancel : mrOk, {}, path};
     }
+    if (r.kind == BoxRequest::Kind::SaveFile) {
+        QFileDialog dialog(QApplication::activeWindow(), ToQString(r.caption), r.path,
+                           ToQString(r.text));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QFileInfo(r.path).suffix());
+        dialog.selectFile(r.path);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {mrCancel, {}};
+        return {mrOk, {}, dialog.selectedFiles().constFirst()};
+    }
     if (r.kind == BoxRequest::Kind::Input) {
         bool ok = false;
         QString text = QInputDialog::getText(QApplication::activeWindow(), ToQString(r.caption),
@@ -154,6 +165,18 @@ QString Dialogs::OpenFile(const AnsiString& caption, const std::vector<AnsiStrin
     for (const auto& f : filters)
         r.text += (r.text.empty() ? "" : ";;") + f;
     r.buttons = BoxButtons::OkCancel;
+    const BoxAnswer a = Ask(r);
+    return a.result == mrOk ? a.path : QString();
+}
+
+QString Dialogs::SaveFile(const AnsiString& caption, const QString& suggested,
+                          const AnsiString& filter) {
+    BoxRequest r;
+    r.kind = BoxRequest::Kind::SaveFile;
+    r.caption = caption;
+    r.text = filter;
+    r.buttons = BoxButtons::OkCancel;
+    r.path = suggested;
     const BoxAnswer a = Ask(r);
     return a.result == mrOk ? a.path : QString();
 }

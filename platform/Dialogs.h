@@ -28,7 +28,7 @@ enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class BoxIcon { None, Error, Warning, Information, Question };
 
 struct BoxRequest {
-    enum class Kind { Message, Confirmation, Input, OpenFile };
+    enum class Kind { Message, Confirmation, Input, OpenFile, SaveFile };
     Kind kind = Kind::Message;
     AnsiString caption;
     AnsiString text;  // the message, the input box's prompt, or the file filters (";;")
@@ -36,12 +36,13 @@ struct BoxRequest {
     BoxIcon icon = BoxIcon::None;
     bool owned = true;        // false for boxes without an owner window
     AnsiString defaultValue;  // input boxes: the text they start with
+    QString path;             // save-file dialogs: the file suggested
 };
 
 struct BoxAnswer {
     int result = mrOk;  // the button pressed
     AnsiString text;    // input boxes: the text typed
-    QString path = {};  // open-file dialogs: the file picked, a path in full Unicode
+    QString path = {};  // file dialogs: the file picked, a path in full Unicode
 };
 
 class DialogResponder {
@@ -70,6 +71,11 @@ public:
     // file-system path, so not narrowed to the code page), or the empty text
     // when cancelled. Filters as "Wave File (*.wav)".
     static QString OpenFile(const AnsiString& caption, const std::vector<AnsiString>& filters);
+    // The save-file dialog, starting on `suggested` (its folder and name):
+    // the full name chosen, or the empty text when cancelled. A name typed
+    // without a suffix gets the suggested one.
+    static QString SaveFile(const AnsiString& caption, const QString& suggested,
+                            const AnsiString& filter);
     // Activates the form, runs it modally, hands the activation back to the
     // form below and returns the form's modal result.
     static int ShowModal(TForm& form);

@@ -1,11 +1,13 @@
 #include "Printer.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include <cmath>
 
@@ -25,8 +27,13 @@ public:
         printer_.setPageOrientation(Orientation() == poLandscape ? QPageLayout::Landscape
                                                                  : QPageLayout::Portrait);
         auto painter = std::make_unique<QPainter>();
-        if (!painter->begin(&printer_))
+        if (!painter->begin(&printer_)) {
+            const QString file = OutputFile();
+            ForgetJobFile();
+            if (!file.isEmpty())
+                throw EPrinter(Format("Cannot create file \"%s\"", FromQString(file).c_str()));
             throw EPrinter("Printer selected is not valid");
+        }
         painter_ = std::move(painter);
         canvas_ = std::make_unique<QPainterCanvas>(*painter_);
         canvas_->PixelsPerInch = printer_.logicalDpiY();
@@ -38,6 +45,7 @@ public:
         canvas_.reset();
         painter_->end();
         painter_.reset();
+        ForgetJobFile();
     }
 
     void Abort() override {
@@ -51,6 +59,7 @@ public:
         painter_.reset();
         if (!aborted && !printer_.outputFileName().isEmpty())
             QFile::remove(printer_.outputFileName());
+        ForgetJobFile();
     }
 
     bool Printing() const override { return painter_ != nullptr; }
@@ -79,9 +88,43 @@ public:
                               m.viewportExtX, m.viewportExtY);
     }
 
+    bool NeedsOutputFile() const override {
+        return printer_.outputFormat() == QPrinter::PdfFormat &&
+               printer_.outputFileName().isEmpty();
+    }
+
+    void SetJobFile(const QString& path) override {
+        if (!jobFile_) {
+            jobFile_ = true;
+            savedFormat_ = printer_.outputFormat();
+            savedFileName_ = printer_.outputFileName();
+        }
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(path);
+    }
+
+    QString OutputFile() const override {
+        return printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName()
+                                                              : QString();
+    }
+
+    bool SetupDialog(QWidget* owner) override {
+        const std::unique_ptr<QDialog> dialog = CreatePrinterSetupDialog(&printer_, owner);
+        return dialog->exec() == QDialog::Accepted;
+    }
+
     QPrinter& Device() { return printer_; }
 
 private:
+    // Puts back the output that the set-up dialog left.
+    void ForgetJobFile() {
+        if (!jobFile_)
+            return;
+        jobFile_ = false;
+        printer_.setOutputFileName(savedFileName_);
+        printer_.setOutputFormat(savedFormat_);
+    }
+
     // The printable area's corner in device pixels from the sheet's corner.
     QPoint Offset() const {
         QPageLayout layout = printer_.pageLayout();
@@ -94,6 +137,10 @@ private:
     QPrinter printer_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<QPainterCanvas> canvas_;
+    // A file set for one job, and the output it replaced.
+    bool jobFile_ = false;
+    QPrinter::OutputFormat savedFormat_ = QPrinter::NativeFormat;
+    QString savedFileName_;
 };
 
 std::unique_ptr<QtPrinter>& TheQtPrinter() {
@@ -137,15 +184,18 @@ QPrinter* CurrentQPrinter() {
 }
 
 bool PrinterSetupDialog(QWidget* owner) {
-    if (auto* recording = dynamic_cast<RecordingPrinter*>(Installed())) {
-        ++recording->setupShown;
-        return recording->setupAnswer;
-    }
-    if (Installed())
-        return false;
-    QPrintDialog dialog(&QtPrinterInstance().Device(), owner);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    return dialog.exec() == QDialog::Accepted;
+    return Printer()->SetupDialog(owner);
+}
+
+std::unique_ptr<QDialog> CreatePrinterSetupDialog(QPrinter* printer, QWidget* owner) {
+    auto dialog = std::make_unique<QPrintDialog>(printer, owner);
+    dialog->setWindowTitle(QStringLiteral("Print Setup"));
+    // Pages, copies and their order belong to a print, not to its set-up.
+    dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    for (QDialogButtonBox* buttons : dialog->findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    return dialog;
 }
 
 RecordingPrinter::RecordingPrinter(int dpiX, int dpiY, int offsetX, int offsetY)
@@ -161,8 +211,10 @@ RecordingPrinter::~RecordingPrinter() {
 void RecordingPrinter::BeginDoc() {
     if (printing_)
         throw EPrinter("Printing in progress");
-    if (failBeginDoc)
+    if (failBeginDoc) {
+        jobFile.clear();
         throw EPrinter("Printer selected is not valid");
+    }
     calls.push_back(Orientation() == poLandscape ? "BeginDoc landscape" : "BeginDoc portrait");
     canvas = RecordingCanvas();
     canvas.PixelsPerInch = dpiY;
@@ -173,11 +225,14 @@ void RecordingPrinter::BeginDoc() {
 void RecordingPrinter::EndDoc() {
     calls.push_back("EndDoc");
     printing_ = false;
+    lastJobFile = jobFile;
+    jobFile.clear();
 }
 
 void RecordingPrinter::Abort() {
     calls.push_back("Abort");
     printing_ = false;
+    jobFile.clear();
 }
 
 int RecordingPrinter::GetDeviceCaps(TDeviceCap cap) const {

@@ -2,17 +2,21 @@
 // and ended, a canvas to draw the page on, and the device values and mapping
 // calls of its device context. The real printer is a QPrinter painting the
 // whole sheet; the mapping becomes the QPainter's window and viewport. Qt's
-// print dialog chooses the printer (also a PDF file). Tests put a recording
+// print dialog chooses the printer (also a PDF file) and the paper; where no
+// printer is installed a job goes to a PDF file. Tests put a recording
 // printer in place of the real one.
 #pragma once
 
 #include "Canvas.h"
 #include "Exceptions.h"
 
+#include <QString>
+
 #include <memory>
 #include <string>
 #include <vector>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -61,6 +65,18 @@ public:
     // Installs the mapping for the rest of the job.
     virtual void SetMapping(const TPrinterMapping& mapping) = 0;
 
+    // True when a job has nowhere to go but a PDF file without a name: no
+    // printer is installed and no file was chosen in the set-up dialog.
+    virtual bool NeedsOutputFile() const = 0;
+    // The next job writes this PDF file instead of printing; the name is
+    // forgotten when that job ends, however it ends.
+    virtual void SetJobFile(const QString& path) = 0;
+    // The file the next job writes; empty when it goes to a printer.
+    virtual QString OutputFile() const = 0;
+    // The set-up dialog: the printer (or a PDF file) and the paper. Returns
+    // whether the user confirmed.
+    virtual bool SetupDialog(QWidget* owner) = 0;
+
 private:
     TPrinterOrientation orientation_ = poPortrait;
 };
@@ -70,10 +86,12 @@ TPrinter* Printer();
 // nullptr puts the QPrinter back.
 void SetPrinter(TPrinter* printer);
 
-// The printer set-up dialog on the QPrinter (Qt's print dialog, which also
-// offers a PDF file). Returns whether the user confirmed. With a recording
-// printer installed no dialog is shown and its setupAnswer is returned.
+// The current printer's set-up dialog. Returns whether the user confirmed.
 bool PrinterSetupDialog(QWidget* owner);
+// Qt's print dialog on the printer as the set-up dialog, not yet shown: it
+// offers the printer, a PDF file and the paper, and its confirming button
+// reads "OK", since confirming it prints nothing.
+std::unique_ptr<QDialog> CreatePrinterSetupDialog(QPrinter* printer, QWidget* owner);
 
 // The QPrinter behind the current printer, for a scratch run that prints to
 // a file; nullptr while another printer is installed.
@@ -95,10 +113,20 @@ public:
     TCanvas* Canvas() override { return printing_ ? &canvas : nullptr; }
     int GetDeviceCaps(TDeviceCap cap) const override;
     void SetMapping(const TPrinterMapping& m) override { mapping = m; }
+    bool NeedsOutputFile() const override { return noPrinter && jobFile.isEmpty(); }
+    void SetJobFile(const QString& path) override { jobFile = path; }
+    QString OutputFile() const override { return jobFile; }
+    bool SetupDialog(QWidget*) override {
+        ++setupShown;
+        return setupAnswer;
+    }
 
     int dpiX, dpiY, offsetX, offsetY;
     bool failBeginDoc = false;  // BeginDoc throws EPrinter
     bool setupAnswer = true;    // what PrinterSetupDialog returns
+    bool noPrinter = false;     // no printer installed: jobs need a file
+    QString jobFile;            // the next job's file
+    QString lastJobFile;        // the file the last job wrote, if any
 
     RecordingCanvas canvas;  // the last job's page
     TPrinterMapping mapping;

@@ -16,8 +16,8 @@ public:
             list << ToQString(a);
         QProcess::startDetached(ToQString(program), list);
     }
-    void OpenDocument(const AnsiString& path) override {
-        QDesktopServices::openUrl(
+    bool OpenDocument(const AnsiString& path) override {
+        return QDesktopServices::openUrl(
             QUrl::fromLocalFile(QFileInfo(ToQString(path)).absoluteFilePath()));
     }
 };
@@ -44,8 +44,8 @@ void Shell::WinExec(const AnsiString& commandLine) {
     Active().StartDetached(FromQString(parts[0]), args);
 }
 
-void Shell::OpenDocument(const AnsiString& path) {
-    Active().OpenDocument(path);
+bool Shell::OpenDocument(const AnsiString& path) {
+    return Active().OpenDocument(path);
 }
 
 void Shell::SetHandler(ShellHandler* handler) {

@@ -1,7 +1,8 @@
 // Starting other programs: a program by name without waiting for it (the
 // wallpaper program), and a file in the program the desktop associates with
-// it (the exported text table, a sound file). Failures are not reported.
-// Tests install a recorder in place of the real shell.
+// it (the exported text table, a sound file). Nothing is reported here; a
+// caller learns whether a file could be opened. Tests install a recorder in
+// place of the real shell.
 #pragma once
 
 #include "AnsiString.h"
@@ -13,15 +14,16 @@ public:
     virtual ~ShellHandler() = default;
     // Starts `program` (found on the search path) with its arguments; no wait.
     virtual void StartDetached(const AnsiString& program, const std::vector<AnsiString>& args) = 0;
-    // Opens the file in the desktop's associated program; no wait.
-    virtual void OpenDocument(const AnsiString& path) = 0;
+    // Opens the file in the desktop's associated program; no wait. False
+    // when the desktop has no program for it.
+    virtual bool OpenDocument(const AnsiString& path) = 0;
 };
 
 class Shell {
 public:
     // A command line "program arg arg", split at blanks, started detached.
     static void WinExec(const AnsiString& commandLine);
-    static void OpenDocument(const AnsiString& path);
+    static bool OpenDocument(const AnsiString& path);
 
     static void SetHandler(ShellHandler* handler);  // nullptr: the real shell
     static ShellHandler* Handler();
@@ -33,8 +35,12 @@ public:
     RecordingShell() { Shell::SetHandler(this); }
     ~RecordingShell() override { Shell::SetHandler(nullptr); }
     void StartDetached(const AnsiString& program, const std::vector<AnsiString>& args) override;
-    void OpenDocument(const AnsiString& path) override { documents.push_back(path); }
+    bool OpenDocument(const AnsiString& path) override {
+        documents.push_back(path);
+        return canOpen;
+    }
 
     std::vector<AnsiString> started;    // "program arg arg"
     std::vector<AnsiString> documents;  // paths opened
+    bool canOpen = true;                // whether the desktop has a program for them
 };

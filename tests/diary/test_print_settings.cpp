@@ -1,5 +1,7 @@
 #include "CalPrint.h"
 #include "FixedPrayerTimes.h"
+#include "LocationFile.h"
+#include "PrayerTimes.h"
 #include "PrintPage.h"
 #include "PrintSettings.h"
 #include "Printer.h"
@@ -8,7 +10,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -126,18 +131,32 @@ TEST_F(PrintSettingsTest, OnlyTheCalendarPanePrints) {
     EXPECT_EQ(Screen::Cursor(), crDefault);
 }
 
-TEST_F(PrintSettingsTest, FailuresEndTheCommandAndStoreNothing) {
-    // A flag that is no number: before the wizard opens.
-    WriteSettingString("PrintEvents", "yes");
-    Print();
-    EXPECT_EQ(responder->ModalCount(), 0);
-    ASSERT_EQ(responder->Boxes().size(), 1u);
-    EXPECT_EQ(responder->Boxes()[0].text, "'yes' is not a valid integer value");
-    EXPECT_EQ(Screen::Cursor(), crDefault);
+TEST_F(PrintSettingsTest, AFlagThatIsNoNumberReadsAsItsDefault) {
+    struct Case {
+        const char* stored;
+        std::int32_t read;
+    };
+    for (const Case& c :
+         {Case{"yes", 1}, Case{"1 ", 1}, Case{"", 1}, Case{"0", 0}, Case{" 0", 0}}) {
+        WriteSettingString("PrintEvents", c.stored);
+        EXPECT_EQ(ReadPrintSettings(TMisri(1, 9, 1447)).printEvents, c.read) << c.stored;
+    }
 
-    // A printer that cannot start the job: after the wizard.
-    responder->Clear();
-    WriteSettingString("PrintEvents", "1");
+    // The command goes on to the wizard, and the printed page stores a
+    // clean value back.
+    WriteSettingString("PrintSmMonths", "yes");
+    responder->QueueForm([this](TForm& f) {
+        EXPECT_TRUE(Find<QCheckBox>("chkSmallMonths")->isChecked());
+        Find<QPushButton>("btnFinish")->click();
+        return f.ModalResult();
+    });
+    Print();
+    EXPECT_EQ(responder->ModalCount(), 1);
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"BeginDoc landscape", "EndDoc"}));
+    EXPECT_EQ(Value("PrintSmMonths"), "1");
+}
+
+TEST_F(PrintSettingsTest, APrinterThatCannotPrintEndsTheCommandAndStoresNothing) {
     printer.failBeginDoc = true;
     responder->QueueForm(Press("btnFinish"));
     Print();
@@ -145,6 +164,58 @@ TEST_F(PrintSettingsTest, FailuresEndTheCommandAndStoreNothing) {
     EXPECT_EQ(responder->Boxes()[1].text, "Printer selected is not valid");
     EXPECT_FALSE(Stored("GridColor"));
     EXPECT_EQ(Screen::Cursor(), crDefault);
+}
+
+TEST_F(PrintSettingsTest, WithoutAPrinterThePageIsSavedAsAPdfFile) {
+    printer.noPrinter = true;
+    TLocationRecord place;
+    SetLocationName(place, "New York City, USA");
+    const LocationRecordBytes bytes = PackLocationRecord(place);
+    WriteFile(LocationFileName, std::string(bytes.begin(), bytes.end()));
+    const QString chosen = QDir::current().filePath("Shaaban.pdf");
+    responder->QueueForm(Press("btnFinish"));
+    responder->QueuePath(chosen);
+    RunPrintCommand(true, TMisri(12, 8, 1446), {});
+
+    // After the wizard: the file's name, suggested in the documents folder
+    // after the month printed.
+    ASSERT_EQ(responder->Boxes().size(), 2u);  // the file, then the notice
+    const BoxRequest& save = responder->Boxes()[0];
+    EXPECT_EQ(save.kind, BoxRequest::Kind::SaveFile);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(QFileInfo(save.path).absolutePath(), QDir(documents).absolutePath());
+    EXPECT_EQ(QFileInfo(save.path).fileName(), "Shaaban 1446 Hijri.pdf");
+    EXPECT_EQ(printer.lastJobFile, chosen);
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"BeginDoc landscape", "EndDoc"}));
+    EXPECT_EQ(responder->Boxes()[1].caption, "Message");
+    EXPECT_EQ(responder->Boxes()[1].text, "The calendar page was saved to " +
+                                              FromQString(QDir::toNativeSeparators(chosen)) + ".");
+    EXPECT_TRUE(Stored("GridColor"));
+    EXPECT_TRUE(printer.jobFile.isEmpty());  // the next print asks again
+
+    // Cancelling the file's name prints and stores nothing.
+    WriteSettingString("GridColor", "Red");
+    printer.calls.clear();
+    responder->Clear();
+    responder->QueueForm([this](TForm& f) {
+        Find<QComboBox>("cmbGridColor")->setCurrentIndex(4);
+        Find<QPushButton>("btnFinish")->click();
+        return f.ModalResult();
+    });
+    Print();
+    EXPECT_TRUE(printer.calls.empty());
+    EXPECT_EQ(Value("GridColor"), "Red");
+    EXPECT_EQ(responder->Boxes().back().kind, BoxRequest::Kind::SaveFile);
+    EXPECT_EQ(Screen::Cursor(), crDefault);
+}
+
+TEST_F(PrintSettingsTest, APrinterPrintsWithoutAskingForAFile) {
+    responder->QueueForm(Press("btnFinish"));
+    Print();
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"BeginDoc landscape", "EndDoc"}));
+    for (const BoxRequest& box : responder->Boxes())
+        EXPECT_EQ(box.kind, BoxRequest::Kind::Message) << box.text;
+    EXPECT_EQ(responder->Boxes().size(), 1u);  // only that no place could be read
 }
 
 }  // namespace

@@ -6,11 +6,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -209,6 +213,79 @@ TEST_F(PrintWizardTest, CitiesSortedWithTheirRecordNumbers) {
     EXPECT_EQ(s.salaatColor, clTeal);  // the stored colour, untouched on step 1
     EXPECT_EQ(s.month, TMisri(5, 9, 1447));
     EXPECT_TRUE(responder->Boxes().empty());
+}
+
+TEST_F(PrintWizardTest, TheLastOfTwoDefaultNamesIsTheCity) {
+    WritePlaces({{"Aden, Yemen", 45, 12.8f, 3},
+                 {"Aden, Yemen", 45.03f, 12.78f, 3},
+                 {"Zanzibar", 39.2f, -6.16f, 3}});
+    WriteSettingString("Location", "Aden, Yemen");
+    TPrintSettings s;
+    responder->QueueForm([this](TForm& f) {
+        EXPECT_EQ(Find<QListWidget>("lstMain")->currentRow(), 1);
+        Click("btnFinish");
+        return f.ModalResult();
+    });
+    EXPECT_EQ(form->Execute(&s), 1);
+    EXPECT_FLOAT_EQ(s.location.longitude, 45.03f);  // record 1, the later one
+}
+
+TEST_F(PrintWizardTest, EachContentBoxSetsItsOwnFlag) {
+    // One box at a time cleared: only its flag is 0.
+    const char* const boxes[] = {"chkSalaat", "chkDaylight", "chkEvents", "chkSmallMonths",
+                                 "chkBirthdays"};
+    for (const char* cleared : boxes) {
+        TPrintSettings s;
+        responder->QueueForm([&](TForm& f) {
+            Find<QCheckBox>(cleared)->setChecked(false);
+            Click("btnFinish");
+            return f.ModalResult();
+        });
+        responder->QueueAnswer(mrOk);  // no city to read
+        ASSERT_EQ(form->Execute(&s), 1);
+        const std::pair<const char*, std::int32_t> flags[] = {
+            {"chkSalaat", s.printSalaat},       {"chkDaylight", s.dayLight},
+            {"chkEvents", s.printEvents},       {"chkSmallMonths", s.printSmallMonths},
+            {"chkBirthdays", s.printBirthdays},
+        };
+        for (const auto& [box, flag] : flags)
+            EXPECT_EQ(flag, std::strcmp(box, cleared) == 0 ? 0 : 1) << cleared << ": " << box;
+    }
+}
+
+// Every caption of the wizard is shown whole in the desktop's font: its
+// control is wide and high enough for it, and lies inside its parent.
+TEST_F(PrintWizardTest, EveryCaptionFits) {
+    form->show();
+    int captions = 0;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        QSize needed;
+        if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            needed = box->sizeHint();
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            // The text and the style's margins; a button's size hint holds a
+            // minimum width of its own as well.
+            const int margin =
+                button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+            const QString text = button->text().remove(u'&');
+            needed = {button->fontMetrics().horizontalAdvance(text) + 2 * margin,
+                      button->fontMetrics().height()};
+        } else if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
+            needed = label->sizeHint();
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            needed = {group->fontMetrics().horizontalAdvance(group->title()),
+                      group->fontMetrics().height()};
+        } else {
+            continue;
+        }
+        ++captions;
+        const QString name = w->objectName();
+        EXPECT_LE(needed.width(), w->width()) << name.toStdString();
+        EXPECT_LE(needed.height(), w->height()) << name.toStdString();
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name.toStdString();
+    }
+    EXPECT_GT(captions, 20);
+    form->hide();
 }
 
 TEST_F(PrintWizardTest, WithoutAPlaceTheTableGetsAnEmptyOne) {

@@ -146,6 +146,19 @@ TEST_F(ExportTest, WholeYearIsTheCurrentHijriYear) {
     EXPECT_EQ(shell->documents.size(), 1u);
 }
 
+TEST_F(ExportTest, WithoutAProgramForTextFilesABoxSaysWhereTheFileIs) {
+    shell->canOpen = false;
+    form->FormActivate();
+    responder->QueueForm(Range("rdbCurrentMonth"));
+    Export();
+    EXPECT_EQ(shell->documents, std::vector<AnsiString>({"NTimes.txt"}));
+    const std::string path =
+        FromQString(QDir::toNativeSeparators(QDir::current().absoluteFilePath("NTimes.txt")));
+    EXPECT_EQ(Boxes(),
+              std::vector<std::string>({"Message: The prayer times were saved to " + path + "."}));
+    EXPECT_TRUE(FileExists("NTimes.txt"));
+}
+
 TEST_F(ExportTest, ThePlaceTitleCarriesTheBareName) {
     std::vector<TLocationRecord> places;
     for (int i = 0; i < 11; ++i)

@@ -236,6 +236,22 @@ TEST_F(LocationEditorTest, EditingRewritesTheSelectedPlace) {
     EXPECT_EQ(LocationName(tokyo), "Tokyo");
 }
 
+TEST_F(LocationEditorTest, ARenamedPlaceShowsItsNewNameInTheList) {
+    WritePlaces({Place("Berlin", 13.4f, 52.5f, 1), Place("Bonn", 7.1f, 50.73f, 1),
+                 Place("Tokyo", 139.7f, 35.7f, 9)});
+    form->FormActivate();
+    List()->setCurrentRow(1);  // Bonn, record 1
+    responder->QueueForm(Entry("Zurich", "47.22", "8.33", "1"));
+    Click("btnEditLocation");
+    // Sorted anew, with the renamed record still the one shown.
+    EXPECT_EQ(Items(), QStringList({"Berlin", "Tokyo", "Zurich"}));
+    EXPECT_EQ(List()->currentRow(), 2);
+    EXPECT_EQ(Shown(), "Zurich|8.33|47.22|1.0");
+    List()->setCurrentRow(0);
+    EXPECT_EQ(Text("lblName"), "Berlin");
+    EXPECT_TRUE(responder->Boxes().empty());
+}
+
 TEST_F(LocationEditorTest, EditWithoutASelectedPlaceOpensNoDialog) {
     WriteFile(LocationFileName, "");
     form->FormActivate();

@@ -151,6 +151,52 @@ TEST_F(NewLocTest, AFieldThatIsNoNumberKeepsTheDialogOpen) {
     EXPECT_EQ(ReadFile(LocationFileName).size(), 3u * LocationRecordSize);
 }
 
+TEST_F(NewLocTest, ANumberOutOfItsRangeKeepsTheDialogOpen) {
+    const char* const longitude = "The longitude must lie between -180 and 180 degrees.";
+    const char* const latitude = "The latitude must lie between -90 and 90 degrees.";
+    const char* const zone = "The time zone must lie between -14 and 14 hours.";
+    struct Case {
+        Typed typed;
+        const char* message;
+        const char* focus;
+    };
+    const Case cases[] = {
+        {{"Far", "0", "1e39", "0"}, longitude, "txtLongitude"},  // past a float: infinity
+        {{"Far", "0", "-181", "0"}, longitude, "txtLongitude"},
+        {{"Far", "0", "180.01", "0"}, longitude, "txtLongitude"},  // 180 degrees 1 minute
+        {{"Far", "90.01", "0", "0"}, latitude, "txtLatitude"},
+        {{"Far", "-1e39", "0", "0"}, latitude, "txtLatitude"},
+        {{"Far", "0", "0", "-1e39"}, zone, "txtTimeZone"},
+        {{"Far", "0", "0", "14.5"}, zone, "txtTimeZone"},
+        {{"Far", "91", "181", "15"}, longitude, "txtLongitude"},  // the first in order
+    };
+    for (const Case& c : cases) {
+        responder->Clear();
+        responder->QueueForm([&](TForm& f) {
+            Type(c.typed);
+            Press("btnOk");
+            EXPECT_EQ(f.ModalResult(), mrNone) << c.typed.longitude;
+            EXPECT_EQ(dialog->focusWidget(), Edit(c.focus)) << c.typed.longitude;
+            f.close();
+            return f.ModalResult();
+        });
+        EXPECT_EQ(dialog->Execute(false, 0), 0);
+        ASSERT_EQ(responder->Boxes().size(), 1u);
+        EXPECT_EQ(responder->Boxes()[0].caption, "Error");
+        EXPECT_EQ(responder->Boxes()[0].text, c.message);
+    }
+    EXPECT_FALSE(FileExists(LocationFileName));
+
+    // The ends of each range are places.
+    responder->Clear();
+    for (const Typed& t : {Typed{"East", "90", "180", "14"}, Typed{"West", "-90", "-180", "-14"}})
+        EXPECT_EQ(AddTyped(t), 1);
+    EXPECT_TRUE(responder->Boxes().empty());
+    const std::string bytes = ReadFile(LocationFileName);
+    EXPECT_EQ(RecordAt(bytes, 0).longitude, 180.0f);
+    EXPECT_EQ(RecordAt(bytes, 1).timeZone, -14.0f);
+}
+
 TEST_F(NewLocTest, RecordThatCannotBeBuiltIsNotWritten) {
     Type({"Aden", "north", "45", "3"});
     TLocationRecord rec = Place("untouched", 1, 2, 3);

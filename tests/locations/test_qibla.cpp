@@ -4,22 +4,16 @@
 #include "Qibla.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace {
-
-TLocationRecord Place(const AnsiString& name, float longitude, float latitude) {
-    TLocationRecord rec;
-    SetLocationName(rec, name);
-    rec.longitude = longitude;
-    rec.latitude = latitude;
-    return rec;
-}
 
 class QiblaTest : public PlaceSandbox {
 protected:
@@ -90,14 +84,16 @@ TEST_F(QiblaTest, MeccaHasNoDirection) {
     }
 }
 
+// The compass stands in the middle of the client area, 338 by 348 pixels.
+constexpr int cx = 169;
+constexpr int cy = 174;
+
 TEST_F(QiblaTest, NeedleEndPoints) {
+    ASSERT_EQ(form->rect().size(), QSize(338, 348));
     struct Case {
         float angle;
         int tipX, tipY;
     };
-    // The centre is the middle of the window's outer size.
-    const int cx = form->frameGeometry().width() / 2;
-    const int cy = form->frameGeometry().height() / 2;
     for (const Case& c : {Case{90, cx, cy - 85}, Case{-90, cx, cy + 85}, Case{180, cx - 85, cy},
                           Case{0, cx + 85, cy}}) {
         const std::vector<TRect> lines = Needle(c.angle);
@@ -118,35 +114,42 @@ TEST_F(QiblaTest, NeedleEndPoints) {
     EXPECT_EQ(up[2].Bottom, cy - 85 + 6);
 }
 
-TEST_F(QiblaTest, AxesLettersAndRestoredCanvas) {
-    const int cx = form->frameGeometry().width() / 2;
-    const int cy = form->frameGeometry().height() / 2;
-    ASSERT_EQ(cx, 169);
-    ASSERT_EQ(cy, 174);
-    RecordingCanvas canvas;
-    canvas.Pen.Color = clNavy;
-    canvas.Brush.Style = bsSolid;
-    form->DrawCompass(canvas, 31.5f);
-    struct Letter {
-        const char* text;
-        int x, y;
-    };
-    for (const Letter& l : {Letter{"E", cx + 90, cy - 5}, Letter{"W", cx - 100, cy - 5},
-                            Letter{"S", cx - 4, cy + 90}, Letter{"N", cx - 4, cy - 100}}) {
-        const auto* op = canvas.FindText(l.text);
-        ASSERT_NE(op, nullptr) << l.text;
-        EXPECT_EQ(op->rect.Left, l.x) << l.text;
-        EXPECT_EQ(op->rect.Top, l.y) << l.text;
-        EXPECT_EQ(op->brush.Style, bsClear) << l.text;
+TEST_F(QiblaTest, TheFormPaintsTheNeedleFromTheMiddleOfItsClientArea) {
+    // Due south of Mecca: the needle points straight up.
+    registry->WriteString("Location", "Here");
+    WriteFile(LocationFileName, FileOf({Place("Here", 39.83f, 0)}));
+    form->FormActivate();
+    ASSERT_EQ(Angle(), "90.00 deg.");
+    const QImage painted = form->grab().toImage();
+    ASSERT_EQ(painted.size(), QSize(338, 348));
+    for (int up : {1, 42, 84})
+        EXPECT_EQ(painted.pixelColor(cx, cy - up), QColor(255, 0, 0)) << up;
+    // The south axis below the middle is not the needle.
+    EXPECT_NE(painted.pixelColor(cx, cy + 42), QColor(255, 0, 0));
+}
+
+TEST_F(QiblaTest, APlaceWithoutFiniteCoordinatesHasNoDirection) {
+    registry->WriteString("Location", "Damaged");
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    for (const auto& [longitude, latitude] :
+         {std::pair{nan, 40.7f}, {-74.0f, nan}, {inf, 40.7f}, {-74.0f, -inf}}) {
+        WriteFile(LocationFileName, FileOf({Place("Damaged", -74.0f, 40.7f)}));
+        form->FormActivate();
+        ASSERT_EQ(Angle(), "31.51 deg.");
+        WriteFile(LocationFileName, FileOf({Place("Damaged", longitude, latitude)}));
+        form->FormActivate();
+        EXPECT_EQ(Angle(), "") << longitude << " " << latitude;
+        EXPECT_TRUE(Needle(form->QiblaAngleShown()).empty());
+        // Painted: the axes, and no red anywhere.
+        const QImage painted = form->grab().toImage();
+        int red = 0;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                red += painted.pixelColor(x, y) == QColor(255, 0, 0);
+        EXPECT_EQ(red, 0) << longitude << " " << latitude;
     }
-    std::vector<TRect> axes;
-    for (const auto& op : canvas.ops)
-        if (op.kind == RecordingCanvas::Op::Line && op.pen.Color == clNavy)
-            axes.push_back(op.rect);
-    EXPECT_EQ(axes, std::vector<TRect>({Rect(cx, cy, cx + 85, cy), Rect(cx, cy, cx - 85, cy),
-                                        Rect(cx, cy, cx, cy + 85), Rect(cx, cy, cx, cy - 85)}));
-    EXPECT_EQ(canvas.Pen.Color, clNavy);
-    EXPECT_EQ(canvas.Brush.Style, bsSolid);
+    EXPECT_TRUE(responder->Boxes().empty());
 }
 
 TEST_F(QiblaTest, PolarPointTruncatesTowardZero) {

@@ -65,6 +65,20 @@ TEST_F(SalaatTest, SpanDropsTheRemainderOfItsSeconds) {
     EXPECT_EQ(Text("lblIsha"), "18:00:05");
 }
 
+TEST_F(SalaatTest, SehriBeforeMidnightIsTheEveningBefore) {
+    struct Case {
+        double fajar;
+        const char* sehri;
+    };
+    for (const Case& c : {Case{At(0, 4, 0), "23:54:00"}, Case{At(0, 0, 0), "23:50:00"},
+                          Case{At(0, 9, 59), "23:59:59"}, Case{At(0, 10, 0), "00:00:00"},
+                          Case{At(5, 0, 0), "04:50:00"}}) {
+        library.prayers[0] = c.fajar;
+        form->FormActivate();
+        EXPECT_EQ(Text("lblSehri"), c.sehri) << Text("lblFajar").toStdString();
+    }
+}
+
 TEST_F(SalaatTest, GeneralModeShowsSixTimesWithoutSehri) {
     generalMode = 1;
     form->FormActivate();
@@ -184,6 +198,38 @@ TEST_F(SalaatTest, OkClosesWithOk) {
         return f.ModalResult();
     });
     EXPECT_EQ(form->ShowModal(), mrOk);
+}
+
+// The form on the prayer-time library itself.
+class SalaatLibraryTest : public PlaceSandbox {
+protected:
+    void TearDown() override {
+        form.reset();
+        PlaceSandbox::TearDown();
+    }
+    std::unique_ptr<TfrmSalaat> form;
+};
+
+int SecondsOf(const QString& clock) {
+    const QStringList parts = clock.split(u':');
+    return parts.size() == 3 ? parts[0].toInt() * 3600 + parts[1].toInt() * 60 + parts[2].toInt()
+                             : -1;
+}
+
+TEST_F(SalaatLibraryTest, SehriOfAFajarJustAfterMidnight) {
+    // At latitude 65 in mid-June the library puts Fajar a few minutes after
+    // midnight.
+    generalMode = 0;
+    WritePlaces({Place("Lat 65", 20, 65, 1)});
+    registry->WriteString("Location", "Lat 65");
+    SetToday(2025, 6, 15);
+    form = std::make_unique<TfrmSalaat>();
+    form->FormActivate();
+    const int fajar = SecondsOf(form->findChild<QLabel*>("lblFajar")->text());
+    const int sehri = SecondsOf(form->findChild<QLabel*>("lblSehri")->text());
+    ASSERT_GE(fajar, 0);
+    ASSERT_LT(fajar, 600);
+    EXPECT_EQ(sehri, fajar + 86400 - 600);
 }
 
 }  // namespace

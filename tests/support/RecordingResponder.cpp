@@ -9,7 +9,7 @@ BoxAnswer RecordingResponder::Box(const BoxRequest& request) {
     }
     if (request.kind == BoxRequest::Kind::Input)
         return {mrOk, request.defaultValue};
-    if (request.kind == BoxRequest::Kind::OpenFile)
+    if (request.kind == BoxRequest::Kind::OpenFile || request.kind == BoxRequest::Kind::SaveFile)
         return {mrCancel, {}};
     return {request.buttons == BoxButtons::YesNo || request.buttons == BoxButtons::YesNoCancel
                 ? mrYes

@@ -1,7 +1,7 @@
 // Answers every box and modal form of the code under test, and records what
 // was asked. Answers are taken from queues; a box without a queued answer
-// gets OK (Yes for questions), an input box its default, an open-file
-// dialog Cancel, a modal form without a script mrCancel.
+// gets OK (Yes for questions), an input box its default, an open-file or
+// save-file dialog Cancel, a modal form without a script mrCancel.
 #pragma once
 
 #include "Dialogs.h"
@@ -22,7 +22,7 @@ public:
     void QueueInput(const AnsiString& text, int result = mrOk) {
         answers_.push_back({result, text});
     }
-    // The open-file dialog's answer: the file picked.
+    // A file dialog's answer: the file picked or chosen.
     void QueuePath(const QString& path, int result = mrOk) {
         answers_.push_back({result, {}, path});
     }

@@ -1,0 +1,171 @@
+// The page through the real printer layer: a PDF file from the QPrinter,
+// read back with pdftotext, and the printer set-up dialog.
+#include "LocationFile.h"
+#include "PrayerTimes.h"
+#include "PrintPage.h"
+#include "Printer.h"
+#include "Sandbox.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+// A word of the PDF as pdftotext places it, in points from the sheet's
+// top-left corner.
+struct Word {
+    double xMin, yMin, xMax, yMax;
+};
+
+struct PdfText {
+    double width = 0, height = 0;  // of the first page
+    int pages = 0;
+    std::multimap<QString, Word> words;
+
+    // The middle of the line that runs from the first word to the last.
+    QPointF LineMiddle(const QString& first, const QString& last) const {
+        const auto a = words.find(first);
+        const auto b = words.find(last);
+        if (a == words.end() || b == words.end()) {
+            ADD_FAILURE() << "no " << first.toStdString() << " ... " << last.toStdString();
+            return {};
+        }
+        return {(a->second.xMin + b->second.xMax) / 2, (a->second.yMin + b->second.yMax) / 2};
+    }
+};
+
+PdfText ReadPdf(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    PdfText text;
+    const QRegularExpression page(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    for (auto it = page.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (text.pages++ == 0) {
+            text.width = m.captured(1).toDouble();
+            text.height = m.captured(2).toDouble();
+        }
+    }
+    const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        text.words.insert(
+            {m.captured(5), Word{m.captured(1).toDouble(), m.captured(2).toDouble(),
+                                 m.captured(3).toDouble(), m.captured(4).toDouble()}});
+    }
+    return text;
+}
+
+// Thousandths of an inch in points.
+double Points(double units) {
+    return units * 72 / 1000;
+}
+
+class RealPrinterTest : public Sandbox {
+protected:
+    void SetUp() override {
+        Sandbox::SetUp();
+        ASSERT_NE(CurrentQPrinter(), nullptr);
+        savedLayout = CurrentQPrinter()->pageLayout();
+    }
+    void TearDown() override {
+        CurrentQPrinter()->setPageLayout(savedLayout);
+        Sandbox::TearDown();
+    }
+
+    QPageLayout savedLayout;
+    FixedPrayerTimes times;
+};
+
+TEST_F(RealPrinterTest, ThePageAsAPdfFile) {
+    // Letter paper on a device whose printable area begins 0.25 inch from
+    // the left edge and 0.5 inch from the top: the page still counts from
+    // the sheet's corner.
+    CurrentQPrinter()->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                                 QPageLayout::Portrait, QMarginsF(),
+                                                 QPageLayout::Point, QMarginsF(18, 36, 18, 36)));
+    const QString file = QDir::current().filePath(QStringLiteral("page.pdf"));
+    TPrinter* printer = Printer();
+    printer->SetJobFile(file);
+    EXPECT_EQ(printer->OutputFile(), file);
+
+    TPrintSettings s;
+    s.month = TMisri(12, 8, 1446);  // Shaaban 1446, from Thursday 30 January 2025
+    SetLocationName(s.location, "Mumbai, India");
+    PrintSource src;
+    src.events = {{"1", "New moon"}};
+    PrintCalendarPage(src, s);
+    EXPECT_TRUE(printer->OutputFile().isEmpty());  // the file was for that job only
+    ASSERT_TRUE(QFile::exists(file));
+
+    const PdfText pdf = ReadPdf(file);
+    EXPECT_EQ(pdf.pages, 1);
+    // Letter in landscape: 11 by 8.5 inches.
+    EXPECT_NEAR(pdf.width, 792, 0.5);
+    EXPECT_NEAR(pdf.height, 612, 0.5);
+
+    struct Line {
+        const char* first;
+        const char* last;
+        double x, y;  // the middle of its box, in thousandths of an inch
+    };
+    const Line lines[] = {
+        {"Shaaban,", "Hijri", 3000, 812.5},               // the title
+        {"January/February,", "2025", 3000, 1312.5},      // its second line
+        {"Thurs", "Thurs", (5878 + 6585) / 2.0, 1850.5},  // a weekday of the grid
+        {"Calendar", "Events", 9300, 1818.5},             // the events header
+        {"Salaat", "for:", 1750, 1792.5},                 // the table's title
+        {"Rajjab", "Rajjab", 4175, 6195},                 // the small month before
+    };
+    for (const Line& l : lines) {
+        const QPointF middle = pdf.LineMiddle(l.first, l.last);
+        EXPECT_NEAR(middle.x(), Points(l.x), 3) << l.first;
+        EXPECT_NEAR(middle.y(), Points(l.y), 4) << l.first;
+    }
+}
+
+TEST_F(RealPrinterTest, AFileThatCannotBeCreatedEndsTheJob) {
+    const QString file = QDir::current().filePath(QStringLiteral("no such folder/page.pdf"));
+    TPrinter* printer = Printer();
+    const QString before = printer->OutputFile();
+    printer->SetJobFile(file);
+    TPrintSettings s;
+    try {
+        PrintCalendarPage({}, s);
+        ADD_FAILURE() << "no exception";
+    } catch (const EPrinter& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + FromQString(file) + "\"");
+    }
+    EXPECT_FALSE(printer->Printing());
+    EXPECT_EQ(printer->OutputFile(), before);
+}
+
+TEST_F(RealPrinterTest, TheSetUpDialogPromisesNoPrint) {
+    QPrinter device;
+    const std::unique_ptr<QDialog> dialog = CreatePrinterSetupDialog(&device, nullptr);
+    dialog->show();
+    EXPECT_EQ(dialog->windowTitle(), "Print Setup");
+    const auto boxes = dialog->findChildren<QDialogButtonBox*>();
+    ASSERT_FALSE(boxes.isEmpty());
+    EXPECT_EQ(boxes.front()->button(QDialogButtonBox::Ok)->text(), "OK");
+    for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+        EXPECT_NE(button->text().remove(u'&'), "Print");
+    dialog->hide();
+}
+
+}  // namespace
