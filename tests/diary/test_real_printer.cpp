@@ -1,5 +1,6 @@
 // The page through the real printer layer: a PDF file from the QPrinter,
 // read back with pdftotext, and the printer set-up dialog.
+#include "FixedPrayerTimes.h"
 #include "LocationFile.h"
 #include "PrayerTimes.h"
 #include "PrintPage.h"
