@@ -13,6 +13,7 @@ struct Picture {
     int height;
 };
 
+// clang-format off: a table aligned by hand
 constexpr Picture kPictures[] = {
     {"SPLASH", 373, 280},       {"SIDEBAR", 75, 374},        {"HIJRICAL", 37, 37},
     {"ENGLISHCAL", 37, 37},     {"TODOLIST", 37, 37},        {"CONTACTS", 37, 37},
@@ -35,6 +36,7 @@ constexpr Picture kPictures[] = {
     {"NOTIMES", 186, 146},      {"NOSMALL", 186, 146},       {"PRINTALL", 186, 146},
     {"PRINTWIZARD", 120, 200},
 };
+// clang-format on
 
 bool HasInk(const QPixmap& pixmap) {
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
