@@ -13,7 +13,8 @@ struct Picture {
     int height;
 };
 
-// clang-format off: a table aligned by hand
+// A table aligned by hand.
+// clang-format off
 constexpr Picture kPictures[] = {
     {"SPLASH", 373, 280},       {"SIDEBAR", 75, 374},        {"HIJRICAL", 37, 37},
     {"ENGLISHCAL", 37, 37},     {"TODOLIST", 37, 37},        {"CONTACTS", 37, 37},
