@@ -3,9 +3,9 @@
 # the diary directly and reads its lists as the location tool does.
 add_executable(make_event_files
     ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_event_files.cpp
-    ${PROJECT_SOURCE_DIR}/diary/EventFile.cpp
+    ${PROJECT_SOURCE_DIR}/diary/calendar/EventFile.cpp
 )
-target_include_directories(make_event_files PRIVATE ${PROJECT_SOURCE_DIR}/diary)
+target_include_directories(make_event_files PRIVATE ${PROJECT_SOURCE_DIR}/diary/calendar)
 target_link_libraries(make_event_files PRIVATE calendar locations)
 
 add_custom_command(
