@@ -1,6 +1,4 @@
-// The options of one calendar print, kept in the settings key between runs,
-// and the print command that gathers them, lets the user review them in the
-// print wizard, prints the page and stores them back.
+// The options of one calendar print, kept in the settings key between runs.
 #pragma once
 
 #include "Colors.h"
@@ -8,8 +6,6 @@
 #include "Misri.h"
 
 #include <cstdint>
-
-struct PrintSource;
 
 // A flag is on when non-zero; the wizard stores 1 or 0.
 struct TPrintSettings {
@@ -36,12 +32,3 @@ struct TPrintSettings {
 TPrintSettings ReadPrintSettings(TMisri month);
 // Stores the thirteen values: flags in decimal, colours by name.
 void WritePrintSettings(const TPrintSettings& settings);
-
-// The main window's print command. Only the calendar pane prints; the options
-// are read, reviewed in the wizard (frmPrint) and, once the page is printed,
-// stored back. Without a printer the page is saved as a PDF file, whose name
-// the user chooses; a page saved to a file is followed by a box saying
-// where. The busy cursor is on until the command ends, however it ends; an
-// exception (a printer that cannot print) ends the command in the
-// application's exception box and stores nothing.
-void RunPrintCommand(bool calendarPaneVisible, TMisri shownMonth, const PrintSource& source);

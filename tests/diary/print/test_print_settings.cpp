@@ -2,6 +2,7 @@
 #include "FixedPrayerTimes.h"
 #include "LocationFile.h"
 #include "PrayerTimes.h"
+#include "PrintCommand.h"
 #include "PrintPage.h"
 #include "PrintSettings.h"
 #include "Printer.h"
