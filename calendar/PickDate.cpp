@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 TfrmPickDate* frmPickDate = nullptr;
 
 namespace {
@@ -42,9 +44,10 @@ TfrmPickDate::~TfrmPickDate() = default;
 
 TMisri TfrmPickDate::Execute(TMisri date, int x, int y) {
     QPoint topLeft(x - width(), y);
-    if (const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y))
-                                    ? QGuiApplication::screenAt(QPoint(x, y))
-                                    : QGuiApplication::primaryScreen()) {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
         const QRect area = screen->availableGeometry();
         topLeft.setX(std::clamp(topLeft.x(), area.left(), area.right() + 1 - width()));
         topLeft.setY(std::clamp(topLeft.y(), area.top(), area.bottom() + 1 - height()));
@@ -126,4 +129,16 @@ void TfrmPickDate::grdMainDrawCell(int ACol, int ARow, TRect Rect, TGridDrawStat
         centred();
     }
     c.Restore(saved);
+}
+
+TMisri PickDateBelow(const QWidget* button, TMisri date) {
+    QPoint at = button->mapToGlobal(QPoint(0, 0));
+    at.ry() += button->height();
+    std::unique_ptr<TfrmPickDate> ownPicker;
+    TfrmPickDate* picker = frmPickDate;
+    if (!picker) {
+        ownPicker = std::make_unique<TfrmPickDate>();
+        picker = ownPicker.get();
+    }
+    return picker->Execute(date, at.x(), at.y());
 }

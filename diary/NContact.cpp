@@ -203,14 +203,11 @@ void TfrmNewContact::btnOkClick() {
 }
 
 void TfrmNewContact::PickDateInto(QLineEdit* box, QWidget* button) {
-    if (!frmPickDate)
-        return;
     TMisri start;
     const AnsiString text = TextOf(box);
     if (!Trim(text).empty())
         start.Set(text + ", 1418");
-    const QPoint at = button->mapToGlobal(QPoint(0, 0));
-    const TMisri picked = frmPickDate->Execute(start, at.x(), at.y() + button->height());
+    const TMisri picked = PickDateBelow(button, start);
     box->setText(ToQString(picked.Format(2)));
 }
 

@@ -87,14 +87,10 @@ int TfrmTask::Execute(TTaskRecord* task) {
 }
 
 void TfrmTask::btnOpenDueDateClick() {
-    if (!frmPickDate)
-        return;
-    const QPoint at = ui->btnOpenDueDate->mapToGlobal(QPoint(0, 0));
     TMisri start;
     const AnsiString text = FromQString(ui->txtDueDate->text());
     if (!text.empty())
         start.Set(text);
-    const TMisri picked =
-        frmPickDate->Execute(start, at.x(), at.y() + ui->btnOpenDueDate->height());
+    const TMisri picked = PickDateBelow(ui->btnOpenDueDate, start);
     ui->txtDueDate->setText(ToQString(picked.Format(0)));
 }

@@ -215,11 +215,7 @@ void TfrmMain::btnToDoYearIncClick() {
 }
 
 void TfrmMain::btnOpenDueDateClick() {
-    if (!frmPickDate)
-        return;
-    const QPoint at = ui->btnOpenDueDate->mapToGlobal(QPoint(0, 0));
-    const TMisri picked =
-        frmPickDate->Execute(toDoDay, at.x(), at.y() + ui->btnOpenDueDate->height());
+    const TMisri picked = PickDateBelow(ui->btnOpenDueDate, toDoDay);
     ui->txtDueDate->setText(ToQString(picked.Format(0)));
 }
 

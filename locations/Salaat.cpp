@@ -86,13 +86,7 @@ void TfrmSalaat::btnOpenDueDateClick() {
     const AnsiString shown = FromQString(ui->txtMain->text());
     if (!Trim(shown).empty())
         date.Set(shown);
-    QPoint below = ui->btnOpenDueDate->mapToGlobal(QPoint(0, 0));
-    below.ry() += ui->btnOpenDueDate->height();
-    if (!frmPickDate) {
-        frmPickDate = new TfrmPickDate(this);
-        connect(frmPickDate, &QObject::destroyed, [] { frmPickDate = nullptr; });
-    }
-    const TMisri picked = frmPickDate->Execute(date, below.x(), below.y());
+    const TMisri picked = PickDateBelow(ui->btnOpenDueDate, date);
     ui->txtMain->setText(ToQString(picked.Format(0)));
     ui->lblEnglishDate->setText(GregorianText(picked.ToDateTime()));
     ShowSelectedTimings();

@@ -379,14 +379,7 @@ void TfrmSchedule::btnBrowseClick() {
 }
 
 void TfrmSchedule::PickDateInto(QWidget* button, QWidget* edit) {
-    const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
-    std::unique_ptr<TfrmPickDate> own;
-    TfrmPickDate* picker = frmPickDate;
-    if (!picker) {
-        own = std::make_unique<TfrmPickDate>();
-        picker = own.get();
-    }
-    const TMisri picked = picker->Execute(TMisri("today"), below.x(), below.y());
+    const TMisri picked = PickDateBelow(button, TMisri("today"));
     static_cast<QLineEdit*>(edit)->setText(ToQString(picked.Format(2)));
 }
 
