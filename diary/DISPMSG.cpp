@@ -7,8 +7,6 @@
 #include "Projglob.h"
 
 #include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
 
 TfrmMessage* frmMessage = nullptr;
 
@@ -43,10 +41,7 @@ TfrmMessage::TfrmMessage(QWidget* owner) : TForm(owner), ui(new Ui::TfrmMessage)
     ui->setupUi(this);
     ApplyFormResource(this);
     ConnectModalButton(ui->btnOk, mrOk, this, &TfrmMessage::btnOkClick);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
 }
 
 TfrmMessage::~TfrmMessage() = default;

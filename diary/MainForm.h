@@ -163,7 +163,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CentreOnScreen();
     // Fills the event list with the rows of the days given, or tells that
     // the file cannot be opened and keeps the list.
     void FillEventList(const char* fileName, const std::vector<EventDay>& days);

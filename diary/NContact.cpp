@@ -12,8 +12,6 @@
 #include "Projglob.h"
 
 #include <QFocusEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
 TfrmNewContact* frmNewContact = nullptr;
 
@@ -74,10 +72,7 @@ TfrmNewContact::TfrmNewContact(QWidget* owner) : TForm(owner), ui(new Ui::TfrmNe
     LimitToRecordField(ui->txtEMail, 70);
     LimitToRecordField(ui->txtWeb, 75);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
 
     ConnectModalButton(ui->btnOk, mrOk, this, &TfrmNewContact::btnOkClick);
     ConnectModalButton(ui->Button1, mrCancel);

@@ -9,8 +9,6 @@
 #include "PickDate.h"
 #include "TaskFile.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTextDocument>
 
 #include <filesystem>
@@ -32,10 +30,7 @@ TfrmTask::TfrmTask(QWidget* owner) : TForm(owner), ui(new Ui::TfrmTask) {
     ApplyFormResource(this);
     ui->btnOpenDueDate->setIcon(LoadIcon("CALENDAR_BUTTON"));
     LimitToRecordField(ui->txtTask, TaskTextSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     ConnectModalButton(ui->btnOk, mrOk);
     ConnectModalButton(ui->btnCancel, mrCancel);
     OnEvent(ui->btnOpenDueDate, &QToolButton::clicked, this, &TfrmTask::btnOpenDueDateClick);

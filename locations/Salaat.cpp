@@ -10,8 +10,6 @@
 #include "PrayerTimes.h"
 #include "Projglob.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSignalBlocker>
 
 TfrmSalaat* frmSalaat = nullptr;
@@ -35,10 +33,7 @@ TfrmSalaat::TfrmSalaat(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSalaat) {
     ApplyFormResource(this);
     places = std::make_unique<ListBoxPlaces>(ui->lstMain);
     ui->btnOpenDueDate->setIcon(LoadIcon("CALENDAR_BUTTON"));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
 
     OnEvent(ui->lstMain, &QListWidget::currentRowChanged, this, &TfrmSalaat::lstMainClick);
     OnEvent(ui->chkDaylight, &QCheckBox::toggled, this, &TfrmSalaat::chkDaylightClick);

@@ -17,9 +17,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 #include <QTimer>
 
 #include <map>
@@ -94,7 +92,7 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     ApplyFormResource(this);
     setWindowIcon(LoadIcon("VIDUR_ICON"));
     resize(kClientWidth, kClientHeight);
-    CentreOnScreen();
+    CentreOnScreen(this);
     BuildMenus();
 
     TStringGrid* grid = ui->grdMain;
@@ -155,13 +153,6 @@ void TfrmMain::BuildMenus() {
     EditRecord1->setObjectName("EditRecord1");
     AddNewRecord1 = mnuAction->addAction("Add New Record");
     AddNewRecord1->setObjectName("AddNewRecord1");
-}
-
-void TfrmMain::CentreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
 }
 
 void TfrmMain::FormCreate() {

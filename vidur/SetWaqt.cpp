@@ -15,8 +15,6 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <cstring>
 
@@ -81,10 +79,7 @@ AnsiString UnstorablePathReason(const QString& path) {
 TfrmSchedule::TfrmSchedule(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSchedule) {
     ui->setupUi(this);
     ApplyFormResource(this);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     LimitToRecordField(ui->txtName, ScheduleNameSize);
     LimitToRecordField(ui->txtPath, SchedulePathSize);
     // The narrow lists keep their whole words beside the arrow.
