@@ -84,12 +84,14 @@ bool RecordFile::Open(const char* name, Mode mode) {
         break;
     case Mode::ReadWriteCreate:
         // "r+b" never creates and "w+b" would empty an existing file, so the
-        // new file is made only when the first open finds none.
+        // new file is made only when the first open finds none, and then
+        // exclusively ("x"): a file that the other program makes in between
+        // is left as it is.
         file_ = std::fopen(name, "r+b");
         if (!file_) {
             std::error_code ec;
             if (!std::filesystem::exists(name, ec) && !ec)
-                file_ = std::fopen(name, "w+b");
+                file_ = std::fopen(name, "w+bx");
         }
         break;
     }
