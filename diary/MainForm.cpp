@@ -30,6 +30,11 @@
 
 TfrmMain* frmMain = nullptr;
 
+QString GregorianDayText(const TMisri& day) {
+    const TDateTime date = day.ToDateTime();
+    return InDateRange(date) ? FormatDateTimeForScreen("mmm d, yyyy", date) : QString();
+}
+
 namespace {
 
 constexpr int kClientWidth = 632;

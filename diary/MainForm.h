@@ -25,6 +25,11 @@ namespace Ui {
 class TfrmMain;
 }
 
+// The day's Gregorian date as the panes show it, "mmm d, yyyy"; empty for
+// the Hijri days late in the accepted years that fall beyond the year 9999,
+// which no date can be written in.
+QString GregorianDayText(const TMisri& day);
+
 class TfrmMain : public TMainForm {
     Q_OBJECT
 public:

@@ -45,15 +45,6 @@ TMisri Parsed(const AnsiString& text) {
     return date;
 }
 
-// "mmm d, yyyy" of the day; blank where the Gregorian year leaves the range
-// a date can be written in.
-QString GregorianText(const TMisri& day) {
-    const TDateTime d = day.ToDateTime();
-    int year, month, dayOfMonth;
-    DecodeDate(d, year, month, dayOfMonth);
-    return year >= 1 && year <= 9999 ? FormatDateTimeForScreen("mmm d, yyyy", d) : QString();
-}
-
 // The day in the month and year given, a day 30 taken as 29 first so that
 // it exists in every month.
 TMisri Stepped(TMisri day, int month, int year) {
@@ -169,7 +160,7 @@ void TfrmMain::ShowToDoDay(TMisri day) {
     ui->lblToDoMonth->setText(ToQString(day.MonthName()));
     ui->lblToDoYear->setText(ToQString(IntToStr(day.Year())));
     ui->lblToDoDayName->setText(ToQString(day.DayName(dayName)));
-    ui->lblToDoEngDate->setText(GregorianText(day));
+    ui->lblToDoEngDate->setText(GregorianDayText(day));
     LoadDayTasks();
 }
 
