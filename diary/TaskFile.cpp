@@ -5,7 +5,6 @@
 #include "Projglob.h"
 #include "RecordFile.h"
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -137,33 +136,10 @@ AnsiString TaskNoteFileName(std::int32_t index) {
 }
 
 std::vector<AnsiString> LoadTaskNote(const AnsiString& fileName) {
-    const AnsiString failure = "Cannot open file \"" + fileName + "\"";
-    std::FILE* f = std::fopen(fileName.c_str(), "rb");
-    if (!f)
-        throw Exception(failure);
-    std::string bytes;
-    char chunk[4096];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.append(chunk, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        throw Exception(failure);
-    std::vector<AnsiString> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(bytes.substr(start));
-            break;
-        }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
-            ++start;
-    }
-    return lines;
+    const std::optional<std::string> bytes = ReadWholeFile(fileName);
+    if (!bytes)
+        throw Exception("Cannot open file \"" + fileName + "\"");
+    return SplitLines(*bytes);
 }
 
 void SaveTaskNote(const AnsiString& fileName, const std::vector<AnsiString>& lines) {

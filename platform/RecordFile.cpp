@@ -182,6 +182,22 @@ bool MayWrite(const fs::path& path, fs::perms perms) {
 
 }  // namespace
 
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return std::nullopt;
+    std::string bytes;
+    char chunk[4096];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes.append(chunk, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
+        return std::nullopt;
+    return bytes;
+}
+
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     const fs::path target = FinalTarget(path);
     std::error_code ec;

@@ -6,12 +6,12 @@
 #include "RecordFile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <limits>
 #include <set>
 #include <string_view>
+#include <utility>
 
 std::unique_ptr<ScheduleList> schedList;
 
@@ -94,41 +94,11 @@ AnsiString BadLinesMessage(const std::vector<BadLine>& lines) {
     return text;
 }
 
-// The file's lines; CR, LF and CR LF all end a line.
-std::vector<AnsiString> SplitLines(const std::string& bytes) {
-    std::vector<AnsiString> lines;
-    AnsiString line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty())
-        lines.push_back(line);
-    return lines;
-}
-
 std::string ReadScheduleFile() {
-    std::FILE* file = std::fopen(ScheduleFileName, "rb");
-    std::string bytes;
-    bool failed = file == nullptr;
-    if (file) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            bytes.append(buffer, n);
-        failed = std::ferror(file) != 0;
-        std::fclose(file);
-    }
-    if (failed)
+    std::optional<std::string> bytes = ReadWholeFile(ScheduleFileName);
+    if (!bytes)
         throw Exception(Format("Cannot open file \"%s\"", ScheduleFileName));
-    return bytes;
+    return std::move(*bytes);
 }
 
 void WriteScheduleFile(const std::string& bytes) {
