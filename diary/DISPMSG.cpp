@@ -5,8 +5,9 @@
 #include "FormResource.h"
 #include "Handlers.h"
 #include "Projglob.h"
+#include "RecordFile.h"
 
-#include <QFile>
+#include <QStringList>
 
 TfrmMessage* frmMessage = nullptr;
 
@@ -17,17 +18,13 @@ constexpr const char* kMessageFile = "msg.dat";
 // The file's text with its lines as stored (CR LF, LF or CR ends), without
 // the break after the last line; false when it cannot be read.
 bool ReadMessageFile(QString& text) {
-    QFile file(QString::fromLatin1(kMessageFile));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<std::string> bytes = ReadWholeFile(kMessageFile);
+    if (!bytes)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    text = ToQString(AnsiString(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\r', u'\n');
-    if (text.endsWith(u'\n'))
-        text.chop(1);
+    QStringList lines;
+    for (const AnsiString& line : SplitLines(*bytes))
+        lines.append(ToQString(line));
+    text = lines.join(u'\n');
     return true;
 }
 
