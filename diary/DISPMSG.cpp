@@ -6,6 +6,7 @@
 #include "Handlers.h"
 #include "Projglob.h"
 #include "RecordFile.h"
+#include "TextFile.h"
 
 #include <QStringList>
 

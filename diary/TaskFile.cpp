@@ -1,9 +1,9 @@
 #include "TaskFile.h"
 
-#include "Exceptions.h"
 #include "MisriField.h"
 #include "Projglob.h"
 #include "RecordFile.h"
+#include "TextFile.h"
 
 #include <cstring>
 #include <filesystem>
@@ -136,16 +136,9 @@ AnsiString TaskNoteFileName(std::int32_t index) {
 }
 
 std::vector<AnsiString> LoadTaskNote(const AnsiString& fileName) {
-    const std::optional<std::string> bytes = ReadWholeFile(fileName);
-    if (!bytes)
-        throw Exception("Cannot open file \"" + fileName + "\"");
-    return SplitLines(*bytes);
+    return LoadLinesFromFile(fileName);
 }
 
 void SaveTaskNote(const AnsiString& fileName, const std::vector<AnsiString>& lines) {
-    std::string bytes;
-    for (const AnsiString& line : lines)
-        bytes += line + "\r\n";
-    if (!WriteWholeFile(fileName, bytes))
-        throw Exception("Cannot create file \"" + fileName + "\"");
+    SaveLinesToFile(fileName, lines);
 }

@@ -357,20 +357,3 @@ AnsiString Format(const char* fmt, ...) {
     va_end(args);
     return out;
 }
-
-std::vector<AnsiString> SplitLines(const std::string& bytes) {
-    std::vector<AnsiString> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(bytes.substr(start));
-            break;
-        }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
-            ++start;
-    }
-    return lines;
-}

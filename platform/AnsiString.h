@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 class QString;
 
@@ -44,10 +43,6 @@ enum TFloatFormat { ffGeneral, ffExponent, ffFixed };
 // with exactly `digits` decimals (ffFixed). A value with more than `precision`
 // whole digits is written in exponent form, as the class library does.
 AnsiString FloatToStrF(double value, TFloatFormat format, int precision, int digits);
-
-// The lines of a text file's bytes: CR, LF and CR LF each end a line, and a
-// last line without an end counts as well.
-std::vector<AnsiString> SplitLines(const std::string& bytes);
 
 // printf-style formatting into an AnsiString.
 AnsiString Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

@@ -3,7 +3,7 @@
 #include "Exceptions.h"
 #include "PathHelpers.h"
 #include "Projglob.h"
-#include "RecordFile.h"
+#include "TextFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -92,18 +92,6 @@ AnsiString BadLinesMessage(const std::vector<BadLine>& lines) {
     if (lines.size() > Shown)
         text += "\n... and " + IntToStr(static_cast<long long>(lines.size() - Shown)) + " more.";
     return text;
-}
-
-std::string ReadScheduleFile() {
-    std::optional<std::string> bytes = ReadWholeFile(ScheduleFileName);
-    if (!bytes)
-        throw Exception(Format("Cannot open file \"%s\"", ScheduleFileName));
-    return std::move(*bytes);
-}
-
-void WriteScheduleFile(const std::string& bytes) {
-    if (!WriteWholeFile(ScheduleFileName, bytes))
-        throw Exception(Format("Cannot create file \"%s\"", ScheduleFileName));
 }
 
 std::unique_ptr<ScheduleEntry> EntryFromFields(const std::vector<AnsiString>& fields) {
@@ -202,15 +190,14 @@ void LoadSchedule() {
             ShowMessageBox("Sched.dat file not found. Will create a new one");
             CreateDefaultSchedule();
         }
-        std::string bytes = ReadScheduleFile();
-        if (bytes.starts_with(Utf8Mark))
-            bytes.erase(0, Utf8Mark.size());
+        std::vector<AnsiString> lines = LoadLinesFromFile(ScheduleFileName);
+        if (!lines.empty() && lines[0].starts_with(Utf8Mark))
+            lines[0].erase(0, Utf8Mark.size());
         // A line that cannot become an entry is passed over and the lines
         // after it are still read, so that the next save (which rewrites the
         // whole file from the list) keeps them; all such lines are reported
         // together in one box.
         std::vector<BadLine> bad;
-        const std::vector<AnsiString> lines = SplitLines(bytes);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const std::vector<AnsiString> fields = SplitScheduleLine(lines[i]);
             if (fields.size() != 8)
@@ -232,10 +219,10 @@ void LoadSchedule() {
 void SaveSchedule() {
     if (!schedList)
         return;
-    std::string bytes;
+    std::vector<AnsiString> lines;
     for (const auto& entry : *schedList)
-        bytes += ScheduleLine(*entry) + "\r\n";
-    WriteScheduleFile(bytes);
+        lines.push_back(ScheduleLine(*entry));
+    SaveLinesToFile(ScheduleFileName, lines);
 }
 
 void CreateDefaultSchedule() {
@@ -249,13 +236,13 @@ void CreateDefaultSchedule() {
                   {"Asr Vidur", 'A'},
                   {"Maghrib Vidur", 'S'},
                   {"Isha Vidur", 'I'}};
-    std::string bytes;
+    std::vector<AnsiString> lines;
     int key = 0;
     for (const auto& [name, code] : events)
-        bytes += Format("\"%s\",%c,0,azan1.wav,1,354,1,%d\r\n", name, code, ++key);
+        lines.push_back(Format("\"%s\",%c,0,azan1.wav,1,354,1,%d", name, code, ++key));
     if (withNaat)
-        bytes += Format("\"Naa't\",S,30,SalaamAa.rm,1,354,1,%d\r\n", ++key);
-    WriteScheduleFile(bytes);
+        lines.push_back(Format("\"Naa't\",S,30,SalaamAa.rm,1,354,1,%d", ++key));
+    SaveLinesToFile(ScheduleFileName, lines);
 }
 
 TMisri PeriodDay(int32_t dayOfYear) {
