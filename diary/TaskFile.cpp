@@ -24,11 +24,6 @@ constexpr const char* kCannotCreate = "Cannot create 'todotask.dat'";
 constexpr const char* kCannotOpen = "Error opening file 'todotask.dat'.";
 constexpr const char* kCannotWrite = "Error writing to todotask.dat";
 
-bool FileExists(const char* name) {
-    std::error_code ec;
-    return std::filesystem::exists(name, ec);
-}
-
 // Opens an existing file for writing, or creates it; reports why it could not.
 bool OpenForWriting(RecordFile& file) {
     if (FileExists(TaskFileName)) {

@@ -7,6 +7,7 @@
 #include "FormResource.h"
 #include "Handlers.h"
 #include "PickDate.h"
+#include "RecordFile.h"
 #include "TaskFile.h"
 
 #include <QTextDocument>
@@ -15,15 +16,6 @@
 #include <system_error>
 
 TfrmTask* frmTask = nullptr;
-
-namespace {
-
-bool FileExists(const AnsiString& name) {
-    std::error_code ec;
-    return std::filesystem::exists(name, ec);
-}
-
-}  // namespace
 
 TfrmTask::TfrmTask(QWidget* owner) : TForm(owner), ui(new Ui::TfrmTask) {
     ui->setupUi(this);

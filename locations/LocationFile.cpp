@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -66,8 +64,7 @@ TLocationRecord UnpackLocationRecord(const unsigned char* in) {
 }
 
 bool LocationFileExists() {
-    std::error_code ec;
-    return std::filesystem::exists(LocationFileName, ec);
+    return FileExists(LocationFileName);
 }
 
 int LocationRecordCount() {

@@ -182,6 +182,11 @@ bool MayWrite(const fs::path& path, fs::perms perms) {
 
 }  // namespace
 
+bool FileExists(const std::string& name) {
+    std::error_code ec;
+    return std::filesystem::exists(name, ec);
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)

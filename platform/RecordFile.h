@@ -72,6 +72,9 @@ private:
     std::FILE* file_ = nullptr;
 };
 
+// Whether a file or folder of that name exists, a link counting as its target.
+bool FileExists(const std::string& name);
+
 // The whole file's bytes; none when it cannot be opened or read to its end.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 

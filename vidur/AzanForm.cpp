@@ -7,6 +7,7 @@
 #include "FormResource.h"
 #include "Handlers.h"
 #include "Projglob.h"
+#include "RecordFile.h"
 #include "Schedule.h"
 #include "StringGrid.h"
 #include "TaskbarEntry.h"
@@ -16,7 +17,6 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QTimer>
 
@@ -36,10 +36,6 @@ constexpr const char* kFirstTip = "Miravel 4.0";
 QString& ProgramFolderOverride() {
     static QString folder;
     return folder;
-}
-
-bool FileExistsHere(const char* name) {
-    return QFile::exists(QString::fromLatin1(name));
 }
 
 }  // namespace
@@ -167,7 +163,7 @@ void TfrmMain::FormCreate() {
     AddTrayIcon(kFirstTip);
     SetTaskbarEntry(this, !trayIcon->Visible());
     hide();
-    if (!FileExistsHere(ScheduleFileName))
+    if (!FileExists(ScheduleFileName))
         CreateDefaultSchedule();
     SetupGrid();
     LoadSchedule();
@@ -176,7 +172,7 @@ void TfrmMain::FormCreate() {
         ReadLocation();
         Recalculate();
     }
-    if (FileExistsHere("start.wav"))
+    if (FileExists("start.wav"))
         PlaySoundFile(this, "start.wav");
 }
 
@@ -240,7 +236,7 @@ void TfrmMain::TerminateVidur1Click() {
 }
 
 void TfrmMain::FormCloseQuery(bool& CanClose) {
-    if (FileExistsHere("end.wav"))
+    if (FileExists("end.wav"))
         PlaySoundFile(this, "end.wav");
     CanClose = true;
 }

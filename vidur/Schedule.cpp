@@ -3,11 +3,11 @@
 #include "Exceptions.h"
 #include "PathHelpers.h"
 #include "Projglob.h"
+#include "RecordFile.h"
 #include "TextFile.h"
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <limits>
 #include <set>
 #include <string_view>
@@ -185,8 +185,7 @@ void LoadSchedule() {
     if (!schedList)
         schedList = std::make_unique<ScheduleList>();
     try {
-        std::error_code ec;
-        if (!std::filesystem::exists(ScheduleFileName, ec)) {
+        if (!FileExists(ScheduleFileName)) {
             ShowMessageBox("Sched.dat file not found. Will create a new one");
             CreateDefaultSchedule();
         }
