@@ -5,15 +5,14 @@
 #include "Bitmaps.h"
 #include "FormResource.h"
 #include "Handlers.h"
+#include "MonthGrid.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-TfrmPickDate* frmPickDate = nullptr;
+#include <algorithm>
 
-namespace {
-constexpr const char* kWeekLetters[7] = {"S", "M", "T", "W", "T", "F", "S"};
-}
+TfrmPickDate* frmPickDate = nullptr;
 
 TfrmPickDate::TfrmPickDate(QWidget* owner) : TForm(owner), ui(new Ui::TfrmPickDate) {
     ui->setupUi(this);
@@ -42,9 +41,10 @@ TfrmPickDate::~TfrmPickDate() = default;
 
 TMisri TfrmPickDate::Execute(TMisri date, int x, int y) {
     QPoint topLeft(x - width(), y);
-    if (const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y))
-                                    ? QGuiApplication::screenAt(QPoint(x, y))
-                                    : QGuiApplication::primaryScreen()) {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
         const QRect area = screen->availableGeometry();
         topLeft.setX(std::clamp(topLeft.x(), area.left(), area.right() + 1 - width()));
         topLeft.setY(std::clamp(topLeft.y(), area.top(), area.bottom() + 1 - height()));
@@ -66,16 +66,7 @@ void TfrmPickDate::ShowMonth(TMisri date) {
 }
 
 void TfrmPickDate::FillGrid(int firstWeekDay, int daysInMonth) {
-    TStringGrid* grid = ui->grdMain;
-    const int start = firstWeekDay == 7 ? 0 : firstWeekDay;  // column 0 is Sunday
-    for (int row = 1; row <= 6; ++row)
-        for (int col = 0; col < 7; ++col)
-            grid->SetCell(col, row, " ");
-    for (int day = 1, cell = start; day <= daysInMonth && cell < 42; ++day, ++cell)
-        grid->SetCell(cell % 7, cell / 7 + 1, IntToStr(day));
-    for (int col = 0; col < 7; ++col)
-        grid->SetCell(col, 0, kWeekLetters[col]);
-    grid->Repaint();
+    FillMonthGrid(ui->grdMain, firstWeekDay, daysInMonth);
 }
 
 void TfrmPickDate::btnPrevMonthClick() {
@@ -89,41 +80,25 @@ void TfrmPickDate::btnNextMonthClick() {
 }
 
 void TfrmPickDate::grdMainClick() {
-    const TStringGrid* grid = ui->grdMain;
-    const AnsiString text = Trim(grid->Cell(grid->Col(), grid->Row()));
-    if (grid->Row() < 1 || grid->Row() > 6 || text.empty())
+    const int day = MonthGridDay(ui->grdMain);
+    if (day == 0)
         return;
-    picked.SetDate(StrToInt(text), 0, 0);
+    picked.SetDate(day, 0, 0);
     SetModalResult(mrOk);
 }
 
 void TfrmPickDate::grdMainDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
-    TStringGrid* grid = ui->grdMain;
-    TCanvas& c = *grid->Canvas();
-    const TCanvas::State saved = c.Save();
-    const AnsiString text = grid->Cell(ACol, ARow);
-    auto centred = [&] {
-        c.TextOut(Rect.Left + Rect.Width() / 2 - c.TextWidth(text) / 2, Rect.Top, text);
-    };
+    DrawMonthGridCell(ui->grdMain, ACol, ARow, Rect, picked.Day());
+}
 
-    c.Brush.Color = grid->Color();
-    c.Brush.Style = bsSolid;
-    c.FillRect(Rect);
-    c.Font = grid->GridFont();
-    if (ARow == 0) {
-        c.Font.Style = fsBold | fsItalic;
-        c.Font.Color = clWhite;
-        c.Brush.Color = clNavy;
-        c.FillRect(Rect);
-    } else if (ACol == 0) {
-        c.Font.Color = clRed;
+TMisri PickDateBelow(const QWidget* button, TMisri date) {
+    QPoint at = button->mapToGlobal(QPoint(0, 0));
+    at.ry() += button->height();
+    std::unique_ptr<TfrmPickDate> ownPicker;
+    TfrmPickDate* picker = frmPickDate;
+    if (!picker) {
+        ownPicker = std::make_unique<TfrmPickDate>();
+        picker = ownPicker.get();
     }
-    centred();
-    if (ARow >= 1 && !text.empty() && Trim(text) == IntToStr(picked.Day())) {
-        c.Font.Style = fsBold | fsUnderline;
-        c.Brush.Color = clYellow;
-        c.FillRect(Rect);
-        centred();
-    }
-    c.Restore(saved);
+    return picker->Execute(date, at.x(), at.y());
 }

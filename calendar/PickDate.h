@@ -43,3 +43,9 @@ private:
 };
 
 extern TfrmPickDate* frmPickDate;
+
+// What a date field's calendar button does: opens the picker on `date` just
+// below the button, its right edge at the button's left edge, and returns
+// what Execute returns. The program's picker serves; in a program that has
+// none, one made for this call, so that the button always opens a picker.
+TMisri PickDateBelow(const QWidget* button, TMisri date);

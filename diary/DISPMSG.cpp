@@ -5,10 +5,10 @@
 #include "FormResource.h"
 #include "Handlers.h"
 #include "Projglob.h"
+#include "RecordFile.h"
+#include "TextFile.h"
 
-#include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QStringList>
 
 TfrmMessage* frmMessage = nullptr;
 
@@ -19,17 +19,13 @@ constexpr const char* kMessageFile = "msg.dat";
 // The file's text with its lines as stored (CR LF, LF or CR ends), without
 // the break after the last line; false when it cannot be read.
 bool ReadMessageFile(QString& text) {
-    QFile file(QString::fromLatin1(kMessageFile));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<std::string> bytes = ReadWholeFile(kMessageFile);
+    if (!bytes)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    text = ToQString(AnsiString(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\r', u'\n');
-    if (text.endsWith(u'\n'))
-        text.chop(1);
+    QStringList lines;
+    for (const AnsiString& line : SplitLines(*bytes))
+        lines.append(ToQString(line));
+    text = lines.join(u'\n');
     return true;
 }
 
@@ -43,10 +39,7 @@ TfrmMessage::TfrmMessage(QWidget* owner) : TForm(owner), ui(new Ui::TfrmMessage)
     ui->setupUi(this);
     ApplyFormResource(this);
     ConnectModalButton(ui->btnOk, mrOk, this, &TfrmMessage::btnOkClick);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
 }
 
 TfrmMessage::~TfrmMessage() = default;

@@ -23,14 +23,17 @@
 #include "calEvent.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include <iterator>
 #include <memory>
 
 TfrmMain* frmMain = nullptr;
+
+QString GregorianDayText(const TMisri& day) {
+    const TDateTime date = day.ToDateTime();
+    return InDateRange(date) ? FormatDateTimeForScreen("mmm d, yyyy", date) : QString();
+}
 
 namespace {
 
@@ -79,7 +82,7 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     // The client area (below the menu bar) is 632 x 434, and stays so: the
     // panes are laid out at that size and would only gain an empty margin.
     setFixedSize(kClientWidth, ui->MainMenu1->sizeHint().height() + kClientHeight);
-    CentreOnScreen();
+    CentreOnScreen(this);
 
     OnEvent(ui->HijriCalendar1, &QAction::triggered, this, &TfrmMain::HijriCalendar1Click);
     OnEvent(ui->GregorianCalendar1, &QAction::triggered, this, &TfrmMain::GregorianCalendar1Click);
@@ -171,13 +174,6 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
 
 TfrmMain::~TfrmMain() {
     FormDestroy();
-}
-
-void TfrmMain::CentreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {

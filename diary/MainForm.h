@@ -25,6 +25,11 @@ namespace Ui {
 class TfrmMain;
 }
 
+// The day's Gregorian date as the panes show it, "mmm d, yyyy"; empty for
+// the Hijri days late in the accepted years that fall beyond the year 9999,
+// which no date can be written in.
+QString GregorianDayText(const TMisri& day);
+
 class TfrmMain : public TMainForm {
     Q_OBJECT
 public:
@@ -163,7 +168,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CentreOnScreen();
     // Fills the event list with the rows of the days given, or tells that
     // the file cannot be opened and keeps the list.
     void FillEventList(const char* fileName, const std::vector<EventDay>& days);

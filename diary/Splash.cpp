@@ -6,9 +6,6 @@
 #include "FormResource.h"
 #include "Projglob.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 TfrmSplash* frmSplash = nullptr;
 
 TfrmSplash::TfrmSplash(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSplash) {
@@ -18,10 +15,7 @@ TfrmSplash::TfrmSplash(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSplash) {
     setAttribute(Qt::WA_QuitOnClose, false);
     ApplyFormResource(this);
     ui->Image1->setPixmap(LoadBitmap("SPLASH", ui->Image1->size()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     FormCreate();
 }
 

@@ -84,12 +84,7 @@ Place place_of(float latitude, float longitude, float timeZone, bool& exact) noe
 }
 
 double reduce_day(double f) noexcept {
-    const double r = std::fmod(f, 1.0);  // (-1, 1), exact
-    if (r < 0) {
-        const double s = r + 1;  // (0, 1], 1 only by rounding
-        return s < 1 ? s : 0;
-    }
-    return r;
+    return reduce(f, 1);
 }
 
 Day make_day(std::int64_t dn, const Place& p) noexcept {

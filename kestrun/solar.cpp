@@ -23,13 +23,17 @@ double eot_minutes(double l0, double m, double e, double eps) noexcept {
 
 }  // namespace
 
-double reduce_degrees(double x) noexcept {
-    const double r = std::fmod(x, 360.0);  // (-360, 360), exact
+double reduce(double x, double period) noexcept {
+    const double r = std::fmod(x, period);  // (-period, period), exact
     if (r < 0) {
-        const double s = r + 360;  // (0, 360], 360 only by rounding
-        return s < 360 ? s : 0;
+        const double s = r + period;  // (0, period], period only by rounding
+        return s < period ? s : 0;
     }
     return r;
+}
+
+double reduce_degrees(double x) noexcept {
+    return reduce(x, 360);
 }
 
 double mean_longitude(double t) noexcept {

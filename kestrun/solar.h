@@ -44,6 +44,8 @@ constexpr double julian_century(double jd) noexcept {
     return (jd - 2451545.0) / 36525.0;
 }
 
+// x reduced into [0, period) by whole periods, for finite x and period > 0.
+double reduce(double x, double period) noexcept;
 // x reduced into [0, 360), for finite x.
 double reduce_degrees(double x) noexcept;
 

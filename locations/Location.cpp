@@ -7,9 +7,6 @@
 #include "NewLoc.h"
 #include "Projglob.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace {
 
 const char* YesNo(bool on) {
@@ -22,10 +19,7 @@ TfrmLocation::TfrmLocation(QWidget* owner) : TForm(owner), ui(new Ui::TfrmLocati
     ui->setupUi(this);
     ApplyFormResource(this);
     places = std::make_unique<ListBoxPlaces>(ui->lstMain);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
 
     OnEvent(ui->lstMain, &QListWidget::currentRowChanged, this, &TfrmLocation::lstMainClick);
     OnEvent(ui->btnAddLocation, &QPushButton::clicked, this, &TfrmLocation::btnAddLocationClick);

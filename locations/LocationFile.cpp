@@ -3,11 +3,8 @@
 #include "Projglob.h"
 #include "RecordFile.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -18,20 +15,19 @@ constexpr int kTimeZoneOffset = 56;
 constexpr const char* kCannotOpen = "Cannot open kestrun32.dat";
 constexpr const char* kCannotCreate = "Cannot create kestrun32.dat";
 
-QString FileName() {
-    return QString::fromLatin1(LocationFileName);
+long long RecordOffset(long long n) {
+    return n * LocationRecordSize;
 }
 
-qint64 RecordOffset(int n) {
-    return static_cast<qint64>(n) * LocationRecordSize;
+// The whole records of an open file; -1 when its size cannot be told.
+long long WholeRecords(RecordFile& file) {
+    const long long size = file.Size();
+    return size < 0 ? -1 : size / LocationRecordSize;
 }
 
-bool WriteRecordAt(QFile& file, int n, const TLocationRecord& rec) {
+bool WriteRecordAt(RecordFile& file, long long n, const TLocationRecord& rec) {
     const LocationRecordBytes bytes = PackLocationRecord(rec);
-    return file.seek(RecordOffset(n)) &&
-           file.write(reinterpret_cast<const char*>(bytes.data()), LocationRecordSize) ==
-               LocationRecordSize &&
-           file.flush();
+    return file.WriteAt(RecordOffset(n), bytes.data(), bytes.size());
 }
 
 }  // namespace
@@ -68,29 +64,37 @@ TLocationRecord UnpackLocationRecord(const unsigned char* in) {
 }
 
 bool LocationFileExists() {
-    return QFile::exists(FileName());
+    return FileExists(LocationFileName);
 }
 
 int LocationRecordCount() {
-    QFile file(FileName());
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    const qint64 count = file.size() / LocationRecordSize;
-    return static_cast<int>(std::min<qint64>(count, INT32_MAX));
+    RecordFile file(LocationFileName, RecordFile::Mode::Read);
+    const long long count = file.IsOpen() ? WholeRecords(file) : 0;
+    return static_cast<int>(std::clamp<long long>(count, 0, INT32_MAX));
+}
+
+std::optional<std::vector<TLocationRecord>> ReadLocationRecords() {
+    if (!LocationFileExists())
+        return std::nullopt;
+    RecordFile file(LocationFileName, RecordFile::Mode::Read);
+    if (!file.IsOpen()) {
+        ShowErrorBox(kCannotOpen);
+        return std::nullopt;
+    }
+    std::vector<TLocationRecord> records;
+    // A read that fails part way ends the list there, as the end would.
+    file.ReadRecords(LocationRecordSize, [&](const unsigned char* record, long long) {
+        records.push_back(UnpackLocationRecord(record));
+    });
+    return records;
 }
 
 bool ReadLocationRecord(int n, TLocationRecord& rec) {
-    QFile file(FileName());
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowErrorBox(kCannotOpen);
-        return false;
-    }
+    RecordFile file(LocationFileName, RecordFile::Mode::Read);
     LocationRecordBytes bytes{};
     // Times are never computed from part of a record: a record the file does
     // not hold whole counts as unreadable.
-    if (n < 0 || !file.seek(RecordOffset(n)) ||
-        file.read(reinterpret_cast<char*>(bytes.data()), LocationRecordSize) !=
-            LocationRecordSize) {
+    if (!file.IsOpen() || !file.ReadAt(RecordOffset(n), bytes.data(), bytes.size())) {
         ShowErrorBox(kCannotOpen);
         return false;
     }
@@ -101,16 +105,10 @@ bool ReadLocationRecord(int n, TLocationRecord& rec) {
 bool RewriteLocationRecord(int n, const TLocationRecord& rec) {
     if (!LocationFileExists())
         return false;
-    // ReadWrite keeps the file's other records; a write-only QFile would
-    // truncate it.
-    QFile file(FileName());
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
-        ShowErrorBox(kCannotOpen);
-        return false;
-    }
+    RecordFile file(LocationFileName, RecordFile::Mode::ReadWrite);
     // Only a record the file holds is replaced, so an edit of a list gone
     // stale can neither lengthen the file nor leave a gap in it.
-    if (n < 0 || n >= file.size() / LocationRecordSize || !WriteRecordAt(file, n, rec)) {
+    if (!file.IsOpen() || n < 0 || n >= WholeRecords(file) || !WriteRecordAt(file, n, rec)) {
         ShowErrorBox(kCannotOpen);
         return false;
     }
@@ -119,20 +117,14 @@ bool RewriteLocationRecord(int n, const TLocationRecord& rec) {
 
 int AppendLocationRecord(const TLocationRecord& rec) {
     const bool existed = LocationFileExists();
-    QFile file(FileName());
-    const QIODevice::OpenMode mode =
-        QIODevice::ReadWrite | (existed ? QIODevice::ExistingOnly : QIODevice::NewOnly);
-    const char* failure = existed ? kCannotOpen : kCannotCreate;
-    if (!file.open(mode)) {
-        ShowErrorBox(failure);
-        return -1;
-    }
+    RecordFile file(LocationFileName,
+                    existed ? RecordFile::Mode::ReadWrite : RecordFile::Mode::ReadWriteCreate);
     // The new record goes right after the last whole record: a shorter tail
     // at the end (which every reader ignores) is overwritten, so the file is
     // again a whole number of records and the new number is the old count.
-    const qint64 count = file.size() / LocationRecordSize;
-    if (count >= INT32_MAX || !WriteRecordAt(file, static_cast<int>(count), rec)) {
-        ShowErrorBox(failure);
+    const long long count = file.IsOpen() ? WholeRecords(file) : -1;
+    if (count < 0 || count >= INT32_MAX || !WriteRecordAt(file, count, rec)) {
+        ShowErrorBox(existed ? kCannotOpen : kCannotCreate);
         return -1;
     }
     return static_cast<int>(count);

@@ -8,6 +8,8 @@
 #include "AnsiString.h"
 
 #include <array>
+#include <optional>
+#include <vector>
 
 inline constexpr const char* LocationFileName = "kestrun32.dat";
 inline constexpr int LocationRecordSize = 60;
@@ -45,6 +47,9 @@ bool LocationFileExists();
 // the file is missing or cannot be opened.
 int LocationRecordCount();
 
+// Every whole record of the file, front to back. None when the file is
+// missing (silently) or cannot be opened ("Cannot open kestrun32.dat").
+std::optional<std::vector<TLocationRecord>> ReadLocationRecords();
 // Reads record n. "Cannot open kestrun32.dat" is reported, and false returned
 // with `rec` untouched, when the file cannot be opened or holds no whole
 // record n.

@@ -8,9 +8,6 @@
 #include "Handlers.h"
 #include "Projglob.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include <cmath>
 #include <limits>
 
@@ -61,10 +58,7 @@ TfrmNewLoc::TfrmNewLoc(QWidget* owner) : TForm(owner), ui(new Ui::TfrmNewLoc) {
     ui->setupUi(this);
     ApplyFormResource(this);
     LimitToRecordField(ui->txtName, LocationNameSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     ConnectModalButton(ui->btnOk, mrOk, this, &TfrmNewLoc::btnOkClick);
     ConnectModalButton(ui->btnCancel, mrCancel);
 }

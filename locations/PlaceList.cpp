@@ -5,7 +5,6 @@
 
 #include <QCollator>
 #include <QComboBox>
-#include <QFile>
 #include <QListWidget>
 #include <QLocale>
 #include <QSignalBlocker>
@@ -75,20 +74,12 @@ AnsiString PlaceItemVisibleText(const AnsiString& item) {
 }
 
 bool FillPlaceList(PlaceList& list) {
-    if (!LocationFileExists())
+    const auto records = ReadLocationRecords();
+    if (!records)
         return false;
-    QFile file(QString::fromLatin1(LocationFileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowErrorBox("Cannot open kestrun32.dat");
-        return false;
-    }
     list.Clear();
-    LocationRecordBytes bytes{};
-    // A shorter tail after the last whole record is no place and is skipped.
-    for (int k = 0;
-         file.read(reinterpret_cast<char*>(bytes.data()), LocationRecordSize) == LocationRecordSize;
-         ++k)
-        list.Add(PlaceItemText(LocationName(UnpackLocationRecord(bytes.data())), k));
+    for (std::size_t k = 0; k < records->size(); ++k)
+        list.Add(PlaceItemText(LocationName((*records)[k]), static_cast<int>(k)));
     return true;
 }
 

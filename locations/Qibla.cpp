@@ -7,9 +7,7 @@
 #include "LocationFile.h"
 #include "Projglob.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 #include <cmath>
 #include <limits>
@@ -36,10 +34,7 @@ TfrmQibla::TfrmQibla(QWidget* owner) : TForm(owner), ui(new Ui::TfrmQibla) {
     ui->setupUi(this);
     ApplyFormResource(this);
     places = std::make_unique<ComboPlaces>(ui->cmbCity);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     OnEvent(ui->cmbCity, &QComboBox::activated, this, &TfrmQibla::cmbCityClick);
     ConnectModalButton(ui->btnClose, mrOk);
 }

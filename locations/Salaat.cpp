@@ -10,8 +10,6 @@
 #include "PrayerTimes.h"
 #include "Projglob.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSignalBlocker>
 
 TfrmSalaat* frmSalaat = nullptr;
@@ -35,10 +33,7 @@ TfrmSalaat::TfrmSalaat(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSalaat) {
     ApplyFormResource(this);
     places = std::make_unique<ListBoxPlaces>(ui->lstMain);
     ui->btnOpenDueDate->setIcon(LoadIcon("CALENDAR_BUTTON"));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
 
     OnEvent(ui->lstMain, &QListWidget::currentRowChanged, this, &TfrmSalaat::lstMainClick);
     OnEvent(ui->chkDaylight, &QCheckBox::toggled, this, &TfrmSalaat::chkDaylightClick);
@@ -86,13 +81,7 @@ void TfrmSalaat::btnOpenDueDateClick() {
     const AnsiString shown = FromQString(ui->txtMain->text());
     if (!Trim(shown).empty())
         date.Set(shown);
-    QPoint below = ui->btnOpenDueDate->mapToGlobal(QPoint(0, 0));
-    below.ry() += ui->btnOpenDueDate->height();
-    if (!frmPickDate) {
-        frmPickDate = new TfrmPickDate(this);
-        connect(frmPickDate, &QObject::destroyed, [] { frmPickDate = nullptr; });
-    }
-    const TMisri picked = frmPickDate->Execute(date, below.x(), below.y());
+    const TMisri picked = PickDateBelow(ui->btnOpenDueDate, date);
     ui->txtMain->setText(ToQString(picked.Format(0)));
     ui->lblEnglishDate->setText(GregorianText(picked.ToDateTime()));
     ShowSelectedTimings();

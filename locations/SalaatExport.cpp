@@ -6,16 +6,15 @@
 
 #include "ui_Salaat.h"
 
-#include "Exceptions.h"
 #include "Misri.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
 #include "Shell.h"
+#include "TextFile.h"
 #include "expOpt.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <memory>
 #include <vector>
@@ -29,20 +28,6 @@ constexpr std::size_t kKeyLength = 10;
 
 AnsiString ClockText(double t) {
     return FormatDateTime("h:nn", t);
-}
-
-// The lines, each ended by CR LF, in place of any earlier file. The new file
-// replaces the old one only once it is complete.
-void SaveLines(const std::vector<AnsiString>& lines) {
-    AnsiString bytes;
-    for (const AnsiString& line : lines)
-        bytes += line + "\r\n";
-    QSaveFile file(QString::fromLatin1(kExportFile));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.commit())
-        throw Exception(Format("Cannot create file \"%s\"", kExportFile));
 }
 
 }  // namespace
@@ -105,7 +90,7 @@ void TfrmSalaat::ExportTimings() {
         }
     }
 
-    SaveLines(lines);
+    SaveLinesToFile(kExportFile, lines);
     // Without a program for text files the table would be written unseen.
     if (!Shell::OpenDocument(kExportFile))
         ShowMessageBox(

@@ -5,16 +5,10 @@
 #include "FormResource.h"
 #include "Handlers.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 TfrmExpOption::TfrmExpOption(QWidget* owner) : TForm(owner), ui(new Ui::TfrmExpOption) {
     ui->setupUi(this);
     ApplyFormResource(this);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     ConnectModalButton(ui->btnOk, mrOk, this, &TfrmExpOption::btnOkClick);
 }
 

@@ -42,6 +42,9 @@ constexpr void CivilFromDays(long long z, int& year, int& month, int& day) {
 }
 
 constexpr long long kEpoch = DaysFromCivil(1899, 12, 30);
+// 1 January of the year 1 and 31 December 9999.
+constexpr long long kFirstDay = DaysFromCivil(1, 1, 1) - kEpoch;
+constexpr long long kLastDay = DaysFromCivil(9999, 12, 31) - kEpoch;
 
 bool IsGregorianLeap(int y) {
     return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
@@ -96,6 +99,16 @@ TDateTime EncodeDate(int year, int month, int day) {
         throw EConvertError("Invalid argument to date encode");
     return static_cast<double>(
         DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpoch);
+}
+
+bool InDateRange(TDateTime t) {
+    // What lies far outside, or is no number, is told before the split,
+    // whose whole days would not fit their integer.
+    if (!(t > kFirstDay - 1.0 && t < kLastDay + 2.0))
+        return false;
+    long long days, msecs;
+    Split(t, days, msecs);
+    return days >= kFirstDay && days <= kLastDay;
 }
 
 TDateTime EncodeTime(int hour, int minute, int second, int msec) {

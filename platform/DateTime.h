@@ -18,6 +18,9 @@ TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int msec);
 // Splits the whole-day part (truncated toward zero) into year, month and day.
 void DecodeDate(TDateTime t, int& year, int& month, int& day);
+// Whether the date falls in the years 1 to 9999, those that EncodeDate forms
+// and the formats write; false for a value that is no number.
+bool InDateRange(TDateTime t);
 void DecodeTime(TDateTime t, int& hour, int& minute, int& second, int& msec);
 // 1 Sunday .. 7 Saturday.
 int DayOfWeek(TDateTime t);

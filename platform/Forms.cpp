@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QScreen>
 
 #include <algorithm>
 #include <vector>
@@ -99,6 +100,16 @@ TMainForm::~TMainForm() {
 
 void TMainForm::Activate() {
     RunGuarded([this] { FormActivate(); });
+}
+
+void CentreOnScreen(QWidget* form) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Equal margins: QRect::center() would stand a pixel left of and above
+        // the middle of an area of even size.
+        const QRect area = screen->availableGeometry();
+        form->move(area.left() + (area.width() - form->width()) / 2,
+                   area.top() + (area.height() - form->height()) / 2);
+    }
 }
 
 namespace {

@@ -88,6 +88,10 @@ public:
     virtual void FormActivate() {}
 };
 
+// Puts the form in the middle of the primary screen's free area, as the
+// forms that open centred on the screen ask; called once the form has its size.
+void CentreOnScreen(QWidget* form);
+
 // The screen's cursor, application-wide.
 enum TCursor : int { crDefault = 0, crHourGlass = -11 };
 class Screen {

@@ -84,12 +84,14 @@ bool RecordFile::Open(const char* name, Mode mode) {
         break;
     case Mode::ReadWriteCreate:
         // "r+b" never creates and "w+b" would empty an existing file, so the
-        // new file is made only when the first open finds none.
+        // new file is made only when the first open finds none, and then
+        // exclusively ("x"): a file that the other program makes in between
+        // is left as it is.
         file_ = std::fopen(name, "r+b");
         if (!file_) {
             std::error_code ec;
             if (!std::filesystem::exists(name, ec) && !ec)
-                file_ = std::fopen(name, "w+b");
+                file_ = std::fopen(name, "w+bx");
         }
         break;
     }
@@ -179,6 +181,27 @@ bool MayWrite(const fs::path& path, fs::perms perms) {
 }
 
 }  // namespace
+
+bool FileExists(const std::string& name) {
+    std::error_code ec;
+    return std::filesystem::exists(name, ec);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return std::nullopt;
+    std::string bytes;
+    char chunk[4096];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes.append(chunk, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
+        return std::nullopt;
+    return bytes;
+}
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     const fs::path target = FinalTarget(path);

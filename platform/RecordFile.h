@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace RecordBytes {
@@ -70,6 +71,12 @@ public:
 private:
     std::FILE* file_ = nullptr;
 };
+
+// Whether a file or folder of that name exists, a link counting as its target.
+bool FileExists(const std::string& name);
+
+// The whole file's bytes; none when it cannot be opened or read to its end.
+std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Replaces the whole file: the bytes go to a temporary file next to it,
 // which is then renamed over it, so the file is either the old or the new

@@ -7,6 +7,7 @@
 #include "FormResource.h"
 #include "Handlers.h"
 #include "Projglob.h"
+#include "RecordFile.h"
 #include "Schedule.h"
 #include "StringGrid.h"
 #include "TaskbarEntry.h"
@@ -16,10 +17,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
-#include <QFile>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 #include <QTimer>
 
 #include <map>
@@ -38,10 +36,6 @@ constexpr const char* kFirstTip = "Miravel 4.0";
 QString& ProgramFolderOverride() {
     static QString folder;
     return folder;
-}
-
-bool FileExistsHere(const char* name) {
-    return QFile::exists(QString::fromLatin1(name));
 }
 
 }  // namespace
@@ -94,7 +88,7 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     ApplyFormResource(this);
     setWindowIcon(LoadIcon("VIDUR_ICON"));
     resize(kClientWidth, kClientHeight);
-    CentreOnScreen();
+    CentreOnScreen(this);
     BuildMenus();
 
     TStringGrid* grid = ui->grdMain;
@@ -157,13 +151,6 @@ void TfrmMain::BuildMenus() {
     AddNewRecord1->setObjectName("AddNewRecord1");
 }
 
-void TfrmMain::CentreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
-}
-
 void TfrmMain::FormCreate() {
     generalMode = 1;
     debugMode = false;
@@ -176,7 +163,7 @@ void TfrmMain::FormCreate() {
     AddTrayIcon(kFirstTip);
     SetTaskbarEntry(this, !trayIcon->Visible());
     hide();
-    if (!FileExistsHere(ScheduleFileName))
+    if (!FileExists(ScheduleFileName))
         CreateDefaultSchedule();
     SetupGrid();
     LoadSchedule();
@@ -185,7 +172,7 @@ void TfrmMain::FormCreate() {
         ReadLocation();
         Recalculate();
     }
-    if (FileExistsHere("start.wav"))
+    if (FileExists("start.wav"))
         PlaySoundFile(this, "start.wav");
 }
 
@@ -249,7 +236,7 @@ void TfrmMain::TerminateVidur1Click() {
 }
 
 void TfrmMain::FormCloseQuery(bool& CanClose) {
-    if (FileExistsHere("end.wav"))
+    if (FileExists("end.wav"))
         PlaySoundFile(this, "end.wav");
     CanClose = true;
 }

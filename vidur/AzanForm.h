@@ -118,7 +118,6 @@ protected:
 
 private:
     void BuildMenus();
-    void CentreOnScreen();
     // Shows the window, also from minimised, in front of the others.
     void BringToFront();
     // A notification area came up after the start: the window now lives

@@ -4,14 +4,14 @@
 #include "PathHelpers.h"
 #include "Projglob.h"
 #include "RecordFile.h"
+#include "TextFile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <limits>
 #include <set>
 #include <string_view>
+#include <utility>
 
 std::unique_ptr<ScheduleList> schedList;
 
@@ -92,48 +92,6 @@ AnsiString BadLinesMessage(const std::vector<BadLine>& lines) {
     if (lines.size() > Shown)
         text += "\n... and " + IntToStr(static_cast<long long>(lines.size() - Shown)) + " more.";
     return text;
-}
-
-// The file's lines; CR, LF and CR LF all end a line.
-std::vector<AnsiString> SplitLines(const std::string& bytes) {
-    std::vector<AnsiString> lines;
-    AnsiString line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty())
-        lines.push_back(line);
-    return lines;
-}
-
-std::string ReadScheduleFile() {
-    std::FILE* file = std::fopen(ScheduleFileName, "rb");
-    std::string bytes;
-    bool failed = file == nullptr;
-    if (file) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            bytes.append(buffer, n);
-        failed = std::ferror(file) != 0;
-        std::fclose(file);
-    }
-    if (failed)
-        throw Exception(Format("Cannot open file \"%s\"", ScheduleFileName));
-    return bytes;
-}
-
-void WriteScheduleFile(const std::string& bytes) {
-    if (!WriteWholeFile(ScheduleFileName, bytes))
-        throw Exception(Format("Cannot create file \"%s\"", ScheduleFileName));
 }
 
 std::unique_ptr<ScheduleEntry> EntryFromFields(const std::vector<AnsiString>& fields) {
@@ -227,20 +185,18 @@ void LoadSchedule() {
     if (!schedList)
         schedList = std::make_unique<ScheduleList>();
     try {
-        std::error_code ec;
-        if (!std::filesystem::exists(ScheduleFileName, ec)) {
+        if (!FileExists(ScheduleFileName)) {
             ShowMessageBox("Sched.dat file not found. Will create a new one");
             CreateDefaultSchedule();
         }
-        std::string bytes = ReadScheduleFile();
-        if (bytes.starts_with(Utf8Mark))
-            bytes.erase(0, Utf8Mark.size());
+        std::vector<AnsiString> lines = LoadLinesFromFile(ScheduleFileName);
+        if (!lines.empty() && lines[0].starts_with(Utf8Mark))
+            lines[0].erase(0, Utf8Mark.size());
         // A line that cannot become an entry is passed over and the lines
         // after it are still read, so that the next save (which rewrites the
         // whole file from the list) keeps them; all such lines are reported
         // together in one box.
         std::vector<BadLine> bad;
-        const std::vector<AnsiString> lines = SplitLines(bytes);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const std::vector<AnsiString> fields = SplitScheduleLine(lines[i]);
             if (fields.size() != 8)
@@ -262,10 +218,10 @@ void LoadSchedule() {
 void SaveSchedule() {
     if (!schedList)
         return;
-    std::string bytes;
+    std::vector<AnsiString> lines;
     for (const auto& entry : *schedList)
-        bytes += ScheduleLine(*entry) + "\r\n";
-    WriteScheduleFile(bytes);
+        lines.push_back(ScheduleLine(*entry));
+    SaveLinesToFile(ScheduleFileName, lines);
 }
 
 void CreateDefaultSchedule() {
@@ -279,13 +235,13 @@ void CreateDefaultSchedule() {
                   {"Asr Vidur", 'A'},
                   {"Maghrib Vidur", 'S'},
                   {"Isha Vidur", 'I'}};
-    std::string bytes;
+    std::vector<AnsiString> lines;
     int key = 0;
     for (const auto& [name, code] : events)
-        bytes += Format("\"%s\",%c,0,azan1.wav,1,354,1,%d\r\n", name, code, ++key);
+        lines.push_back(Format("\"%s\",%c,0,azan1.wav,1,354,1,%d", name, code, ++key));
     if (withNaat)
-        bytes += Format("\"Naa't\",S,30,SalaamAa.rm,1,354,1,%d\r\n", ++key);
-    WriteScheduleFile(bytes);
+        lines.push_back(Format("\"Naa't\",S,30,SalaamAa.rm,1,354,1,%d", ++key));
+    SaveLinesToFile(ScheduleFileName, lines);
 }
 
 TMisri PeriodDay(int32_t dayOfYear) {

@@ -15,8 +15,6 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <cstring>
 
@@ -81,10 +79,7 @@ AnsiString UnstorablePathReason(const QString& path) {
 TfrmSchedule::TfrmSchedule(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSchedule) {
     ui->setupUi(this);
     ApplyFormResource(this);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     LimitToRecordField(ui->txtName, ScheduleNameSize);
     LimitToRecordField(ui->txtPath, SchedulePathSize);
     // The narrow lists keep their whole words beside the arrow.
@@ -379,14 +374,7 @@ void TfrmSchedule::btnBrowseClick() {
 }
 
 void TfrmSchedule::PickDateInto(QWidget* button, QWidget* edit) {
-    const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
-    std::unique_ptr<TfrmPickDate> own;
-    TfrmPickDate* picker = frmPickDate;
-    if (!picker) {
-        own = std::make_unique<TfrmPickDate>();
-        picker = own.get();
-    }
-    const TMisri picked = picker->Execute(TMisri("today"), below.x(), below.y());
+    const TMisri picked = PickDateBelow(button, TMisri("today"));
     static_cast<QLineEdit*>(edit)->setText(ToQString(picked.Format(2)));
 }
 

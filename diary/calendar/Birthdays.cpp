@@ -12,10 +12,11 @@ namespace {
 std::optional<int> ShownDay(const TMisri& occurrence, bool gregorianShown) {
     if (!gregorianShown)
         return occurrence.Day();
-    int year, month, day;
-    DecodeDate(occurrence.ToDateTime(), year, month, day);
-    if (year < 1 || year > 9999)
+    const TDateTime date = occurrence.ToDateTime();
+    if (!InDateRange(date))
         return std::nullopt;
+    int year, month, day;
+    DecodeDate(date, year, month, day);
     return day;
 }
 

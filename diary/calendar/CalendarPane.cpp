@@ -41,17 +41,10 @@ constexpr int kLowestGregorianYear = 623;
 constexpr int kLowestHijriYear = 0;
 constexpr int kHighestYear = 30000;
 
-// "Gregorian date: " and the date as "mmm d, yyyy". Hijri dates late in the
-// accepted years fall beyond the year 9999 that the date type can hold; they
-// get the lead-in alone rather than a date that cannot be told.
+// "Gregorian date: " and the date. Hijri dates late in the accepted years
+// get the lead-in alone.
 QString GregorianDateText(const TMisri& date) {
-    QString text = QStringLiteral("Gregorian date: ");
-    const TDateTime d = date.ToDateTime();
-    int year, month, day;
-    DecodeDate(d, year, month, day);
-    if (year >= 1 && year <= 9999)
-        text += FormatDateTimeForScreen("mmm d, yyyy", d);
-    return text;
+    return QStringLiteral("Gregorian date: ") + GregorianDayText(date);
 }
 
 int GregorianMonthOf(TDateTime date) {

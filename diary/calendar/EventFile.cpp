@@ -13,10 +13,10 @@ constexpr std::array<std::size_t, EventTextCount> kTextOffsets = {2, 152, 302, 4
 
 // The Gregorian year, month and day of a date the date encoding can form.
 bool SplitDate(TDateTime date, int& year, int& month, int& day) {
-    if (!std::isfinite(date))
+    if (!InDateRange(date))
         return false;
     DecodeDate(date, year, month, day);
-    return year >= 1 && year <= 9999;
+    return true;
 }
 
 // True when the year's February has 29 days in the calendar of the dates.

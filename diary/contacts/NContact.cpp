@@ -12,8 +12,6 @@
 #include "Projglob.h"
 
 #include <QFocusEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
 TfrmNewContact* frmNewContact = nullptr;
 
@@ -74,10 +72,7 @@ TfrmNewContact::TfrmNewContact(QWidget* owner) : TForm(owner), ui(new Ui::TfrmNe
     LimitToRecordField(ui->txtEMail, 70);
     LimitToRecordField(ui->txtWeb, 75);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
 
     ConnectModalButton(ui->btnOk, mrOk, this, &TfrmNewContact::btnOkClick);
     ConnectModalButton(ui->Button1, mrCancel);
@@ -203,14 +198,11 @@ void TfrmNewContact::btnOkClick() {
 }
 
 void TfrmNewContact::PickDateInto(QLineEdit* box, QWidget* button) {
-    if (!frmPickDate)
-        return;
     TMisri start;
     const AnsiString text = TextOf(box);
     if (!Trim(text).empty())
         start.Set(text + ", 1418");
-    const QPoint at = button->mapToGlobal(QPoint(0, 0));
-    const TMisri picked = frmPickDate->Execute(start, at.x(), at.y() + button->height());
+    const TMisri picked = PickDateBelow(button, start);
     box->setText(ToQString(picked.Format(2)));
 }
 

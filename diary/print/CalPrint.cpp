@@ -8,9 +8,7 @@
 #include "PlaceList.h"
 #include "Projglob.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
 
@@ -99,10 +97,7 @@ TfrmPrint::TfrmPrint(QWidget* owner) : TForm(owner), ui(new Ui::TfrmPrint) {
     places = std::make_unique<ListBoxPlaces>(ui->lstMain);
     ui->Image2->setPixmap(LoadBitmap("PRINTWIZARD", kWizardPictureSize));
     UpdatePreview();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     ShowStep(1);
 
     OnEvent(ui->btnNext, &QPushButton::clicked, this, &TfrmPrint::btnNextClick);

@@ -1,11 +1,10 @@
 #include "TaskFile.h"
 
-#include "Exceptions.h"
 #include "MisriField.h"
 #include "Projglob.h"
 #include "RecordFile.h"
+#include "TextFile.h"
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -24,11 +23,6 @@ constexpr std::size_t kTaskDateOffset = 72;
 constexpr const char* kCannotCreate = "Cannot create 'todotask.dat'";
 constexpr const char* kCannotOpen = "Error opening file 'todotask.dat'.";
 constexpr const char* kCannotWrite = "Error writing to todotask.dat";
-
-bool FileExists(const char* name) {
-    std::error_code ec;
-    return std::filesystem::exists(name, ec);
-}
 
 // Opens an existing file for writing, or creates it; reports why it could not.
 bool OpenForWriting(RecordFile& file) {
@@ -137,39 +131,9 @@ AnsiString TaskNoteFileName(std::int32_t index) {
 }
 
 std::vector<AnsiString> LoadTaskNote(const AnsiString& fileName) {
-    const AnsiString failure = "Cannot open file \"" + fileName + "\"";
-    std::FILE* f = std::fopen(fileName.c_str(), "rb");
-    if (!f)
-        throw Exception(failure);
-    std::string bytes;
-    char chunk[4096];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.append(chunk, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        throw Exception(failure);
-    std::vector<AnsiString> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(bytes.substr(start));
-            break;
-        }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
-            ++start;
-    }
-    return lines;
+    return LoadLinesFromFile(fileName);
 }
 
 void SaveTaskNote(const AnsiString& fileName, const std::vector<AnsiString>& lines) {
-    std::string bytes;
-    for (const AnsiString& line : lines)
-        bytes += line + "\r\n";
-    if (!WriteWholeFile(fileName, bytes))
-        throw Exception("Cannot create file \"" + fileName + "\"");
+    SaveLinesToFile(fileName, lines);
 }

@@ -7,10 +7,9 @@
 #include "FormResource.h"
 #include "Handlers.h"
 #include "PickDate.h"
+#include "RecordFile.h"
 #include "TaskFile.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTextDocument>
 
 #include <filesystem>
@@ -18,24 +17,12 @@
 
 TfrmTask* frmTask = nullptr;
 
-namespace {
-
-bool FileExists(const AnsiString& name) {
-    std::error_code ec;
-    return std::filesystem::exists(name, ec);
-}
-
-}  // namespace
-
 TfrmTask::TfrmTask(QWidget* owner) : TForm(owner), ui(new Ui::TfrmTask) {
     ui->setupUi(this);
     ApplyFormResource(this);
     ui->btnOpenDueDate->setIcon(LoadIcon("CALENDAR_BUTTON"));
     LimitToRecordField(ui->txtTask, TaskTextSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     ConnectModalButton(ui->btnOk, mrOk);
     ConnectModalButton(ui->btnCancel, mrCancel);
     OnEvent(ui->btnOpenDueDate, &QToolButton::clicked, this, &TfrmTask::btnOpenDueDateClick);
@@ -87,14 +74,10 @@ int TfrmTask::Execute(TTaskRecord* task) {
 }
 
 void TfrmTask::btnOpenDueDateClick() {
-    if (!frmPickDate)
-        return;
-    const QPoint at = ui->btnOpenDueDate->mapToGlobal(QPoint(0, 0));
     TMisri start;
     const AnsiString text = FromQString(ui->txtDueDate->text());
     if (!text.empty())
         start.Set(text);
-    const TMisri picked =
-        frmPickDate->Execute(start, at.x(), at.y() + ui->btnOpenDueDate->height());
+    const TMisri picked = PickDateBelow(ui->btnOpenDueDate, start);
     ui->txtDueDate->setText(ToQString(picked.Format(0)));
 }

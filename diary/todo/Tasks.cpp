@@ -7,9 +7,6 @@
 #include "Misri.h"
 #include "TaskFile.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include <vector>
 
 TfrmTasks* frmTasks = nullptr;
@@ -32,10 +29,7 @@ constexpr int kRowHeight = 16;
 TfrmTasks::TfrmTasks(QWidget* owner) : TForm(owner), ui(new Ui::TfrmTasks) {
     ui->setupUi(this);
     ApplyFormResource(this);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnScreen(this);
     ConnectModalButton(ui->btnOk, mrOk, this, &TfrmTasks::btnOkClick);
     OnEvent(ui->grdMain, &TStringGrid::DblClick, this, &TfrmTasks::grdMainDblClick);
     OnEvent(ui->grdMain, &TStringGrid::DrawCell, this, &TfrmTasks::grdMainDrawCell);

@@ -7,6 +7,7 @@
 
 #include "ui_MainForm.h"
 
+#include "MonthGrid.h"
 #include "PickDate.h"
 #include "Projglob.h"
 #include "TaskFile.h"
@@ -29,7 +30,6 @@ constexpr int kTaskRowHeight = 18;
 
 constexpr int kCalCols = 7;
 constexpr int kCalRows = 7;
-constexpr const char* kWeekLetters[kCalCols] = {"S", "M", "T", "W", "T", "F", "S"};
 
 constexpr std::int16_t kOpen = 0;
 constexpr std::int16_t kCompleted = 1;
@@ -43,15 +43,6 @@ TMisri Parsed(const AnsiString& text) {
     TMisri date;
     date.Set(text);
     return date;
-}
-
-// "mmm d, yyyy" of the day; blank where the Gregorian year leaves the range
-// a date can be written in.
-QString GregorianText(const TMisri& day) {
-    const TDateTime d = day.ToDateTime();
-    int year, month, dayOfMonth;
-    DecodeDate(d, year, month, dayOfMonth);
-    return year >= 1 && year <= 9999 ? FormatDateTimeForScreen("mmm d, yyyy", d) : QString();
 }
 
 // The day in the month and year given, a day 30 taken as 29 first so that
@@ -169,30 +160,20 @@ void TfrmMain::ShowToDoDay(TMisri day) {
     ui->lblToDoMonth->setText(ToQString(day.MonthName()));
     ui->lblToDoYear->setText(ToQString(IntToStr(day.Year())));
     ui->lblToDoDayName->setText(ToQString(day.DayName(dayName)));
-    ui->lblToDoEngDate->setText(GregorianText(day));
+    ui->lblToDoEngDate->setText(GregorianDayText(day));
     LoadDayTasks();
 }
 
 void TfrmMain::FillToDoCalendar(int firstWeekDay, int days) {
-    TStringGrid* grid = ui->grdToDoCal;
-    const int start = firstWeekDay == 7 ? 0 : firstWeekDay;  // column 0 is Sunday
-    for (int row = 1; row < kCalRows; ++row)
-        for (int col = 0; col < kCalCols; ++col)
-            grid->SetCell(col, row, " ");
-    for (int day = 1, cell = start; day <= days && cell < kCalCols * (kCalRows - 1); ++day, ++cell)
-        grid->SetCell(cell % kCalCols, cell / kCalCols + 1, IntToStr(day));
-    for (int col = 0; col < kCalCols; ++col)
-        grid->SetCell(col, 0, kWeekLetters[col]);
-    grid->Repaint();
+    FillMonthGrid(ui->grdToDoCal, firstWeekDay, days);
 }
 
 void TfrmMain::grdToDoCalClick() {
-    const TStringGrid* grid = ui->grdToDoCal;
-    const AnsiString text = Trim(grid->Cell(grid->Col(), grid->Row()));
-    if (grid->Row() < 1 || text.empty())
+    const int clicked = MonthGridDay(ui->grdToDoCal);
+    if (clicked == 0)
         return;
     TMisri day = toDoDay;
-    day.SetDate(StrToInt(text), 0, 0);
+    day.SetDate(clicked, 0, 0);
     ShowToDoDay(day);
 }
 
@@ -215,11 +196,7 @@ void TfrmMain::btnToDoYearIncClick() {
 }
 
 void TfrmMain::btnOpenDueDateClick() {
-    if (!frmPickDate)
-        return;
-    const QPoint at = ui->btnOpenDueDate->mapToGlobal(QPoint(0, 0));
-    const TMisri picked =
-        frmPickDate->Execute(toDoDay, at.x(), at.y() + ui->btnOpenDueDate->height());
+    const TMisri picked = PickDateBelow(ui->btnOpenDueDate, toDoDay);
     ui->txtDueDate->setText(ToQString(picked.Format(0)));
 }
 
@@ -354,31 +331,5 @@ void TfrmMain::grdToDoDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
 }
 
 void TfrmMain::grdToDoCalDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
-    TStringGrid* grid = ui->grdToDoCal;
-    TCanvas& c = *grid->Canvas();
-    const TCanvas::State saved = c.Save();
-    const AnsiString text = grid->Cell(ACol, ARow);
-
-    c.SetBrushColor(grid->Color());
-    c.FillRect(Rect);
-    c.Font = grid->GridFont();
-    if (ARow == 0) {
-        c.Font.Style = fsBold | fsItalic;
-        c.Font.Color = clWhite;
-        c.SetBrushColor(clNavy);
-        c.FillRect(Rect);
-    } else if (ACol == 0) {
-        c.Font.Color = clRed;
-    } else {
-        c.Font.Color = clBlack;
-        c.Font.Style = 0;
-    }
-    CentredText(c, Rect, text);
-    if (ARow >= 1 && !text.empty() && Trim(text) == IntToStr(toDoDay.Day())) {
-        c.Font.Style = fsBold | fsUnderline;
-        c.SetBrushColor(clYellow);
-        c.FillRect(Rect);
-        CentredText(c, Rect, text);
-    }
-    c.Restore(saved);
+    DrawMonthGridCell(ui->grdToDoCal, ACol, ARow, Rect, toDoDay.Day());
 }

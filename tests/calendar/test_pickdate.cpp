@@ -111,6 +111,39 @@ TEST_F(PickDateTest, OpensBelowTheButtonAndStaysOnScreen) {
     form->Execute(TMisri(), 20, -50);
 }
 
+// A date field's button opens a picker on the field's date just below
+// itself, the picker's right edge at the button's left edge, whether the
+// program made its picker or not.
+TEST_F(PickDateTest, ADateButtonOpensAPickerBelowItself) {
+    QWidget window;
+    window.setGeometry(200, 150, 300, 200);
+    QToolButton button(&window);
+    button.setGeometry(180, 40, 19, 22);
+    window.show();
+    const QPoint corner = button.mapToGlobal(QPoint(0, 0));
+    for (TfrmPickDate* program : {form.get(), static_cast<TfrmPickDate*>(nullptr)}) {
+        SCOPED_TRACE(program ? "the program's picker" : "no picker in the program");
+        frmPickDate = program;
+        const TfrmPickDate* opened = nullptr;
+        responder->QueueForm([&](TForm& f) {
+            auto& picker = dynamic_cast<TfrmPickDate&>(f);
+            opened = &picker;
+            EXPECT_EQ(picker.geometry().right() + 1, corner.x());
+            EXPECT_EQ(picker.geometry().top(), corner.y() + button.height());
+            EXPECT_EQ(picker.picked, TMisri(3, 9, 1447));
+            picker.picked = TMisri(15, 9, 1447);
+            return mrOk;
+        });
+        EXPECT_EQ(PickDateBelow(&button, TMisri(3, 9, 1447)), TMisri(15, 9, 1447));
+        ASSERT_NE(opened, nullptr);
+        if (program) {
+            EXPECT_EQ(opened, program);
+        }
+        EXPECT_EQ(frmPickDate, program);  // none made for the program
+    }
+    frmPickDate = nullptr;
+}
+
 // Which cells are drawn on yellow, and how.
 std::vector<AnsiString> Highlighted(TfrmPickDate& form, TStringGrid& grid) {
     std::vector<AnsiString> days;

@@ -173,8 +173,7 @@ TEST_F(SalaatTest, PickingADateSetsBothFieldsAndKeepsThePlace) {
         return picker.ModalResult();
     });
     form->ShowModal();
-    ASSERT_NE(frmPickDate, nullptr);
-    EXPECT_EQ(frmPickDate->parent(), form.get());
+    EXPECT_EQ(frmPickDate, nullptr);  // a picker for the one call, none left behind
     EXPECT_EQ(Text("txtMain"), "15 Shaaban, 1448");
     EXPECT_EQ(Text("lblEnglishDate"), "January 22, 2027");
     EXPECT_EQ(List()->currentItem()->text(), "Berlin");
@@ -188,8 +187,6 @@ TEST_F(SalaatTest, PickingADateSetsBothFieldsAndKeepsThePlace) {
     form->FormActivate();
     EXPECT_EQ(Text("txtMain"), "2 Rajjab, 1448");
     EXPECT_EQ(List()->currentItem()->text(), "New York City, USA");
-    form.reset();
-    EXPECT_EQ(frmPickDate, nullptr);  // it went with its owner
 }
 
 TEST_F(SalaatTest, OkClosesWithOk) {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 class DateTimeTest : public ::testing::Test {
@@ -30,6 +32,31 @@ TEST_F(DateTimeTest, EncodeDateRefusesWhatIsNoDate) {
     for (const auto& d : bad)
         EXPECT_THROW(EncodeDate(d[0], d[1], d[2]), EConvertError) << d[0] << "-" << d[1];
     EXPECT_NO_THROW(EncodeDate(2000, 2, 29));
+}
+
+TEST_F(DateTimeTest, DatesInRangeAreThoseOfTheYears1To9999) {
+    const TDateTime first = EncodeDate(1, 1, 1);
+    const TDateTime last = EncodeDate(9999, 12, 31);
+    const struct {
+        const char* what;
+        TDateTime t;
+        bool inRange;
+    } cases[] = {
+        {"1 January 1", first, true},
+        {"its afternoon, counted back from the later midnight", first - 0.5, true},
+        {"the day before", first - 1, false},
+        {"31 December 9999, evening", last + 0.75, true},
+        {"a fraction that rounds to the next midnight", last + 0.999999999, false},
+        {"1 January 10000", last + 1, false},
+        {"the end of 1899", 0, true},
+        {"no number", std::numeric_limits<double>::quiet_NaN(), false},
+        {"infinity", std::numeric_limits<double>::infinity(), false},
+        {"minus infinity", -std::numeric_limits<double>::infinity(), false},
+        {"far beyond", 1e300, false},
+        {"far before", -1e300, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(InDateRange(c.t), c.inRange) << c.what;
 }
 
 TEST_F(DateTimeTest, DecodeDateInvertsEncodeDateOverFourCenturies) {

@@ -5,11 +5,15 @@
 #include "RecordingResponder.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -169,6 +173,26 @@ TEST_F(FormsTest, BusyCursorIsOneApplicationWideState) {
     Screen::SetCursor(crDefault);
     EXPECT_EQ(Screen::Cursor(), crDefault);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Dialogs and main windows alike, of even and odd sizes: the margins left
+// and right, and above and below, differ by a pixel at most.
+TEST_F(FormsTest, CentredFormsStandInTheMiddleOfTheScreensFreeArea) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QSize size : {QSize(298, 184), QSize(373, 281), QSize(451, 424), QSize(1, 1)}) {
+        SampleForm dialog;
+        QMainWindow window;
+        for (QWidget* form : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&window)}) {
+            SCOPED_TRACE(form->metaObject()->className());
+            SCOPED_TRACE(std::to_string(size.width()) + " x " + std::to_string(size.height()));
+            form->resize(size);
+            CentreOnScreen(form);
+            const QRect r = form->geometry();
+            EXPECT_EQ(r.size(), size);
+            EXPECT_LE(std::abs((r.left() - area.left()) - (area.right() - r.right())), 1);
+            EXPECT_LE(std::abs((r.top() - area.top()) - (area.bottom() - r.bottom())), 1);
+        }
+    }
 }
 
 }  // namespace
