@@ -192,7 +192,20 @@ void TStringGrid::SetCell(int col, int row, const AnsiString& text) {
         return;
     model_->CellChanged(col, row < fixedRows_ ? -1 : ViewRow(row));
     // Whether the current cell shows as selected depends on every cell.
-    viewport()->update();
+    RepaintSoon();
+}
+
+void TStringGrid::RepaintSoon() {
+    if (repaintQueued_)
+        return;
+    repaintQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            repaintQueued_ = false;
+            viewport()->update();
+        },
+        Qt::QueuedConnection);
 }
 
 bool TStringGrid::HasText() const {

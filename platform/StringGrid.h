@@ -87,6 +87,9 @@ private:
     void PaintCellAt(TCanvas& canvas, int col, int row, const TRect& rect, TGridDrawState state);
     // Whether any cell below the fixed row holds text.
     bool HasText() const;
+    // One repaint of the viewport at the next turn of the event loop, however
+    // many cells change before it.
+    void RepaintSoon();
     int ViewRow(int row) const { return row - fixedRows_; }
 
     StringGridModel* model_;
@@ -100,4 +103,5 @@ private:
     TColor fontColor_ = clWindowText;
     TCanvas* canvas_ = nullptr;
     bool syncing_ = false;
+    bool repaintQueued_ = false;
 };
