@@ -1,3 +1,4 @@
+#include "MonthGridRows.h"
 #include "PickDate.h"
 #include "Sandbox.h"
 
@@ -20,19 +21,8 @@ protected:
         form.reset();
         Sandbox::TearDown();
     }
-    // The grid's rows 1..6 as text, blank cells as ".".
-    std::vector<std::string> Rows() const {
-        std::vector<std::string> rows;
-        for (int r = 1; r <= 6; ++r) {
-            std::string line;
-            for (int c = 0; c < 7; ++c) {
-                AnsiString t = Trim(grid->Cell(c, r));
-                line += (t.empty() ? "." : t) + (c < 6 ? " " : "");
-            }
-            rows.push_back(line);
-        }
-        return rows;
-    }
+    // Row 0 holds the weekday titles.
+    std::vector<std::string> Rows() const { return MonthGridRows(*grid, 1); }
     void Click(const char* name) { form->findChild<QToolButton*>(name)->click(); }
 
     std::unique_ptr<TfrmPickDate> form;

@@ -1,4 +1,5 @@
 #include "Birthdays.h"
+#include "ContactFixture.h"
 #include "Sandbox.h"
 
 #include "Projglob.h"
@@ -16,22 +17,6 @@ Rows AsTuples(const std::vector<BirthdayRow>& rows) {
     for (const BirthdayRow& r : rows)
         out.emplace_back(r.day, r.kind, r.name);
     return out;
-}
-
-// A contact with day-and-month dates in the placeholder year 1418.
-TContactRecord Contact(const AnsiString& first, const AnsiString& last, TMisri birth,
-                       TMisri anniversary = NoContactDate()) {
-    TContactRecord r;
-    r.title = "Dr.";
-    r.firstName = first;
-    r.lastName = last;
-    r.birth = birth;
-    r.anniversary = anniversary;
-    return r;
-}
-
-TMisri DayMonth(int day, int month) {
-    return TMisri::Raw(day, month, 1418);
 }
 
 // The pane's two callers: a Hijri month, and the Gregorian month of a date.

@@ -1,9 +1,10 @@
 #include "Canvas.h"
-#include "ContactFile.h"
+#include "ContactFixture.h"
 #include "EventFile.h"
 #include "LocaleScope.h"
 #include "MainForm.h"
 #include "MainWindowSandbox.h"
+#include "MonthGridRows.h"
 #include "Projglob.h"
 #include "StringGrid.h"
 
@@ -43,23 +44,6 @@ std::string EventFileBytes(const std::vector<std::pair<int, std::vector<AnsiStri
     return bytes;
 }
 
-std::string ContactBytes(const AnsiString& first, const AnsiString& last, TMisri birth,
-                         TMisri anniversary) {
-    TContactRecord record;
-    record.title = "Dr.";
-    record.firstName = first;
-    record.lastName = last;
-    record.birth = birth;
-    record.anniversary = anniversary;
-    const ContactRecordBytes packed = PackContactRecord(record);
-    return std::string(packed.begin(), packed.end());
-}
-
-// A day-and-month date as the contact file keeps it.
-TMisri DayMonth(int day, int month) {
-    return TMisri::Raw(day, month, 1418);
-}
-
 class CalendarPaneTest : public MainWindowSandbox {
 protected:
     void SetUp() override {
@@ -70,19 +54,7 @@ protected:
     }
 
     std::string Text(const char* label) const { return Find<QLabel>(label)->text().toStdString(); }
-    // The day grid's rows, blank cells as ".".
-    std::vector<std::string> Rows() const {
-        std::vector<std::string> rows;
-        for (int r = 0; r < 6; ++r) {
-            std::string line;
-            for (int c = 0; c < 7; ++c) {
-                const AnsiString t = days->Cell(c, r);
-                line += (t.empty() ? "." : t) + (c < 6 ? " " : "");
-            }
-            rows.push_back(line);
-        }
-        return rows;
-    }
+    std::vector<std::string> Rows() const { return MonthGridRows(*days, 0); }
     int LastDay() const {
         int last = 0;
         for (int r = 0; r < 6; ++r)
@@ -364,7 +336,7 @@ TEST_F(CalendarPaneTest, MonthStepsCrossTheYearInBothViews) {
 
 TEST_F(CalendarPaneTest, MonthStepsStopAtTheEndsOfTheRange) {
     WriteEventFiles();
-    WriteFile(ContactFileName, ContactBytes("Amina", "Ali", DayMonth(3, 1), DayMonth(1, 1)));
+    WriteFile(ContactFileName, FileOf({Contact("Amina", "Ali", DayMonth(3, 1), DayMonth(1, 1))}));
     const std::vector<std::string> none, both = {"3|Birthday|Amina Ali", "1|Anniversary|Amina Ali"};
     const struct {
         bool gregorian;
@@ -551,7 +523,7 @@ TEST_F(CalendarPaneTest, ClickingADayShowsItInTheOtherCalendar) {
 
 TEST_F(CalendarPaneTest, HijriYearsBeyondTheGregorianDatesLeaveTheGregorianPartsEmpty) {
     WriteEventFiles();
-    WriteFile(ContactFileName, ContactBytes("Amina", "Yusuf", DayMonth(5, 3), DayMonth(9, 3)));
+    WriteFile(ContactFileName, FileOf({Contact("Amina", "Yusuf", DayMonth(5, 3), DayMonth(9, 3))}));
     Find<QRadioButton>("rdbEnglishEvents")->click();
     form->ShowHijriMonth(TMisri(1, 3, 29990));
     EXPECT_EQ(Text("lblHijriMonth"), "Rabi-ul-Awwal, 29990 Hijri");
@@ -616,9 +588,9 @@ TEST_F(CalendarPaneTest, AMissingEventFileIsToldOncePerDisplayAndTheListKept) {
 
 TEST_F(CalendarPaneTest, BirthdaysOfTheShownMonth) {
     WriteEventFiles();
-    WriteFile(ContactFileName, ContactBytes("Amina", "Yusuf", DayMonth(1, 7), DayMonth(30, 7)) +
-                                   ContactBytes("Hasan", "Ali", DayMonth(27, 6), NoContactDate()) +
-                                   ContactBytes("", "Husain", NoContactDate(), DayMonth(15, 7)));
+    WriteFile(ContactFileName, FileOf({Contact("Amina", "Yusuf", DayMonth(1, 7), DayMonth(30, 7)),
+                                       Contact("Hasan", "Ali", DayMonth(27, 6)),
+                                       Contact("", "Husain", NoContactDate(), DayMonth(15, 7))}));
     form->ShowHijriMonth(TMisri(2, 7, 1448));
     EXPECT_EQ(ListRows(birth),
               (std::vector<std::string>{"1|Birthday|Amina Yusuf", "30|Anniversary|Amina Yusuf",
@@ -645,7 +617,7 @@ TEST_F(CalendarPaneTest, BirthdaysOfTheShownMonth) {
 // list shows no selected cell.
 TEST_F(CalendarPaneTest, EmptyListsShowNoSelection) {
     WriteEventFiles();
-    WriteFile(ContactFileName, ContactBytes("Amina", "Yusuf", DayMonth(1, 7), NoContactDate()));
+    WriteFile(ContactFileName, FileOf({Contact("Amina", "Yusuf", DayMonth(1, 7))}));
     const auto selectionShown = [](TStringGrid* list) {
         const TRect cell = list->CellRect(list->Col(), list->Row());
         const QPoint inside =
@@ -668,10 +640,10 @@ TEST_F(CalendarPaneTest, EmptyListsShowNoSelection) {
 }
 
 TEST_F(CalendarPaneTest, ListsShowAtMostAHundredRows) {
-    std::string contacts;
+    std::vector<TContactRecord> contacts;
     for (int i = 0; i < 60; ++i)
-        contacts += ContactBytes("N", IntToStr(i), DayMonth(3, 7), DayMonth(4, 7));
-    WriteFile(ContactFileName, contacts);
+        contacts.push_back(Contact("N", IntToStr(i), DayMonth(3, 7), DayMonth(4, 7)));
+    WriteFile(ContactFileName, FileOf(contacts));
     std::vector<std::pair<int, std::vector<AnsiString>>> full;
     for (int day = 1; day <= 30; ++day)
         full.push_back({HijriEventKey(7, day), {"one", "two", "three", "four"}});
