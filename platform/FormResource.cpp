@@ -4,6 +4,8 @@
 #include "StringGrid.h"
 
 #include <QColor>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <utility>
@@ -62,6 +64,16 @@ void SetBackgroundColor(QWidget* widget, TColor color) {
 
 namespace {
 
+// What every form gets from the layer, as the platform the forms were
+// designed on gives it.
+void ApplyBehaviour(QWidget* w) {
+    // Tab moves the focus on from a memo; it does not type a tab.
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(w))
+        memo->setTabChangesFocus(true);
+    else if (auto* rich = qobject_cast<QTextEdit*>(w))
+        rich->setTabChangesFocus(true);
+}
+
 void ApplyOne(QWidget* w) {
     if (w->font().resolveMask() & (QFont::FamilyResolved | QFont::FamiliesResolved)) {
         QFont f = w->font();
@@ -86,7 +98,10 @@ void ApplyOne(QWidget* w) {
 }  // namespace
 
 void ApplyFormResource(QWidget* form) {
-    ApplyOne(form);
-    for (QWidget* w : form->findChildren<QWidget*>())
+    QList<QWidget*> widgets = form->findChildren<QWidget*>();
+    widgets.prepend(form);
+    for (QWidget* w : widgets) {
         ApplyOne(w);
+        ApplyBehaviour(w);
+    }
 }

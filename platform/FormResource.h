@@ -14,7 +14,8 @@ class QWidget;
 
 // The colour of a name such as "clRed", "clBtnFace" or "#800000"; black when unknown.
 TColor ColorFromResourceName(const QString& name);
-// Applies the dynamic properties of the widget and all its children.
+// Applies the dynamic properties of the widget and all its children, and
+// what the layer gives every form: Tab moving on from memos.
 void ApplyFormResource(QWidget* form);
 // The text colour of a label, check box, edit, ... (the palette's text roles).
 void SetFontColor(QWidget* widget, TColor color);

@@ -114,6 +114,8 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), model_(new Strin
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab moves the focus on to the next control, not to the next cell.
+    setTabKeyNavigation(false);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex&) { emit Click(); });
     connect(this, &QTableView::doubleClicked, this,
             [this](const QModelIndex&) { emit DblClick(); });
@@ -342,6 +344,10 @@ void TStringGrid::DoubleClickCell(int col, int row) {
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    int key = event->key();
+    emit KeyDown(key);
+    if (key == 0)
+        return;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit Click();
         return;

@@ -74,6 +74,9 @@ signals:
     void DblClick();
     // The user moved the current cell with the keyboard (arrows, page keys).
     void KeyboardMove();
+    // A key pressed in the grid (a Qt::Key), before the grid acts on it; a
+    // handler that takes the key sets it to 0.
+    void KeyDown(int& key);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

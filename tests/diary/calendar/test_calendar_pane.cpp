@@ -1,6 +1,7 @@
 #include "Canvas.h"
 #include "ContactFixture.h"
 #include "EventFile.h"
+#include "EventFixture.h"
 #include "LocaleScope.h"
 #include "MainForm.h"
 #include "MainWindowSandbox.h"
@@ -28,22 +29,6 @@
 #include <vector>
 
 namespace {
-
-// An event file whose slots up to `lastKey` exist; the days given carry their texts.
-std::string EventFileBytes(const std::vector<std::pair<int, std::vector<AnsiString>>>& days,
-                           int lastKey) {
-    std::string bytes(static_cast<std::size_t>(lastKey + 1) * EventRecordSize, '\0');
-    for (const auto& [key, texts] : days) {
-        TEventRecord record;
-        record.key = static_cast<std::int16_t>(key);
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            record.Text(static_cast<int>(i)) = texts[i];
-        const EventRecordBytes packed = PackEventRecord(record);
-        std::memcpy(&bytes[static_cast<std::size_t>(key) * EventRecordSize], packed.data(),
-                    packed.size());
-    }
-    return bytes;
-}
 
 class CalendarPaneTest : public MainWindowSandbox {
 protected:
