@@ -10,6 +10,8 @@
 #include <QTextDocument>
 #include <QToolTip>
 
+#include <algorithm>
+
 QString ElidedText(const QFont& font, const QString& text, int width) {
     return QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(0, width));
 }
@@ -54,7 +56,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != label_)
+        if (watched != label_ ||
+            (event->type() != QEvent::Paint && event->type() != QEvent::ToolTip))
             return false;
         const QRect r = LineRect(label_);
         if (r.isEmpty() || !IsCut(label_->font(), label_->text(), r.width()))

@@ -4,7 +4,7 @@
 #include "Elide.h"
 #include "StringGrid.h"
 
-#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QColor>
 #include <QLabel>
 #include <QLineEdit>
