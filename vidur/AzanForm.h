@@ -43,7 +43,9 @@ enum AlarmGridColumn : int {
     colKey = 10,
 };
 inline constexpr int AlarmGridColumns = 11;
-inline constexpr int AlarmGridRows = 50;  // the title row and room for 49 events
+// The title row and room for 49 events at least; the grid grows so that
+// every entry of the schedule has a row.
+inline constexpr int AlarmGridRows = 50;
 
 // The close actions of a form, valued as the class library's.
 enum TCloseAction : int { caNone = 0, caHide = 1, caFree = 2, caMinimize = 3 };
@@ -82,6 +84,10 @@ public:
     void ComputeActualTimes();
     void FindNextEvent();
     void Recalculate();
+    // As FindNextEvent and Recalculate, taking events after the second `from`
+    // of today (which may lie before now) in the today pass.
+    void FindNextEventAfter(int from);
+    void RecalculateAfter(int from);
 
     // The timer, the sounds and the commands of the window.
     void tmrMainTimer();
@@ -125,6 +131,9 @@ private:
     void NotificationAreaAppeared();
     // ShowLocation, and when a place is configured ReadLocation and Recalculate.
     void RefreshFromLocation();
+    // The daylight choice follows the system, and the system's daylight state
+    // is no longer the one the day's times were computed with.
+    bool DaylightStateChanged() const;
 
     std::unique_ptr<Ui::TfrmMain> ui;
     TTrayIcon* trayIcon = nullptr;

@@ -1,7 +1,10 @@
 #include "AlarmSandbox.h"
 #include "Associations.h"
 #include "AzanForm.h"
+#include "Clock.h"
+#include "EnvironmentGuard.h"
 #include "FixedPrayerTimes.h"
+#include "Misri.h"
 #include "OtherProgram.h"
 #include "Projglob.h"
 #include "Schedule.h"
@@ -26,6 +29,7 @@ class AlarmTimerTest : public AlarmSandbox {
 protected:
     void SetUp() override {
         AlarmSandbox::SetUp();
+        env.Set("TZ", "Europe/Berlin");
         programFolder = QDir::currentPath();
         Setting("Location", "Mumbai, India");
         Setting("AutoUpdate", "0");
@@ -47,6 +51,14 @@ protected:
         return "";
     }
 
+    // The announcement of the event at `at`, with the Hijri date of `day`.
+    static AnsiString Announced(const char* name, const char* at, QDate day) {
+        return AnsiString("Next: ") + name + " at " + at + ", " +
+               TMisri(EncodeDate(day.year(), day.month(), day.day())).Format(0);
+    }
+    AnsiString Caption() const { return FromQString(form->windowTitle()); }
+
+    EnvironmentGuard env;
     FixedPrayerTimes times;
     QString programFolder;
 };
@@ -132,22 +144,178 @@ TEST_F(AlarmTimerTest, AnEventThatPassesAcrossMidnightSoundsAfterIt) {
 }
 
 TEST_F(AlarmTimerTest, AfterMidnightTheDayIsComputedAgain) {
-    SetToday(2026, 12, 10, 23, 0, 0);
-    Create(kTwoEarlyEvents);
-    ASSERT_TRUE(form->nextIsTomorrow);
-    const std::size_t asked = times.requests.size();
+    // The first tick of the new day recomputes it, in the first two minutes
+    // or, after a sleep, later.
+    for (const QTime first : {QTime(0, 1, 0), QTime(0, 2, 30)}) {
+        SetToday(2026, 12, 10, 23, 0, 0);
+        Create(kTwoEarlyEvents);
+        ASSERT_TRUE(form->nextIsTomorrow);
+        const std::size_t asked = times.requests.size();
+        Clock::SetFixed(QDateTime(QDate(2026, 12, 11), first));
+        form->tmrMainTimer();
+        EXPECT_GT(times.requests.size(), asked) << qPrintable(first.toString());
+        EXPECT_FALSE(form->nextIsTomorrow);
+        EXPECT_EQ(Marked(), "Five");
+        EXPECT_TRUE(player.played.empty());
+        form.reset();
+        schedList.reset();
+    }
+}
 
-    SetToday(2026, 12, 11, 0, 2, 30);  // asleep over the first two minutes
-    form->tmrMainTimer();
-    EXPECT_EQ(times.requests.size(), asked);
-    EXPECT_TRUE(form->nextIsTomorrow);
+// The computer sleeps and wakes up: the clock jumps from one tick to the
+// next. The day is computed again for the day it woke up on; a call more
+// than ten minutes late is passed over in silence, a call up to ten minutes
+// late still sounds.
+TEST_F(AlarmTimerTest, AfterASleepTheDayIsComputedAgainAndOnlyRecentCallsSound) {
+    times.prayers[2] = (45600 + 0.5) / 86400;  // Zohr at 12:40
+    // Fajr 04:48, Zohr 12:40, Maghrib 18:00, Isha 19:12, every day.
+    const char* const schedule = "\"Fajr\",F,0,fajr.wav,1,354,1,1\r\n"
+                                 "\"Zohr\",Z,0,zohr.wav,1,354,1,2\r\n"
+                                 "\"Maghrib\",S,0,maghrib.wav,1,354,1,3\r\n"
+                                 "\"Isha\",I,0,isha.wav,1,354,1,4\r\n";
+    struct Case {
+        const char* what;
+        QTime start;  // on 17 March, with a first tick then
+        const char* markedAtStart;
+        QDateTime resumed;  // the first tick after the sleep
+        std::vector<AnsiString> played;
+        const char* marked;  // and announced at
+        const char* at;
+        QDate on;
+    };
+    const QDate day17(2026, 3, 17), day18(2026, 3, 18);
+    const std::vector<AnsiString> isha = {"isha.wav"};
+    const Case cases[] = {
+        {"over midnight with tomorrow's Fajr announced, up at noon",
+         {20, 30},
+         "Fajr",
+         QDateTime(day18, {12, 30}),
+         {},
+         "Zohr",
+         "12:40:00",
+         day18},
+        {"over midnight with tomorrow's Fajr announced, up two minutes after it",
+         {20, 30},
+         "Fajr",
+         QDateTime(day18, {4, 50}),
+         {"fajr.wav"},
+         "Zohr",
+         "12:40:00",
+         day18},
+        {"with Isha announced, up the next morning",
+         {19, 0},
+         "Isha",
+         QDateTime(day18, {7, 0}),
+         {},
+         "Zohr",
+         "12:40:00",
+         day18},
+        {"with Isha announced, up eleven minutes after it",
+         {19, 0},
+         "Isha",
+         QDateTime(day17, {19, 23}),
+         {},
+         "Fajr",
+         "04:48:00",
+         day18},
+        {"with Isha announced, up ten minutes after it",
+         {19, 0},
+         "Isha",
+         QDateTime(day17, {19, 22}),
+         isha,
+         "Fajr",
+         "04:48:00",
+         day18},
+        {"with Maghrib announced, up three minutes after Isha",
+         {17, 0},
+         "Maghrib",
+         QDateTime(day17, {19, 15}),
+         isha,
+         "Fajr",
+         "04:48:00",
+         day18},
+    };
+    for (const Case& c : cases) {
+        player.played.clear();
+        Clock::SetFixed(QDateTime(day17, c.start));
+        Create(schedule);
+        form->tmrMainTimer();
+        ASSERT_EQ(Marked(), c.markedAtStart) << c.what;
+        Clock::SetFixed(c.resumed);
+        form->tmrMainTimer();
+        EXPECT_EQ(player.played, c.played) << c.what;
+        EXPECT_EQ(Marked(), c.marked) << c.what;
+        EXPECT_EQ(Caption(), Announced(c.marked, c.at, c.on)) << c.what;
+        EXPECT_EQ(form->nextIsTomorrow, c.on != c.resumed.date()) << c.what;
+        form.reset();
+        schedList.reset();
+    }
+}
 
-    SetToday(2026, 12, 11, 0, 1, 0);
+// The day's Zohr sounds after such a sleep, at its time.
+TEST_F(AlarmTimerTest, AfterASleepOverMidnightTheNewDaysCallsSound) {
+    times.prayers[2] = (45600 + 0.5) / 86400;  // Zohr at 12:40
+    SetToday(2026, 3, 17, 20, 30, 0);
+    Create("\"Fajr\",F,0,fajr.wav,1,354,1,1\r\n\"Zohr\",Z,0,zohr.wav,1,354,1,2\r\n");
+    SetToday(2026, 3, 18, 12, 30, 0);
     form->tmrMainTimer();
-    EXPECT_GT(times.requests.size(), asked);
-    EXPECT_FALSE(form->nextIsTomorrow);
-    EXPECT_EQ(Marked(), "Five");
-    EXPECT_TRUE(player.played.empty());
+    SetToday(2026, 3, 18, 12, 40, 30);
+    form->tmrMainTimer();
+    EXPECT_EQ(player.played, std::vector<AnsiString>{"zohr.wav"});
+}
+
+// Where clocks jump at 02:00 the nightly window never comes on the day of
+// the spring change: the first tick in the new time takes the daylight hour
+// in; in autumn it takes it out again.
+TEST_F(AlarmTimerTest, TheDaylightChangeIsTakenAtTheFirstTickInTheNewTime) {
+    times.prayers[0] = (13680 + 0.5) / 86400;  // Fajr at 03:48 standard time, 04:48 in summer
+    struct Case {
+        const char* zone;
+        QDate day;
+        bool summerAfter;
+        const char* fajr;  // announced after the change
+        std::vector<QTime> silent;
+        QTime sounds;
+    };
+    const Case cases[] = {
+        {"Europe/Berlin",
+         {2026, 3, 29},
+         true,
+         "04:48:00",
+         {{3, 0, 30}, {3, 1, 15}, {3, 5, 0}, {3, 48, 30}},
+         {4, 48, 30}},
+        {"America/New_York",
+         {2026, 3, 8},
+         true,
+         "04:48:00",
+         {{3, 0, 30}, {3, 1, 15}, {3, 5, 0}, {3, 48, 30}},
+         {4, 48, 30}},
+        {"Europe/Berlin", {2026, 10, 25}, false, "03:48:00", {{3, 0, 30}, {3, 1, 15}}, {3, 48, 30}},
+    };
+    Setting("AutoUpdate", "1");
+    for (const Case& c : cases) {
+        env.Set("TZ", c.zone);
+        player.played.clear();
+        Clock::SetFixed(QDateTime(c.day, QTime(1, 59, 0)));
+        Create("\"Fajr\",F,0,fajr.wav,1,354,1,1\r\n");
+        ASSERT_EQ(form->daylight, !c.summerAfter) << c.zone;
+        Clock::SetFixed(QDateTime(c.day, QTime(1, 59, 45)));
+        form->tmrMainTimer();
+        for (const QTime& t : c.silent) {
+            Clock::SetFixed(QDateTime(c.day, t));
+            form->tmrMainTimer();
+            const std::string when = std::string(c.zone) + " " + qPrintable(t.toString());
+            EXPECT_EQ(form->daylight, c.summerAfter) << when;
+            EXPECT_EQ(ReadSettingString("DayLightSavings", ""), c.summerAfter ? "1" : "0") << when;
+            EXPECT_EQ(Caption(), Announced("Fajr", c.fajr, c.day)) << when;
+            EXPECT_TRUE(player.played.empty()) << when;
+        }
+        Clock::SetFixed(QDateTime(c.day, c.sounds));
+        form->tmrMainTimer();
+        EXPECT_EQ(player.played, std::vector<AnsiString>{"fajr.wav"}) << c.zone;
+        form.reset();
+        schedList.reset();
+    }
 }
 
 TEST_F(AlarmTimerTest, TheTwoOClockWindowReadsThePlaceAgain) {
