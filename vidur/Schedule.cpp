@@ -110,6 +110,18 @@ std::unique_ptr<ScheduleEntry> EntryFromFields(const std::vector<AnsiString>& fi
     return entry;
 }
 
+// Gives each entry that shares its key with an earlier one a fresh key: the
+// grid finds an entry's row by its key, and twins would merge there (a
+// hand-edited file, or keys that are no numbers and read as 0).
+void MakeKeysDistinct(ScheduleList& list) {
+    std::set<int32_t> seen;
+    for (const auto& entry : list)
+        if (!seen.insert(entry->key).second) {
+            entry->key = NextScheduleKey();
+            seen.insert(entry->key);
+        }
+}
+
 }  // namespace
 
 void ScheduleEntry::SetName(const AnsiString& text) {
@@ -207,6 +219,7 @@ void LoadSchedule() {
                 bad.push_back({i + 1, lines[i], e.what()});
             }
         }
+        MakeKeysDistinct(*schedList);
         if (!bad.empty())
             ShowMessageBox(BadLinesMessage(bad));
     } catch (const std::exception& e) {

@@ -283,6 +283,40 @@ TEST_F(DayTimesTest, EveryEntryHasARowIsTimedAndSounds) {
     EXPECT_EQ(Grid()->Cell(4, 53), "3180");
 }
 
+// Entries of a hand-edited file that share a key (keys that are no numbers
+// read as 0) each show, are timed and sound as themselves.
+TEST_F(DayTimesTest, EntriesThatShareAKeyEachShowAndSound) {
+    FixedPrayerTimes times;
+    Place();
+    SetToday(2026, 12, 10, 4, 0);
+    Create("\"Fajr\",F,0,fajr.wav,1,354,1,2\r\n"
+           "\"Zohr\",Z,0,zohr.wav,1,354,1,2\r\n"
+           "\"Asr\",A,0,asr.wav,1,354,1,abc\r\n"
+           "\"Isha\",I,0,isha.wav,1,354,1,zz\r\n");
+    const struct {
+        const char* name;
+        const char* seconds;
+        int hour, minute;  // a tick just after it
+        const char* file;
+    } rows[] = {{"Fajr", "17280", 4, 48, "fajr.wav"},
+                {"Zohr", "43200", 12, 0, "zohr.wav"},
+                {"Asr", "56160", 15, 36, "asr.wav"},
+                {"Isha", "69120", 19, 12, "isha.wav"}};
+    for (int row = 1; row <= 4; ++row) {
+        EXPECT_EQ(Grid()->Cell(0, row), rows[row - 1].name);
+        EXPECT_EQ(Grid()->Cell(4, row), rows[row - 1].seconds);
+    }
+    EXPECT_TRUE(responder->Boxes().empty());
+    std::vector<AnsiString> played;
+    for (const auto& r : rows) {
+        EXPECT_EQ(Marked(), std::vector<AnsiString>{r.name});
+        SetToday(2026, 12, 10, r.hour, r.minute, 30);
+        form->tmrMainTimer();
+        played.push_back(r.file);
+        EXPECT_EQ(player.played, played);
+    }
+}
+
 TEST(DayTimesSort, StableByTheIntegerEmptyRowsLast) {
     TStringGrid grid;
     grid.SetColCount(3);
