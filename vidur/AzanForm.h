@@ -70,6 +70,9 @@ public:
     void FormClose(TCloseAction& Action);
     void FormDestroy();
     void FormResize();
+    // Plays "start.wav" once start-up is over: the icon (or the window) is up
+    // first, as the wait of a playing sound holds everything else.
+    void tmrStartSoundTimer();
     // With no icon in a notification area the window is the only way in:
     // at start and at every later start of the program it comes to the front.
     void ShowIfNoIcon();
@@ -117,6 +120,7 @@ public:
     QAction* EditRecord1 = nullptr;
     QAction* AddNewRecord1 = nullptr;
     QTimer* tmrMain = nullptr;
+    QTimer* tmrStartSound = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
