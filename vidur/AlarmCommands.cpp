@@ -45,8 +45,9 @@ void PlaySoundFile(TfrmMain* form, const char* path) {
         const AnsiString failure = Sound::PlayWav(file);
         if (!failure.empty())
             ShowMessageBox(failure);
-    } else {
-        Shell::OpenDocument(file);
+    } else if (!Shell::OpenDocument(file)) {
+        // Told as a WAV file that cannot play is: the call stays silent.
+        ShowMessageBox("Cannot open file " + file + ": no program could be started for it");
     }
 }
 

@@ -169,8 +169,9 @@ void SetProgramFolder(const QString& folder);
 // relative sound paths are found there.
 void MakeProgramFolderCurrent();
 
-// Plays one sound file: a WAV file to its end (a failure's text in the
-// "Message" box), any other file in the program associated with it.
+// Plays one sound file: a WAV file to its end, any other file in the program
+// associated with it (not waited for); a failure of either is told in the
+// "Message" box.
 void PlaySoundFile(TfrmMain* form, const char* path);
 
 // The day's six prayer times at the place, today's or tomorrow's.

@@ -374,6 +374,20 @@ TEST_F(AlarmTimerTest, AWavThatCannotPlayShowsItsTextAndCountsAsSounded) {
     EXPECT_EQ(Marked(), "Half past");
 }
 
+TEST_F(AlarmTimerTest, AFileNoProgramOpensIsToldAndCountsAsSounded) {
+    SetToday(2026, 12, 10, 4, 59, 0);
+    Create("\"Naat\",M,300,SalaamAa.rm,1,354,1,1\r\n"
+           "\"Half past\",F,13,half.wav,1,354,1,2\r\n");
+    shell->canOpen = false;
+    TickAt(5, 0, 10);
+    EXPECT_EQ(shell->documents, std::vector<AnsiString>{"SalaamAa.rm"});
+    ASSERT_EQ(responder->Boxes().size(), 1u);
+    EXPECT_EQ(responder->Boxes()[0].caption, "Message");
+    EXPECT_EQ(responder->Boxes()[0].text,
+              "Cannot open file SalaamAa.rm: no program could be started for it");
+    EXPECT_EQ(Marked(), "Half past");
+}
+
 TEST_F(AlarmTimerTest, EditingARowBelowTheEventsIsRefused) {
     Create(kTwoEarlyEvents);
     form->Grid()->DoubleClickCell(0, 20);
