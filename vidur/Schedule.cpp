@@ -219,13 +219,13 @@ void LoadSchedule() {
                 bad.push_back({i + 1, lines[i], e.what()});
             }
         }
-        MakeKeysDistinct(*schedList);
         if (!bad.empty())
             ShowMessageBox(BadLinesMessage(bad));
     } catch (const std::exception& e) {
         // A file that cannot be read: the entries read so far stay.
         ShowMessageBox(e.what());
     }
+    MakeKeysDistinct(*schedList);
 }
 
 void SaveSchedule() {
