@@ -1,5 +1,6 @@
 #include "Associations.h"
 #include "Clock.h"
+#include "EnvironmentGuard.h"
 #include "Sandbox.h"
 #include "SingleInstance.h"
 #include "Sound.h"
@@ -39,35 +40,6 @@
 #include <optional>
 
 namespace {
-
-// Sets environment variables for one test and puts the old values back.
-class EnvironmentGuard {
-public:
-    void Set(const char* name, const QByteArray& value) {
-        if (!saved_.count(name))
-            saved_[name] = qEnvironmentVariableIsSet(name)
-                               ? std::optional<QByteArray>(qgetenv(name))
-                               : std::nullopt;
-        qputenv(name, value);
-        tzset();
-    }
-    void Unset(const char* name) {
-        Set(name, {});
-        qunsetenv(name);
-    }
-    ~EnvironmentGuard() {
-        for (const auto& [name, value] : saved_) {
-            if (value)
-                qputenv(name.c_str(), *value);
-            else
-                qunsetenv(name.c_str());
-        }
-        tzset();
-    }
-
-private:
-    std::map<std::string, std::optional<QByteArray>> saved_;
-};
 
 // A PCM WAV file of `frames` silent 16-bit mono frames at 8000 Hz.
 std::string SilentWav(uint32_t frames) {
@@ -144,6 +116,9 @@ TEST_F(AlarmPlatformSound, AWavPlaysToItsEndAndNothingElseRunsMeanwhile) {
         GTEST_SKIP() << "no private sound server, so no real playback: " << why.toStdString();
     EnvironmentGuard env;
     env.Set("PULSE_SERVER", "unix:" + server.SocketPath().toUtf8());
+    // The client keeps its cookie in the sandbox, never in the user's home.
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
+        env.Set(name, QDir::currentPath().toUtf8());
     WriteFile("half.wav", SilentWav(4000));  // half a second at 8000 Hz
 
     // Whatever the program has pending must wait for the sound's end: a
