@@ -117,6 +117,9 @@ TEST_F(AlarmPlatformSound, AWavPlaysToItsEndAndNothingElseRunsMeanwhile) {
         GTEST_SKIP() << "no private sound server, so no real playback: " << why.toStdString();
     EnvironmentGuard env;
     env.Set("PULSE_SERVER", "unix:" + server.SocketPath().toUtf8());
+    // The client keeps its cookie in the sandbox, never in the user's home.
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
+        env.Set(name, QDir::currentPath().toUtf8());
     WriteFile("half.wav", SilentWav(4000));  // half a second at 8000 Hz
 
     // Whatever the program has pending must wait for the sound's end: a

@@ -2,6 +2,7 @@
 #include "Associations.h"
 #include "AzanForm.h"
 #include "DesktopLocales.h"
+#include "EnvironmentGuard.h"
 #include "Exceptions.h"
 #include "FixedPrayerTimes.h"
 #include "LocaleScope.h"
@@ -12,7 +13,6 @@
 #include "Schedule.h"
 #include "Sound.h"
 #include "StringGrid.h"
-#include "SystemTime.h"
 #include "TrayIcon.h"
 
 #include <QComboBox>
@@ -110,19 +110,30 @@ TEST_F(DayTimesTest, HeaderDaylightTexts) {
         EXPECT_EQ(form->daylight, c.daylight) << c.saving;
     }
     // "2" lets the system update run, but the label shows it as not enabled;
-    // "1" shows it enabled. Either way the stored state follows the system.
-    const AnsiString system = DaylightSavingInEffect() ? "1" : "0";
-    const AnsiString state = system == "1" ? "ON" : "OFF";
-    Setting("DayLightSavings", system == "1" ? "0" : "1");
-    Setting("AutoUpdate", "2");
-    form->ShowLocation();
-    EXPECT_EQ(LabelText("lblDaylight"), state + ". (AutoUpdate is NOT enabled.)");
-    EXPECT_EQ(ReadSettingString("DayLightSavings", ""), system);
-    Setting("DayLightSavings", system == "1" ? "0" : "1");
-    Setting("AutoUpdate", "1");
-    form->ShowLocation();
-    EXPECT_EQ(LabelText("lblDaylight"), state + ". (AutoUpdate is enabled.)");
-    EXPECT_EQ(ReadSettingString("DayLightSavings", ""), system);
+    // "1" shows it enabled. Either way the stored state follows the system:
+    // London keeps summer time in July, not in December.
+    EnvironmentGuard env;
+    env.Set("TZ", "Europe/London");
+    struct Update {
+        int month;
+        AnsiString autoUpdate, stored, label;
+    };
+    const Update updates[] = {
+        {7, "2", "1", "ON. (AutoUpdate is NOT enabled.)"},
+        {12, "2", "0", "OFF. (AutoUpdate is NOT enabled.)"},
+        {7, "1", "1", "ON. (AutoUpdate is enabled.)"},
+        {12, "1", "0", "OFF. (AutoUpdate is enabled.)"},
+    };
+    for (const Update& u : updates) {
+        SCOPED_TRACE(u.label);
+        SetToday(2026, u.month, 10);
+        Setting("DayLightSavings", u.stored == "1" ? "0" : "1");
+        Setting("AutoUpdate", u.autoUpdate);
+        form->ShowLocation();
+        EXPECT_EQ(LabelText("lblDaylight"), u.label);
+        EXPECT_EQ(ReadSettingString("DayLightSavings", ""), u.stored);
+        EXPECT_EQ(form->daylight, u.stored == "1");
+    }
 }
 
 // The place's numbers as the settings hold them, on every desktop.

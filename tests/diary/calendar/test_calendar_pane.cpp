@@ -613,6 +613,33 @@ TEST_F(CalendarPaneTest, BirthdaysOfTheShownMonth) {
     EXPECT_TRUE(ListRows(birth).empty());
 }
 
+// A Gregorian month lists the birthdays of each of its days, 29 February of
+// a leap year included, and none of the next month's.
+TEST_F(CalendarPaneTest, AGregorianFebruaryListsItsLastDay) {
+    WriteEventFiles();
+    const struct {
+        int year;
+        std::vector<TContactRecord> contacts;
+        std::vector<std::string> listed;
+    } cases[] = {
+        // 3, 4 and 5 Shawwaal 1449 fall on 28 and 29 February and 1 March 2028.
+        {2028,
+         {Contact("Month", "End", DayMonth(3, 10)), Contact("Leap", "Day", DayMonth(4, 10)),
+          Contact("March", "First", DayMonth(5, 10))},
+         {"28|Birthday|Month End", "29|Birthday|Leap Day"}},
+        // 23 and 24 Ramadan 1448 fall on 28 February and 1 March 2027.
+        {2027,
+         {Contact("Month", "End", DayMonth(23, 9)), Contact("March", "First", DayMonth(24, 9))},
+         {"28|Birthday|Month End"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.year);
+        WriteFile(ContactFileName, FileOf(c.contacts));
+        form->ShowGregorianMonth(EncodeDate(c.year, 2, 10));
+        EXPECT_EQ(ListRows(birth), c.listed);
+    }
+}
+
 // A month without events or birthdays leaves its lists empty, and an empty
 // list shows no selected cell.
 TEST_F(CalendarPaneTest, EmptyListsShowNoSelection) {

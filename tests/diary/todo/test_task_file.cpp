@@ -142,7 +142,7 @@ TEST_F(TaskFileTest, AWriteInPlaceKeepsTheSizeAndTheSlot) {
 TEST_F(TaskFileTest, ASlotBeyondTheRecordsIsRefused) {
     const std::string before = Bytes(Task("a", 0));
     WriteFile(TaskFileName, before);
-    for (std::int32_t slot : {5, -1}) {
+    for (std::int32_t slot : {2, 5, -1}) {  // 1 would be the next slot; 2 leaves a gap
         responder->Clear();
         TTaskRecord r = Task("far");
         EXPECT_FALSE(WriteTaskRecord(r, slot));
