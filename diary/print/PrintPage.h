@@ -39,9 +39,10 @@ struct PageMonth {
 PageMonth MonthOfPage(const PrintSource& main, const TPrintSettings& settings);
 
 // The title: the month in the page's calendar ("Ramadan, 1447 Hijri",
-// "January, 2000"), and the months of the other calendar that its first
-// and last day fall in ("January/February, 2000", "Ramadan/Shawwaal Hijri";
-// one name when both days lie in the same month).
+// "January, 2000"), and every month of the other calendar that its days
+// fall in, in order ("January/February, 2000", "Ramadan/Shawwaal Hijri";
+// one name when all lie in the same month). A Hijri page's line ends with
+// the year of its last day.
 struct PageTitleText {
     AnsiString first;
     AnsiString second;
