@@ -1,5 +1,6 @@
 #include "CalPrint.h"
 #include "FixedPrayerTimes.h"
+#include "HomeScope.h"
 #include "LocationFile.h"
 #include "PrayerTimes.h"
 #include "PrintCommand.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +170,9 @@ TEST_F(PrintSettingsTest, APrinterThatCannotPrintEndsTheCommandAndStoresNothing)
 }
 
 TEST_F(PrintSettingsTest, WithoutAPrinterThePageIsSavedAsAPdfFile) {
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+    const HomeScope scope(home.path());
     printer.noPrinter = true;
     TLocationRecord place;
     SetLocationName(place, "New York City, USA");
