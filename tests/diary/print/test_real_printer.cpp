@@ -145,6 +145,40 @@ TEST_F(RealPrinterTest, ThePageAsAPdfFile) {
     }
 }
 
+TEST_F(RealPrinterTest, ALongTextStaysInsideItsBox) {
+    // An event text as long as the editor takes: 148 characters, far wider
+    // than the events box at the right edge of the sheet.
+    AnsiString text;
+    while (text.size() < 148)
+        text += "Remembrance ";
+    text.resize(148);
+    const QString file = QDir::current().filePath(QStringLiteral("page.pdf"));
+    Printer()->SetJobFile(file);
+    TPrintSettings s;
+    s.month = TMisri(12, 8, 1446);
+    s.printSalaat = 0;
+    s.printBirthdays = 0;
+    PrintSource src;
+    src.events = {{"1", text}};
+    PrintCalendarPage(src, s);
+
+    const PdfText pdf = ReadPdf(file);
+    // The events box spans (8100, 1700)-(10500, 8000); its header band and
+    // first row lie in its top 500 units.
+    int inBox = 0;
+    for (const auto& [word, box] : pdf.words) {
+        EXPECT_LE(box.xMax, pdf.width) << word.toStdString();
+        if (box.xMin >= Points(8100) - 1 && box.yMin >= Points(1700) && box.yMax <= Points(2200)) {
+            EXPECT_LE(box.xMax, Points(10500) + 0.5) << word.toStdString();
+            ++inBox;
+        }
+    }
+    // The row's start is printed: "1 - Remembrance ..." up to the box's edge.
+    EXPECT_EQ(pdf.words.count("-"), 1u);
+    EXPECT_GE(pdf.words.count("Remembrance"), 3u);
+    EXPECT_GE(inBox, 5);
+}
+
 TEST_F(RealPrinterTest, AFileThatCannotBeCreatedEndsTheJob) {
     const QString file = QDir::current().filePath(QStringLiteral("no such folder/page.pdf"));
     TPrinter* printer = Printer();
