@@ -36,6 +36,12 @@ void RunPrintCommand(bool calendarPaneVisible, TMisri shownMonth, const PrintSou
             return;
         }
         TPrintSettings settings = ReadPrintSettings(shownMonth);
+        // Told before the wizard, not after the user has made every choice.
+        if (!MonthPrintable(source, settings)) {
+            ShowErrorBox("This month runs past the year 9999 and cannot be printed");
+            SetBusyCursor(false);
+            return;
+        }
         if (frmPrint->Execute(&settings) == 0) {
             SetBusyCursor(false);
             return;

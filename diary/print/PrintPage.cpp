@@ -55,6 +55,15 @@ PageMonth MonthOfPage(const PrintSource& main, const TPrintSettings& settings) {
     return m;
 }
 
+bool MonthPrintable(const PrintSource& main, const TPrintSettings& settings) {
+    // A Gregorian page's month is that of the settings' date, which must
+    // have one.
+    if (main.gregorianShown && !InDateRange(settings.month.ToDateTime()))
+        return false;
+    const PageMonth m = MonthOfPage(main, settings);
+    return InDateRange(m.gregorian) && InDateRange(m.gregorian + (m.days - 1));
+}
+
 PageTitleText PageTitleOf(const PrintSource& main, const TPrintSettings& settings) {
     // The second line names every month of the other calendar that a day
     // of the page falls in, in order: a Gregorian month may touch three
@@ -216,12 +225,15 @@ void PrintMonthGrid(const PrintSource& main, TCanvas* canvas, TRect box, TPrintS
 
 void PrintSmallMonth(const PrintSource& main, TCanvas* canvas, TRect box, TPrintSettings settings,
                      int nextMonth) {
-    const TCanvas::State saved = canvas->Save();
-    const int titleBottom = box.Top + (box.Bottom - box.Top) / 10;
     TPrintSettings adjacent = settings;
     AnsiString name;
     if (main.gregorianShown) {
         const TDateTime date = settings.month.ToDateTime();
+        int year = 0, month = 0, day = 0;
+        DecodeDate(date, year, month, day);
+        // No month follows December 9999 in the dates that can be formed.
+        if (nextMonth ? year == 9999 && month == 12 : year == 1 && month == 1)
+            return;
         const TDateTime d = nextMonth ? NextMonthStart(date) : PrevMonthStart(date);
         adjacent.month = TMisri(d);
         name = FormatDateTime("mmmm", d);
@@ -232,6 +244,12 @@ void PrintSmallMonth(const PrintSource& main, TCanvas* canvas, TRect box, TPrint
             adjacent.month.DecMonth();
         name = adjacent.month.MonthName();
     }
+    // A month before the first Hijri year, or one that runs past the year
+    // 9999, is left out: its box stays empty.
+    if (adjacent.month.Year() < 1 || !MonthPrintable(main, adjacent))
+        return;
+    const TCanvas::State saved = canvas->Save();
+    const int titleBottom = box.Top + (box.Bottom - box.Top) / 10;
     SetPrintFont(canvas, "Arial", 8, fsItalic);
     DrawTextInBox(canvas, Rect(box.Left, box.Top, box.Right, titleBottom), 2, 1, name);
     PrintMonthGrid(main, canvas, Rect(box.Left, titleBottom, box.Right, box.Bottom), adjacent, 0);
