@@ -1,3 +1,4 @@
+#include "DesktopLocales.h"
 #include "Location.h"
 #include "LocationFile.h"
 #include "PlaceFixture.h"
@@ -63,6 +64,10 @@ protected:
 
     std::unique_ptr<TfrmLocation> form;
 };
+
+// The numbers shown and stored, on every desktop.
+class LocationEditorNumbers : public OnEveryDesktop<LocationEditorTest> {};
+INSTANTIATE_ON_EVERY_DESKTOP(LocationEditorNumbers);
 
 TEST_F(LocationEditorTest, ShowsTheDefaultPlaceInDegreesMinutes) {
     struct Case {
@@ -155,7 +160,7 @@ TEST_F(LocationEditorTest, WithoutAFileTheBoxesOnlyChangeTheirLabels) {
     EXPECT_FALSE(registry->ValueExists("AutoUpdate"));
 }
 
-TEST_F(LocationEditorTest, SetAsDefaultStoresTheShownPlace) {
+TEST_P(LocationEditorNumbers, SetAsDefaultStoresTheShownPlace) {
     registry->WriteString("Location", "Kathmandu");
     WritePlaces({Place("New York City, USA", -73.966667f, 40.716667f, -5),
                  Place("Kathmandu", 85.316667f, 27.7f, 5.75f)});
@@ -236,7 +241,7 @@ TEST_F(LocationEditorTest, EditingRewritesTheSelectedPlace) {
     EXPECT_EQ(LocationName(tokyo), "Tokyo");
 }
 
-TEST_F(LocationEditorTest, ARenamedPlaceShowsItsNewNameInTheList) {
+TEST_P(LocationEditorNumbers, ARenamedPlaceShowsItsNewNameInTheList) {
     WritePlaces({Place("Berlin", 13.4f, 52.5f, 1), Place("Bonn", 7.1f, 50.73f, 1),
                  Place("Tokyo", 139.7f, 35.7f, 9)});
     form->FormActivate();

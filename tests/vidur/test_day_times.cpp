@@ -1,8 +1,11 @@
 #include "AlarmSandbox.h"
 #include "Associations.h"
 #include "AzanForm.h"
+#include "DesktopLocales.h"
 #include "Exceptions.h"
 #include "FixedPrayerTimes.h"
+#include "LocaleScope.h"
+#include "LocationFile.h"
 #include "Misri.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
@@ -14,6 +17,8 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -118,7 +123,11 @@ TEST_F(DayTimesTest, HeaderDaylightTexts) {
     EXPECT_EQ(ReadSettingString("DayLightSavings", ""), system);
 }
 
-TEST_F(DayTimesTest, ReadLocationConvertsOrStopsAtABadNumber) {
+// The place's numbers as the settings hold them, on every desktop.
+class DayTimesNumbers : public OnEveryDesktop<DayTimesTest> {};
+INSTANTIATE_ON_EVERY_DESKTOP(DayTimesNumbers);
+
+TEST_P(DayTimesNumbers, ReadLocationConvertsOrStopsAtABadNumber) {
     FixedPrayerTimes times;
     Create("");
     Place();
@@ -136,6 +145,70 @@ TEST_F(DayTimesTest, ReadLocationConvertsOrStopsAtABadNumber) {
     EXPECT_FLOAT_EQ(form->location.longitude, 10.0f);
     EXPECT_FLOAT_EQ(form->location.latitude, 18.97f);
     EXPECT_FLOAT_EQ(form->location.timeZone, 5.5f);
+}
+
+// The place made the default in the Configure dialog is the place whose
+// times the alarm computes: its numbers go through the settings as text.
+TEST_P(DayTimesNumbers, ThePlaceSetAsDefaultIsThePlaceComputed) {
+    FixedPrayerTimes times;
+    Setting("AutoUpdate", "0");
+    TLocationRecord mumbai;
+    SetLocationName(mumbai, "Mumbai, India");
+    mumbai.longitude = 72.833333f;  // shown as 72.50
+    mumbai.latitude = 18.966667f;   // 18.58
+    mumbai.timeZone = 5.5f;
+    const LocationRecordBytes bytes = PackLocationRecord(mumbai);
+    WriteFile(LocationFileName,
+              std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    Create("\"Fajr\",F,0,a.wav,1,354,1,1\r\n");
+    ASSERT_TRUE(times.requests.empty());  // no place yet
+
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QListWidget*>("lstMain")->setCurrentRow(0);
+        f.findChild<QPushButton*>("btnSetDefault")->click();
+        return mrOk;
+    });
+    form->findChild<QPushButton*>("btnConfig")->click();
+    EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"Default location successfully saved."});
+    EXPECT_EQ(ReadSettingString("Longitude", ""), "72.83");
+    EXPECT_EQ(ReadSettingString("Latitude", ""), "18.97");
+    EXPECT_EQ(ReadSettingString("TimeZone", ""), "5.5");
+    ASSERT_FALSE(times.requests.empty());
+    EXPECT_FLOAT_EQ(times.requests.back().longitude, 72.83f);
+    EXPECT_FLOAT_EQ(times.requests.back().latitude, 18.97f);
+    EXPECT_FLOAT_EQ(times.requests.back().timeZone, 5.5f);
+}
+
+// The prayer-time library's own times for one place, read from the settings
+// as a program started on each desktop reads them.
+TEST_F(DayTimesTest, OnePlaceHasTheSameTimesOnEveryDesktop) {
+    Place();
+    const std::string schedule = "\"Sehri\",H,0,a.wav,1,354,1,1\r\n"
+                                 "\"Fajr\",F,0,a.wav,1,354,1,2\r\n"
+                                 "\"Sunrise\",R,0,a.wav,1,354,1,3\r\n"
+                                 "\"Zoher\",Z,0,a.wav,1,354,1,4\r\n"
+                                 "\"Asr\",A,0,a.wav,1,354,1,5\r\n"
+                                 "\"Maghrib\",S,0,a.wav,1,354,1,6\r\n"
+                                 "\"Isha\",I,0,a.wav,1,354,1,7\r\n";
+    // Each event's name and second of the day, then the sun labels.
+    const auto dayTimes = [&] {
+        Create(schedule);
+        std::vector<AnsiString> cells;
+        for (int row = 1; row <= 7; ++row)
+            cells.push_back(Grid()->Cell(0, row) + " " + Grid()->Cell(4, row));
+        cells.push_back(LabelText("lblSunrise"));
+        cells.push_back(LabelText("lblSunset"));
+        form.reset();
+        return cells;
+    };
+    const std::vector<AnsiString> own = dayTimes();
+    ASSERT_EQ(own[1], "Fajr 20574");  // 05:42:54, the library's Fajr for Mumbai that day
+    for (const char* name : kCommaLocales) {
+        const LocaleScope scope(name);
+        if (!scope.Made())
+            GTEST_SKIP() << scope.Name().constData() << " cannot be loaded on this machine";
+        EXPECT_EQ(dayTimes(), own) << name;
+    }
 }
 
 TEST_F(DayTimesTest, ABadNumberAtStartUpIsShownAndNothingIsComputed) {
