@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -104,6 +106,29 @@ TEST_F(MisriTest, LeapYearCounts) {
                 plain += TMisri::LeapYears(y, 0);
             ASSERT_EQ(TMisri::LeapYears(a, b), plain) << a << ".." << b;
         }
+}
+
+// A damaged record can hold any year; counting its leap years must not
+// overflow, and its weekday and day name stay real ones.
+TEST_F(MisriTest, YearsAtTheLimitsOfTheirField) {
+    constexpr int lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr int highest = std::numeric_limits<std::int32_t>::max();
+    // 11 leap years in each of the 143165576 whole cycles between their
+    // cycle starts, and positions 2 and 5 of the cycle that ends at 2147483647.
+    EXPECT_EQ(TMisri::LeapYears(lowest, highest), 11 * 143165576 + 2);
+    EXPECT_EQ(TMisri::LeapYears(highest, lowest), TMisri::LeapYears(lowest, highest));
+    EXPECT_EQ(TMisri::LeapYears(lowest, 1417), TMisri::LeapYears(1417, lowest));
+    for (int year : {lowest, lowest + 1, -1, highest - 1, highest}) {
+        const TMisri damaged = TMisri::Raw(1, 1, year);
+        const int weekday = damaged.DayOfWeek();
+        EXPECT_GE(weekday, 1) << year;
+        EXPECT_LE(weekday, 7) << year;
+        char name[10];
+        EXPECT_STREQ(damaged.DayName(name), MisriDayNames[weekday]) << year;
+        // The epoch lies after the years below it and before those above.
+        EXPECT_EQ(damaged.DaysBetween(TMisri()) > 0, year < 1418) << year;
+        EXPECT_EQ(TMisri().DaysBetween(damaged) > 0, year > 1418) << year;
+    }
 }
 
 TEST_F(MisriTest, MonthTables) {

@@ -19,6 +19,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -288,6 +289,32 @@ TEST_F(StartupFormsTimerTest, TheFirstTickEndsTheSplash) {
     EXPECT_FALSE(form->tmrSplash->isActive());
     form->tmrSplashTimer();  // nothing left to do
     EXPECT_EQ(responder->ModalCount(), 0);
+}
+
+TEST_F(StartupFormsTimerTest, TheStartUpDialogsWaitUntilAnOpenBoxIsAnswered) {
+    // Without events.dat the window's first activation says so in a box, and
+    // the tick comes while that box is open.
+    bool ticked = false;
+    responder->QueueBox([&](const BoxRequest&) {
+        form->tmrSplashTimer();
+        EXPECT_FALSE(frmSplash && frmSplash->isVisible());  // the splash goes at once
+        EXPECT_EQ(responder->ModalCount(), 0);              // nothing opens inside the box
+        ticked = true;
+        return BoxAnswer{mrOk, {}};
+    });
+    form->FormActivate();
+    ASSERT_TRUE(ticked);
+    EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"Cannot open events.dat file"});
+    EXPECT_EQ(responder->ModalCount(), 0);
+    EXPECT_TRUE(form->tmrSplash->isActive());
+
+    // The next tick, with the box answered, brings the start-up message.
+    ExpectMessage();
+    form->tmrSplashTimer();
+    EXPECT_EQ(responder->ModalCount(), 1);
+    EXPECT_EQ(frmSplash, nullptr);
+    EXPECT_FALSE(form->tmrSplash->isActive());
+    EXPECT_EQ(responder->Boxes().size(), 1u);
 }
 
 TEST_F(StartupFormsTimerTest, TicksDuringTheMessageDoNothingAndItsEndShowsTheHijriPane) {

@@ -666,11 +666,13 @@ TEST_F(CalendarPaneTest, EmptyListsShowNoSelection) {
     }
 }
 
-TEST_F(CalendarPaneTest, ListsShowAtMostAHundredRows) {
+TEST_F(CalendarPaneTest, ListsGrowToHoldEveryRowOfTheMonth) {
+    // 100 contacts with a birthday and an anniversary in Rajjab: 200 rows.
     std::vector<TContactRecord> contacts;
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < 100; ++i)
         contacts.push_back(Contact("N", IntToStr(i), DayMonth(3, 7), DayMonth(4, 7)));
     WriteFile(ContactFileName, FileOf(contacts));
+    // Four events on each of Rajjab's 30 days: 120 rows.
     std::vector<std::pair<int, std::vector<AnsiString>>> full;
     for (int day = 1; day <= 30; ++day)
         full.push_back({HijriEventKey(7, day), {"one", "two", "three", "four"}});
@@ -679,12 +681,20 @@ TEST_F(CalendarPaneTest, ListsShowAtMostAHundredRows) {
 
     form->ShowHijriMonth(TMisri(1, 7, 1448));
     const std::vector<std::string> listed = ListRows(events);
-    ASSERT_EQ(listed.size(), 100u);
-    EXPECT_EQ(listed.back(), "25|four");
+    ASSERT_EQ(listed.size(), 120u);
+    EXPECT_EQ(listed[99], "25|four");
+    EXPECT_EQ(listed.back(), "30|four");
     const std::vector<std::string> people = ListRows(birth);
-    ASSERT_EQ(people.size(), 100u);
-    EXPECT_EQ(people.back(), "4|Anniversary|N 49");
+    ASSERT_EQ(people.size(), 200u);
+    EXPECT_EQ(people.back(), "4|Anniversary|N 99");
     EXPECT_TRUE(BoxTexts().empty());
+
+    // A month with fewer rows takes the lists back to their hundred rows.
+    form->ShowHijriMonth(TMisri(1, 8, 1448));
+    EXPECT_EQ(events->RowCount(), 100);
+    EXPECT_EQ(birth->RowCount(), 100);
+    EXPECT_TRUE(ListRows(events).empty());
+    EXPECT_TRUE(ListRows(birth).empty());
 }
 
 }  // namespace
