@@ -3,6 +3,7 @@
 #include "MainForm.h"
 #include "Projglob.h"
 #include "Sandbox.h"
+#include "SpecialFiles.h"
 #include "Splash.h"
 
 #include <QCheckBox>
@@ -135,14 +136,23 @@ TEST_F(StartupFormsMessageTest, ShowsTheFileAsStored) {
 }
 
 TEST_F(StartupFormsMessageTest, AnUnreadableFileIsNotFound) {
-    ASSERT_TRUE(QDir().mkdir("msg.dat"));
-    QString shown;
-    Show([&](TfrmMessage& f) {
-        shown = Memo(f);
-        return PressOk(f);
-    });
-    EXPECT_EQ(shown, "msg.dat not found");
-    EXPECT_TRUE(responder->Boxes().empty());
+    // A folder, and a FIFO that nobody writes: refused at once, never waited on.
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "folder" : "FIFO");
+        QDir().rmdir("msg.dat");
+        QFile::remove("msg.dat");
+        if (folder)
+            ASSERT_TRUE(QDir().mkdir("msg.dat"));
+        else
+            ASSERT_TRUE(MakeFifo("msg.dat"));
+        QString shown;
+        Show([&](TfrmMessage& f) {
+            shown = Memo(f);
+            return PressOk(f);
+        });
+        EXPECT_EQ(shown, "msg.dat not found");
+        EXPECT_TRUE(responder->Boxes().empty());
+    }
 }
 
 TEST_F(StartupFormsMessageTest, EachActivationReloadsTheFile) {

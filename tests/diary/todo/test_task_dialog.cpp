@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -221,11 +222,12 @@ TEST_F(TaskDialogTest, ABadDateIsToldAndFallsBack) {
 }
 
 TEST_F(TaskDialogTest, ANoteThatCannotBeReadOrSavedEndsTheDialog) {
-    // The temporary file through which the note is written cannot be made.
-    ASSERT_TRUE(QDir().mkdir("17.msg.tmp"));
+    // A note made read-only can be read but not replaced.
+    WriteFile("17.msg", "old\r\n");
+    std::filesystem::permissions("17.msg", std::filesystem::perms::owner_read);
     EXPECT_THROW(Run([](TForm& f) { Find<QPlainTextEdit>(f, "txtMemo")->setPlainText("x"); }),
                  Exception);
-    EXPECT_FALSE(FileExists("17.msg"));
+    EXPECT_EQ(ReadFile("17.msg"), "old\r\n");
 
     record.index = 4;
     ASSERT_TRUE(QDir().mkdir("4.msg"));
