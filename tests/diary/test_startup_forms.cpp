@@ -1,5 +1,7 @@
 #include "About.h"
+#include "CodePageMemo.h"
 #include "DISPMSG.h"
+#include "LongText.h"
 #include "MainForm.h"
 #include "Projglob.h"
 #include "Sandbox.h"
@@ -153,6 +155,21 @@ TEST_F(StartupFormsMessageTest, AnUnreadableFileIsNotFound) {
         EXPECT_EQ(shown, "msg.dat not found");
         EXPECT_TRUE(responder->Boxes().empty());
     }
+}
+
+TEST_F(StartupFormsMessageTest, ATextOfMegabytesOnOneLineShowsInRows) {
+    const std::string line = OneLineOfWords(1 << 20);
+    WriteFile("msg.dat", line + "\r\n");
+    Show([&](TfrmMessage& f) {
+        auto* memo = f.findChild<CodePageMemo*>("txtMain");
+        EXPECT_NE(memo, nullptr);
+        if (memo) {
+            // Laid out a row at a time, never the whole line at once.
+            EXPECT_LE(LongestParagraph(*memo), 10000);
+            EXPECT_EQ(memo->Lines(), std::vector<AnsiString>{line});
+        }
+        return PressOk(f);
+    });
 }
 
 TEST_F(StartupFormsMessageTest, EachActivationReloadsTheFile) {

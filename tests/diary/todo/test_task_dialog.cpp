@@ -1,4 +1,6 @@
+#include "CodePageMemo.h"
 #include "Exceptions.h"
+#include "LongText.h"
 #include "PickDate.h"
 #include "Sandbox.h"
 #include "TaskFile.h"
@@ -233,6 +235,31 @@ TEST_F(TaskDialogTest, ANoteThatCannotBeReadOrSavedEndsTheDialog) {
     ASSERT_TRUE(QDir().mkdir("4.msg"));
     EXPECT_THROW(form->Execute(&record), Exception);
     EXPECT_EQ(responder->ModalCount(), 1);  // not shown the second time
+}
+
+TEST_F(TaskDialogTest, ANoteOfMegabytesOnOneLineShowsInRowsAndStaysAsItWas) {
+    const std::string line = OneLineOfWords(1 << 20);
+    const std::string note = line + "\r\nend\r\n";
+    WriteFile("17.msg", note);
+    EXPECT_EQ(Run([&](TForm& f) {
+                  auto* memo = Find<CodePageMemo>(f, "txtMemo");
+                  // Laid out a row at a time, never the whole line at once.
+                  EXPECT_LE(LongestParagraph(*memo), 10000);
+                  EXPECT_EQ(memo->Lines(), (std::vector<AnsiString>{line, "end"}));
+                  EXPECT_TRUE(memo->isReadOnly());
+              }),
+              1);
+    EXPECT_EQ(ReadFile("17.msg"), note);
+
+    // Another task's short note is shown and edited as ever.
+    record.index = 18;
+    EXPECT_EQ(Run([&](TForm& f) {
+                  auto* memo = Find<CodePageMemo>(f, "txtMemo");
+                  EXPECT_FALSE(memo->isReadOnly());
+                  memo->setPlainText("short");
+              }),
+              1);
+    EXPECT_EQ(ReadFile("18.msg"), "short\r\n");
 }
 
 TEST_F(TaskDialogTest, ThePickerStartsOnTheTypedDate) {
