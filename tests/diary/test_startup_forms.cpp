@@ -1,8 +1,11 @@
 #include "About.h"
+#include "CodePageMemo.h"
 #include "DISPMSG.h"
+#include "LongText.h"
 #include "MainForm.h"
 #include "Projglob.h"
 #include "Sandbox.h"
+#include "SpecialFiles.h"
 #include "Splash.h"
 
 #include <QCheckBox>
@@ -136,14 +139,38 @@ TEST_F(StartupFormsMessageTest, ShowsTheFileAsStored) {
 }
 
 TEST_F(StartupFormsMessageTest, AnUnreadableFileIsNotFound) {
-    ASSERT_TRUE(QDir().mkdir("msg.dat"));
-    QString shown;
+    // A folder, and a FIFO that nobody writes: refused at once, never waited on.
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "folder" : "FIFO");
+        QDir().rmdir("msg.dat");
+        QFile::remove("msg.dat");
+        if (folder)
+            ASSERT_TRUE(QDir().mkdir("msg.dat"));
+        else
+            ASSERT_TRUE(MakeFifo("msg.dat"));
+        QString shown;
+        Show([&](TfrmMessage& f) {
+            shown = Memo(f);
+            return PressOk(f);
+        });
+        EXPECT_EQ(shown, "msg.dat not found");
+        EXPECT_TRUE(responder->Boxes().empty());
+    }
+}
+
+TEST_F(StartupFormsMessageTest, ATextOfMegabytesOnOneLineShowsInRows) {
+    const std::string line = OneLineOfWords(1 << 20);
+    WriteFile("msg.dat", line + "\r\n");
     Show([&](TfrmMessage& f) {
-        shown = Memo(f);
+        auto* memo = f.findChild<CodePageMemo*>("txtMain");
+        EXPECT_NE(memo, nullptr);
+        if (memo) {
+            // Laid out a row at a time, never the whole line at once.
+            EXPECT_LE(LongestParagraph(*memo), 10000);
+            EXPECT_EQ(memo->Lines(), std::vector<AnsiString>{line});
+        }
         return PressOk(f);
     });
-    EXPECT_EQ(shown, "msg.dat not found");
-    EXPECT_TRUE(responder->Boxes().empty());
 }
 
 TEST_F(StartupFormsMessageTest, EachActivationReloadsTheFile) {

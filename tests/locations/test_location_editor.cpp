@@ -3,8 +3,11 @@
 #include "LocationFile.h"
 #include "PlaceFixture.h"
 #include "Projglob.h"
+#include "SpecialFiles.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -181,6 +187,42 @@ TEST_P(LocationEditorNumbers, SetAsDefaultStoresTheShownPlace) {
     Click("btnSetDefault");
     EXPECT_EQ(registry->ReadString("TimeZone"), "5.8");
     EXPECT_EQ(registry->ReadString("DayLightSavings"), "0");
+}
+
+TEST_F(LocationEditorTest, SetAsDefaultThatCannotBeSavedSaysSo) {
+    const QString store = SettingsFolder() + "/Kestrun/Current_location.conf";
+    const std::vector<std::string> told = {"Error: Cannot write the settings file \"" +
+                                           QDir::toNativeSeparators(store).toStdString() + "\""};
+    const struct {
+        const char* what;
+        bool readOnly;   // the settings file made read-only
+        long long room;  // the bytes a file may take, -1 for no limit
+    } cases[] = {
+        {"read-only settings file", true, -1},
+        {"full disk", false, 10},
+    };
+    registry->WriteString("Location", "Kathmandu");
+    WritePlaces({Place("New York City, USA", -73.966667f, 40.716667f, -5),
+                 Place("Kathmandu", 85.316667f, 27.7f, 5.75f)});
+    form->FormActivate();
+    List()->setCurrentRow(1);  // New York City, USA
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string before = ReadFile(store.toStdString());
+        responder->Clear();
+        if (c.readOnly)
+            QFile::setPermissions(store, QFileDevice::ReadOwner);
+        {
+            std::optional<FileSizeLimit> full;
+            if (c.room >= 0)
+                full.emplace(c.room);
+            Click("btnSetDefault");
+        }
+        QFile::setPermissions(store, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(Boxes(), told);  // and no word of success
+        EXPECT_EQ(ReadFile(store.toStdString()), before);
+        EXPECT_EQ(registry->ReadString("Location"), "Kathmandu");
+    }
 }
 
 TEST_F(LocationEditorTest, SetAsDefaultWithoutAPlaceWritesNothing) {

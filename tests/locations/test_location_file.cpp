@@ -7,6 +7,7 @@
 #include "PlaceFixture.h"
 #include "PlaceList.h"
 #include "Projglob.h"
+#include "SpecialFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -267,6 +268,7 @@ TEST_F(LocationFileTest, FillingFromAnEmptyMissingOrUnopenableFile) {
         {"shorter than a record", [] { WriteFile(LocationFileName, "Aden"); }, true, {}, {}},
         {"missing", [] {}, false, {"Old#7"}, {}},
         {"unopenable", [] { MakeUnopenableFile(); }, false, {"Old#7"}, kCannotOpen},
+        {"a FIFO", [] { ASSERT_TRUE(MakeFifo(LocationFileName)); }, false, {"Old#7"}, kCannotOpen},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

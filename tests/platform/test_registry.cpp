@@ -105,6 +105,24 @@ TEST_F(SharedStoreTest, ReadsSeeWhatTheOtherProgramWrote) {
     EXPECT_EQ(key.ReadString("AutoUpdate"), "0");
 }
 
+// A writer killed right after making the lock file leaves it empty: the
+// next write takes it over at once instead of waiting for it to age.
+TEST_F(SharedStoreTest, AnEmptyLockFileLeftBehindIsTakenOverAtOnce) {
+    key.WriteString("Location", "Pune");
+    const auto leaveEmptyLock = [&] {
+        QFile lock(StorePath() + ".lock");
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    };
+    leaveEmptyLock();
+    EXPECT_NO_THROW(key.WriteString("Location", "Karachi, Pakistan"));
+    EXPECT_EQ(key.ReadString("Location"), "Karachi, Pakistan");
+    EXPECT_FALSE(QFile::exists(StorePath() + ".lock"));
+
+    leaveEmptyLock();
+    OtherProgramWrites("TimeZone", "5");  // nor is the other program held up
+    EXPECT_EQ(key.ReadString("TimeZone"), "5");
+}
+
 TEST_F(SharedStoreTest, HandWrittenValuesReadAsTheirText) {
     const struct {
         std::string line;

@@ -3,6 +3,7 @@
 #include "Projglob.h"
 #include "Sandbox.h"
 #include "Schedule.h"
+#include "SpecialFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -255,11 +256,21 @@ TEST_F(ScheduleTest, LoadAppendsToAnExistingList) {
 }
 
 TEST_F(ScheduleTest, UnreadableFileEndsTheLoadWithAMessage) {
-    std::filesystem::create_directory("sched.dat");
-    LoadSchedule();
-    ASSERT_TRUE(schedList);
-    EXPECT_TRUE(schedList->empty());
-    EXPECT_EQ(responder->Texts(), (std::vector<AnsiString>{"Cannot open file \"sched.dat\""}));
+    // A folder, and a FIFO that nobody writes: refused at once, never waited on.
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "folder" : "FIFO");
+        std::filesystem::remove("sched.dat");
+        if (folder)
+            std::filesystem::create_directory("sched.dat");
+        else
+            ASSERT_TRUE(MakeFifo("sched.dat"));
+        schedList.reset();
+        responder->Clear();
+        LoadSchedule();
+        ASSERT_TRUE(schedList);
+        EXPECT_TRUE(schedList->empty());
+        EXPECT_EQ(responder->Texts(), (std::vector<AnsiString>{"Cannot open file \"sched.dat\""}));
+    }
 }
 
 TEST_F(ScheduleTest, SaveWritesTheQuotedFormAndReadsBack) {
@@ -307,6 +318,11 @@ TEST_F(ScheduleTest, SaveFailureReachesTheCaller) {
 
     std::filesystem::create_directories("sched.dat/in-the-way");  // cannot be replaced
     refused("folder");
+    std::filesystem::remove_all("sched.dat");
+
+    ASSERT_TRUE(MakeFifo("sched.dat"));  // never replaced by a file
+    refused("FIFO");
+    EXPECT_TRUE(std::filesystem::is_fifo("sched.dat"));
 }
 
 TEST_F(ScheduleTest, ALinkedFileIsWrittenThroughItsLink) {
