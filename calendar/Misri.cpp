@@ -116,12 +116,16 @@ int TMisri::LeapYears(int a, int b) {
         return IsLeap(a) ? 1 : 0;
     if (a > b)
         std::swap(a, b);
-    const int A = (a / 30) * 30;  // start of a's cycle
-    const int B = (b / 30) * 30;  // start of b's cycle
-    const int c = (B - A) / 30;   // whole cycles between them
+    // A year read from a damaged record may lie anywhere in the field, so
+    // the distance between the cycle starts is taken in 64 bits.
+    const long long A = (a / 30) * 30;             // start of a's cycle
+    const long long B = (b / 30) * 30;             // start of b's cycle
+    const int c = static_cast<int>((B - A) / 30);  // [0, 143165576] whole cycles
+    const int pa = static_cast<int>(a - A);        // a's place in its cycle, (-30, 30)
+    const int pb = static_cast<int>(b - B);        // b's place in its cycle, (-30, 30)
     if (c == 0)
-        return CountPositions(a - A, b - A);
-    return 11 * c + CountPositions(0, b - B) - CountPositions(0, a - A - 1);
+        return CountPositions(pa, static_cast<int>(b - A));
+    return 11 * c + CountPositions(0, pb) - CountPositions(0, pa - 1);
 }
 
 int TMisri::DaysInMonth() const {

@@ -3,6 +3,8 @@
 #include "Dialogs.h"
 #include "Forms.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -46,14 +48,20 @@ AnsiString ReadSettingString(const AnsiString& name, const AnsiString& def) {
     }
 }
 
-void WriteSettingString(const AnsiString& name, const AnsiString& value) {
+bool WriteSettingString(const AnsiString& name, const AnsiString& value) {
     if (!SettingsRegistry)
-        return;
+        return false;
     try {
         SettingsRegistry->WriteString(name, value);
+        return true;
     } catch (...) {
-        // Settings writes are best effort: the user is not told.
+        return false;
     }
+}
+
+AnsiString SettingsWriteFailure() {
+    const QString file = SettingsRegistry ? SettingsRegistry->FileName() : QString();
+    return "Cannot write the settings file \"" + FromQString(QDir::toNativeSeparators(file)) + "\"";
 }
 
 void ShowErrorBox(const AnsiString& text) {

@@ -24,8 +24,11 @@ inline constexpr int ListItemPaddingLength = 54;
 
 // The stored value, or `def` when it is empty, missing or unreadable.
 AnsiString ReadSettingString(const AnsiString& name, const AnsiString& def);
-// Stores the value; a failure is lost without a message.
-void WriteSettingString(const AnsiString& name, const AnsiString& value);
+// Stores the value; false when it was not stored. No message is shown: a
+// caller that tells the user a value was saved checks the result.
+bool WriteSettingString(const AnsiString& name, const AnsiString& value);
+// The error text for a settings write that failed, naming the settings file.
+AnsiString SettingsWriteFailure();
 
 void ShowErrorBox(const AnsiString& text);    // caption "Error", OK, no icon
 void ShowMessageBox(const AnsiString& text);  // caption "Message", OK, no icon

@@ -8,7 +8,8 @@
 #include "RecordFile.h"
 #include "TextFile.h"
 
-#include <QStringList>
+#include <optional>
+#include <vector>
 
 TfrmMessage* frmMessage = nullptr;
 
@@ -16,17 +17,13 @@ namespace {
 
 constexpr const char* kMessageFile = "msg.dat";
 
-// The file's text with its lines as stored (CR LF, LF or CR ends), without
-// the break after the last line; false when it cannot be read.
-bool ReadMessageFile(QString& text) {
+// The file's lines as stored (CR LF, LF or CR ends); none when it cannot be
+// read.
+std::optional<std::vector<AnsiString>> ReadMessageFile() {
     const std::optional<std::string> bytes = ReadWholeFile(kMessageFile);
     if (!bytes)
-        return false;
-    QStringList lines;
-    for (const AnsiString& line : SplitLines(*bytes))
-        lines.append(ToQString(line));
-    text = lines.join(u'\n');
-    return true;
+        return std::nullopt;
+    return SplitLines(*bytes);
 }
 
 }  // namespace
@@ -53,9 +50,8 @@ void TfrmMessage::resizeEvent(QResizeEvent* event) {
 
 void TfrmMessage::FormActivate() {
     ui->txtMain->clear();
-    QString text;
-    if (ReadMessageFile(text))
-        ui->txtMain->setPlainText(text);
+    if (const auto lines = ReadMessageFile())
+        ui->txtMain->SetLines(*lines);
     else
         ui->txtMain->setPlainText(QStringLiteral("msg.dat not found"));
 }

@@ -329,11 +329,18 @@ void TfrmMain::Contents1Click() {
 }
 
 void TfrmMain::tmrSplashTimer() {
-    // Ticks that arrive while the start-up dialogs below are open, or after
-    // the splash is gone, change nothing.
-    if (!frmSplash || !frmSplash->isVisible())
+    if (frmSplash && frmSplash->isVisible()) {
+        frmSplash->hide();
+        startupDialogsDue = true;
+    }
+    // Ticks that arrive after the splash is gone, or while the start-up
+    // dialogs below are open, change nothing. A box open at the first tick
+    // (the window's first activation may have opened one) is answered
+    // first: the dialogs would open under it, inside its modal loop, and a
+    // later tick brings them.
+    if (!startupDialogsDue || Dialogs::AnyOpen())
         return;
-    frmSplash->hide();
+    startupDialogsDue = false;
     if (generalMode == 0 && StartupMessageWanted(ReadSettingString("ShowMessage", "1"))) {
         std::unique_ptr<TfrmMessage> message(new TfrmMessage(nullptr));
         frmMessage = message.get();

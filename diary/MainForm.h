@@ -177,6 +177,9 @@ private:
     // The record behind each task row of the to-do pane, by row, its index
     // the slot it was read from.
     std::vector<TTaskRecord> dayTasks;
+    // The splash is hidden and the start-up message and due-task list are
+    // still to come.
+    bool startupDialogsDue = false;
 
     std::unique_ptr<Ui::TfrmMain> ui;
 };

@@ -93,11 +93,17 @@ void TfrmLocation::btnSetDefaultClick() {
     // number stores nothing at all.
     const AnsiString longitude = DmmTextToDegreesText(FromQString(ui->lblLongitude->text()));
     const AnsiString latitude = DmmTextToDegreesText(FromQString(ui->lblLatitude->text()));
-    WriteSettingString("Longitude", longitude);
-    WriteSettingString("Latitude", latitude);
-    WriteSettingString("TimeZone", FromQString(ui->lblTimeZone->text()));
-    WriteSettingString("Location", FromQString(ui->lblName->text()));
-    WriteSettingString("DayLightSavings", daylight);
+    // Success is told only after every value was written; the first write
+    // that fails ends the saving and is told instead.
+    const bool saved = WriteSettingString("Longitude", longitude) &&
+                       WriteSettingString("Latitude", latitude) &&
+                       WriteSettingString("TimeZone", FromQString(ui->lblTimeZone->text())) &&
+                       WriteSettingString("Location", FromQString(ui->lblName->text())) &&
+                       WriteSettingString("DayLightSavings", daylight);
+    if (!saved) {
+        ShowErrorBox(SettingsWriteFailure());
+        return;
+    }
     ShowMessageBox("Default location successfully saved.");
 }
 

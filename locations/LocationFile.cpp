@@ -119,13 +119,19 @@ int AppendLocationRecord(const TLocationRecord& rec) {
     const bool existed = LocationFileExists();
     RecordFile file(LocationFileName,
                     existed ? RecordFile::Mode::ReadWrite : RecordFile::Mode::ReadWriteCreate);
-    // The new record goes right after the last whole record: a shorter tail
-    // at the end (which every reader ignores) is overwritten, so the file is
-    // again a whole number of records and the new number is the old count.
-    const long long count = file.IsOpen() ? WholeRecords(file) : -1;
-    if (count < 0 || count >= INT32_MAX || !WriteRecordAt(file, count, rec)) {
+    if (!file.IsOpen()) {
         ShowErrorBox(existed ? kCannotOpen : kCannotCreate);
         return -1;
     }
-    return static_cast<int>(count);
+    // The new record goes right after the last whole record, where it really
+    // lands while the other program may be adding places too: a shorter tail
+    // at the end (which every reader ignores) is overwritten, so the file is
+    // again a whole number of records and the new number is the old count.
+    const long long n = file.AppendRecord(
+        LocationRecordSize, [&](long long, unsigned char* out) { PackLocationRecord(rec, out); });
+    if (n < 0) {
+        ShowErrorBox(kCannotCreate);  // the record could not be made
+        return -1;
+    }
+    return static_cast<int>(n);
 }

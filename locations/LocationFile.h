@@ -60,6 +60,9 @@ bool ReadLocationRecord(int n, TLocationRecord& rec);
 // Returns whether the record was written.
 bool RewriteLocationRecord(int n, const TLocationRecord& rec);
 // Adds the record after the file's last whole record, creating the file when
-// it is missing ("Cannot open kestrun32.dat" / "Cannot create kestrun32.dat"
-// on failure). Returns the new record's number, -1 when nothing was written.
+// it is missing, under the file's lock (the other program may add places at
+// the same time). "Cannot open kestrun32.dat" when an existing file cannot be
+// opened, "Cannot create kestrun32.dat" when the file or the record cannot be
+// made (the file then holds no part of it). Returns the new record's number,
+// where it really landed, or -1 when nothing was written.
 int AppendLocationRecord(const TLocationRecord& rec);

@@ -4,13 +4,14 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
+#include <system_error>
 
 namespace {
 
@@ -183,43 +184,73 @@ int DecimalOr(const AnsiString& s, int fallback) {
 }
 
 double StrToFloat(const AnsiString& s) {
-    AnsiString t = Trim(s);
+    const AnsiString t = Trim(s);
     // Digits with one optional '.', then an optional exponent; no thousands
-    // separators, no "inf" or "nan" words, no hexadecimal.
+    // separators, no "inf" or "nan" words, no hexadecimal. The mark is '.'
+    // whatever the desktop's locale writes: these are the numbers of the
+    // programs' own files and settings, which hold them so.
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-'))
         ++i;
+    const bool negative = i > 0 && t[0] == '-';
+    const std::size_t number = t[0] == '+' ? 1 : 0;  // from_chars takes no '+'
     std::size_t digits = 0;
+    // Where the first significant digit stands: 0 for the units, 1 for the
+    // tens, -1 for the tenths; with the exponent it tells an overflow from an
+    // underflow.
+    long order = 0;
+    bool significant = false;
     while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+        significant = significant || t[i] != '0';
+        if (significant)
+            ++order;
         ++i;
         ++digits;
     }
+    if (significant)
+        --order;
     if (i < t.size() && t[i] == '.') {
         ++i;
         while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+            if (!significant) {
+                --order;
+                significant = t[i] != '0';
+            }
             ++i;
             ++digits;
         }
     }
     if (digits == 0)
         ThrowNotFloat(s);
+    long exponent = 0;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
+        const bool negativeExponent = i < t.size() && t[i] == '-';
         if (i < t.size() && (t[i] == '+' || t[i] == '-'))
             ++i;
         std::size_t expDigits = 0;
         while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+            exponent = std::min(exponent * 10 + (t[i] - '0'), 1000000L);  // past any double
             ++i;
             ++expDigits;
         }
         if (expDigits == 0)
             ThrowNotFloat(s);
+        if (negativeExponent)
+            exponent = -exponent;
     }
     if (i != t.size())
         ThrowNotFloat(s);
-    errno = 0;
-    double value = std::strtod(t.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(value))
+    double value = 0;
+    const char* end = t.data() + t.size();
+    const auto [stop, error] = std::from_chars(t.data() + number, end, value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large for a double is no number; too small is zero.
+        if (order + exponent > 0)
+            ThrowNotFloat(s);
+        return negative ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || stop != end)
         ThrowNotFloat(s);
     return value;
 }
@@ -237,13 +268,17 @@ struct Decimal {
 Decimal ToDecimal(double value) {
     Decimal d;
     d.negative = std::signbit(value);
+    // d.ddddddddddddddddde±x, with '.' whatever the process locale says.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17e", std::fabs(value));  // d.ddddddddddddddddde±x
-    std::string text = buf;
-    std::size_t e = text.find('e');
-    std::string mantissa = text.substr(0, 1) + text.substr(2, e - 2);
-    d.exponent = std::atoi(text.c_str() + e + 1) + 1;
-    d.digits = mantissa;
+    char* end =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17)
+            .ptr;
+    const std::string text(buf, end);
+    const std::size_t e = text.find('e');
+    d.digits = text.substr(0, 1) + text.substr(2, e - 2);
+    const std::size_t exp = e + (text[e + 1] == '+' ? 2 : 1);  // from_chars takes no '+'
+    std::from_chars(text.data() + exp, text.data() + text.size(), d.exponent);
+    ++d.exponent;
     if (std::fabs(value) == 0.0)
         d.digits.clear();
     return d;

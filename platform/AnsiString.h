@@ -33,16 +33,20 @@ int StrToInt(const AnsiString& s);
 // The integer of a decimal text as StrToInt reads it (no hexadecimal forms),
 // or `fallback` when the text is no such integer.
 int DecimalOr(const AnsiString& s, int fallback);
-// Blanks around a decimal number with an optional exponent, '.' as separator;
+// Blanks around a decimal number with an optional exponent, '.' as separator
+// on every desktop (the locale the program runs under plays no part);
 // throws EConvertError "'s' is not a valid floating point value" otherwise.
 double StrToFloat(const AnsiString& s);
 
 enum TFloatFormat { ffGeneral, ffExponent, ffFixed };
 // The class library's FloatToStrF: the value rounded once, half away from zero,
 // to `precision` significant digits and at most `digits` decimals, then written
-// with exactly `digits` decimals (ffFixed). A value with more than `precision`
-// whole digits is written in exponent form, as the class library does.
+// with exactly `digits` decimals (ffFixed) and '.' as separator on every
+// desktop. A value with more than `precision` whole digits is written in
+// exponent form, as the class library does.
 AnsiString FloatToStrF(double value, TFloatFormat format, int precision, int digits);
 
-// printf-style formatting into an AnsiString.
+// printf-style formatting into an AnsiString. The C library writes a number
+// with a fraction (%f, %g, %e) in the desktop's locale: such numbers go
+// through FloatToStrF instead.
 AnsiString Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

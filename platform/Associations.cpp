@@ -4,6 +4,8 @@
 // they come before any Qt header.
 #include <gio/gio.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 namespace {
@@ -98,4 +100,21 @@ AssociationView& Associations::View() {
 
 void Associations::SetView(AssociationView* view) {
     Current() = view;
+}
+
+bool Associations::LaunchDesktopProgram(const QString& path) {
+    const QString type = TypeOfExtension(QFileInfo(path).suffix());
+    GAppInfo* app = type.isEmpty() ? nullptr : ApplicationFor(type);
+    if (!app)
+        return false;
+    GFile* file = g_file_new_for_path(QFile::encodeName(path).constData());
+    GList* files = g_list_append(nullptr, file);
+    GError* error = nullptr;
+    const bool launched = g_app_info_launch(app, files, nullptr, &error);
+    if (error)
+        g_error_free(error);
+    g_list_free(files);
+    g_object_unref(file);
+    g_object_unref(app);
+    return launched;
 }

@@ -12,6 +12,9 @@
 
 #include <map>
 
+// Only declared here: the implementation includes GLib before any Qt header.
+class QString;
+
 class AssociationView {
 public:
     virtual ~AssociationView() = default;
@@ -24,6 +27,10 @@ class Associations {
 public:
     static AssociationView& View();
     static void SetView(AssociationView* view);  // nullptr: the desktop's
+    // Starts the desktop's program for the file's extension, the very one
+    // whose command the desktop's view gives, with the file; no wait. False
+    // when there is none or it could not be started.
+    static bool LaunchDesktopProgram(const QString& path);
 };
 
 // A fixed set of keys and default values, for tests.

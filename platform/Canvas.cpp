@@ -104,6 +104,34 @@ void QPainterCanvas::TextOut(int x, int y, const AnsiString& text) {
     painter_.restore();
 }
 
+void QPainterCanvas::TextRect(const TRect& clip, int x, int y, const AnsiString& text) {
+    // Only the characters that lie wholly across the rectangle are drawn: a
+    // clip alone would hide the rest on the sheet but leave them in a PDF's
+    // text, past the box and the page's edge.
+    const QFontMetrics metrics(ToQFont(Font), painter_.device());
+    const QString t = ToQString(text);
+    qsizetype first = -1, end = 0;
+    int start = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const int left = x + metrics.horizontalAdvance(t.left(i));
+        const int right = x + metrics.horizontalAdvance(t.left(i + 1));
+        if (left < clip.Left || right > clip.Right)
+            continue;
+        if (first < 0) {
+            first = i;
+            start = left;
+        }
+        end = i + 1;
+    }
+    if (first < 0)
+        return;
+    painter_.save();
+    painter_.setClipRect(QRect(clip.Left, clip.Top, clip.Width(), clip.Height()),
+                         Qt::IntersectClip);
+    TextOut(start, y, FromQString(t.mid(first, end - first)));
+    painter_.restore();
+}
+
 int QPainterCanvas::TextWidth(const AnsiString& text) {
     return QFontMetrics(ToQFont(Font), painter_.device()).horizontalAdvance(ToQString(text));
 }
@@ -134,6 +162,11 @@ void RecordingCanvas::LineTo(int x, int y) {
 void RecordingCanvas::TextOut(int x, int y, const AnsiString& text) {
     ops.push_back(
         {Op::Text, {x, y, x + TextWidth(text), y + TextHeight(text)}, text, Font, Brush, Pen});
+}
+
+void RecordingCanvas::TextRect(const TRect& clip, int x, int y, const AnsiString& text) {
+    TextOut(x, y, text);
+    ops.back().clip = clip;
 }
 
 int RecordingCanvas::TextWidth(const AnsiString& text) {

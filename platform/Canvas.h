@@ -91,6 +91,9 @@ public:
     // Text with its top-left corner at (x, y), in the font; over the brush
     // colour when the brush is solid.
     virtual void TextOut(int x, int y, const AnsiString& text) = 0;
+    // TextOut kept inside the rectangle: nothing of the text shows, or
+    // stands in a printed file's text, outside it.
+    virtual void TextRect(const TRect& clip, int x, int y, const AnsiString& text) = 0;
     virtual int TextWidth(const AnsiString& text) = 0;
     virtual int TextHeight(const AnsiString& text) = 0;
     virtual void Draw(int x, int y, const QPixmap& picture) = 0;
@@ -120,6 +123,7 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const AnsiString& text) override;
+    void TextRect(const TRect& clip, int x, int y, const AnsiString& text) override;
     int TextWidth(const AnsiString& text) override;
     int TextHeight(const AnsiString& text) override;
     void Draw(int x, int y, const QPixmap& picture) override;
@@ -140,12 +144,14 @@ public:
         TFont font;
         TBrush brush;
         TPen pen;
+        TRect clip = {};  // the rectangle a TextRect keeps its text in
     };
 
     void FillRect(const TRect& r) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void LineTo(int x, int y) override;
     void TextOut(int x, int y, const AnsiString& text) override;
+    void TextRect(const TRect& clip, int x, int y, const AnsiString& text) override;
     int TextWidth(const AnsiString& text) override;
     int TextHeight(const AnsiString& text) override;
     void Draw(int x, int y, const QPixmap& picture) override;

@@ -1,5 +1,7 @@
 #include "CodePageMemo.h"
 
+#include "TextRows.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -14,9 +16,13 @@ bool Fits(const QMimeData* source) {
 
 }  // namespace
 
-CodePageMemo::CodePageMemo(QWidget* parent) : QPlainTextEdit(parent) {}
+CodePageMemo::CodePageMemo(QWidget* parent) : QPlainTextEdit(parent) {
+    connect(this, &QPlainTextEdit::textChanged, this, &CodePageMemo::LeaveRows);
+}
 
 std::vector<AnsiString> CodePageMemo::Lines() const {
+    if (shownInRows_)
+        return *shownInRows_;
     // The raw text keeps non-breaking spaces, which the plain text would
     // turn into blanks; its paragraphs end in U+2029.
     QString text = document()->toRawText();
@@ -35,7 +41,23 @@ void CodePageMemo::SetLines(const std::vector<AnsiString>& lines) {
     QStringList parts;
     for (const AnsiString& line : lines)
         parts << ToQString(line);
-    setPlainText(parts.join(QLatin1Char('\n')));
+    LeaveRows();
+    const bool rows = TextRows::HasLongLine(parts);
+    settingLines_ = true;
+    setPlainText(rows ? TextRows::InRows(parts) : parts.join(QLatin1Char('\n')));
+    settingLines_ = false;
+    if (rows) {
+        readOnlyBeforeRows_ = isReadOnly();
+        setReadOnly(true);
+        shownInRows_ = lines;
+    }
+}
+
+void CodePageMemo::LeaveRows() {
+    if (settingLines_ || !shownInRows_)
+        return;
+    shownInRows_.reset();
+    setReadOnly(readOnlyBeforeRows_);
 }
 
 void CodePageMemo::keyPressEvent(QKeyEvent* event) {

@@ -7,6 +7,7 @@
 
 #include <QPlainTextEdit>
 
+#include <optional>
 #include <vector>
 
 class CodePageMemo : public QPlainTextEdit {
@@ -18,6 +19,9 @@ public:
     // opens no further line. Characters are kept as typed, a non-breaking
     // space included.
     std::vector<AnsiString> Lines() const;
+    // Lines too long to be laid out at once are shown cut into rows, and the
+    // memo is then read only: its lines read back exactly as they were set,
+    // until other text is put in.
     void SetLines(const std::vector<AnsiString>& lines);
 
 protected:
@@ -25,4 +29,11 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void LeaveRows();
+
+    std::optional<std::vector<AnsiString>> shownInRows_;  // the lines set, while shown in rows
+    bool readOnlyBeforeRows_ = false;
+    bool settingLines_ = false;
 };

@@ -8,6 +8,8 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -36,15 +38,60 @@ QMessageBox::Icon ToQtIcon(BoxIcon icon) {
 
 // A box shown while a window that stays on top is up (the diary's splash)
 // stays on top as well, and being the newer comes above it instead of
-// waiting hidden underneath.
-void KeepAboveWindowsOnTop(QWidget& box) {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const bool anyOnTop = std::any_of(windows.begin(), windows.end(), [&box](const QWidget* w) {
-        return w != &box && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    });
-    if (anyOnTop)
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
-}
+// waiting hidden underneath. Once those windows are gone it is an ordinary
+// window again, so it covers neither other programs nor the forms that
+// open after it.
+class AboveWindowsOnTop : public QObject {
+public:
+    explicit AboveWindowsOnTop(QWidget& box) : box_(box) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &box && w->isVisible() &&
+                w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+                windows_.emplace_back(w);
+                w->installEventFilter(this);
+                connect(w, &QObject::destroyed, this, &AboveWindowsOnTop::DropWhenAllGone);
+            }
+        if (!windows_.empty())
+            box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide)
+            DropWhenAllGone();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void DropWhenAllGone() {
+        const bool anyShown =
+            std::any_of(windows_.begin(), windows_.end(),
+                        [](const QPointer<QWidget>& w) { return w && w->isVisible(); });
+        if (anyShown || !box_.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return;
+        // Setting a shown widget's flags hides it, which would end the box's
+        // modal loop; its window takes the change in place.
+        box_.overrideWindowFlags(box_.windowFlags() & ~Qt::WindowStaysOnTopHint);
+        if (QWindow* window = box_.windowHandle())
+            window->setFlag(Qt::WindowStaysOnTopHint, false);
+    }
+
+    QWidget& box_;
+    std::vector<QPointer<QWidget>> windows_;
+};
+
+// Counts the boxes and modal forms open through the seam while it lives.
+class OpenBox {
+public:
+    OpenBox() { ++Count(); }
+    ~OpenBox() { --Count(); }
+    OpenBox(const OpenBox&) = delete;
+    OpenBox& operator=(const OpenBox&) = delete;
+    static int& Count() {
+        static int count = 0;
+        return count;
+    }
+};
 
 // A box is at least as wide as its caption needs in the title bar: the text
 // in the bar's bold font beside the window's icon and its three buttons,
@@ -64,7 +111,7 @@ int ShowQtBox(const BoxRequest& r) {
     QWidget* owner = r.owned ? QApplication::activeWindow() : nullptr;
     QMessageBox box(ToQtIcon(r.icon), ToQString(r.caption), ToQString(r.text),
                     QMessageBox::NoButton, owner);
-    KeepAboveWindowsOnTop(box);
+    AboveWindowsOnTop above(box);
     switch (r.buttons) {
     case BoxButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -93,6 +140,7 @@ int ShowQtBox(const BoxRequest& r) {
 }
 
 BoxAnswer Ask(const BoxRequest& r) {
+    const OpenBox open;
     if (DialogResponder* responder = CurrentResponder())
         return responder->Box(r);
     if (r.kind == BoxRequest::Kind::OpenFile) {
@@ -101,14 +149,11 @@ BoxAnswer Ask(const BoxRequest& r) {
         return {path.isEmpty() ? mrCancel : mrOk, {}, path};
     }
     if (r.kind == BoxRequest::Kind::SaveFile) {
-        QFileDialog dialog(QApplication::activeWindow(), ToQString(r.caption), r.path,
-                           ToQString(r.text));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QFileInfo(r.path).suffix());
-        dialog.selectFile(r.path);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        const std::unique_ptr<QFileDialog> dialog =
+            CreateSaveFileDialog(QApplication::activeWindow(), r.caption, r.path, r.text);
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
             return {mrCancel, {}};
-        return {mrOk, {}, dialog.selectedFiles().constFirst()};
+        return {mrOk, {}, dialog->selectedFiles().constFirst()};
     }
     if (r.kind == BoxRequest::Kind::Input) {
         bool ok = false;
@@ -198,6 +243,7 @@ QString Dialogs::SaveFile(const AnsiString& caption, const QString& suggested,
 }
 
 int Dialogs::ShowModal(TForm& form) {
+    const OpenBox open;
     ActiveForms::Push(&form);
     form.BeginModal();
     form.Activate();
@@ -210,6 +256,24 @@ int Dialogs::ShowModal(TForm& form) {
     ActiveForms::Pop(&form);
     ActiveForms::ReactivateTop();
     return result;
+}
+
+bool Dialogs::AnyOpen() {
+    return OpenBox::Count() > 0;
+}
+
+std::unique_ptr<QFileDialog> CreateSaveFileDialog(QWidget* owner, const AnsiString& caption,
+                                                  const QString& suggested,
+                                                  const AnsiString& filter) {
+    // A full name typed into the name field would be read against the
+    // folder shown, so the folder is set and the name given bare.
+    const QFileInfo file(suggested);
+    auto dialog = std::make_unique<QFileDialog>(owner, ToQString(caption), file.absolutePath(),
+                                                ToQString(filter));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(file.suffix());
+    dialog->selectFile(file.fileName());
+    return dialog;
 }
 
 void Dialogs::SetResponder(DialogResponder* responder) {

@@ -8,8 +8,11 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
+class QFileDialog;
+class QWidget;
 class TForm;
 
 // Modal results, valued as the class library's.
@@ -79,6 +82,9 @@ public:
     // Activates the form, runs it modally, hands the activation back to the
     // form below and returns the form's modal result.
     static int ShowModal(TForm& form);
+    // Whether a box, file dialog or modal form is open: what runs now runs
+    // inside its modal loop.
+    static bool AnyOpen();
 
     // The caption of the application's exception box.
     static void SetApplicationTitle(const AnsiString& title);
@@ -88,6 +94,12 @@ public:
     static void ResetResponder();
     static DialogResponder* Responder();
 };
+
+// Qt's save-file dialog as SaveFile shows it, not yet shown: on the folder
+// of the file suggested, with the file's bare name typed in.
+std::unique_ptr<QFileDialog> CreateSaveFileDialog(QWidget* owner, const AnsiString& caption,
+                                                  const QString& suggested,
+                                                  const AnsiString& filter);
 
 // The application's exception box: the exception's message under the
 // application's title, with the error icon.

@@ -1,13 +1,16 @@
 #include "RecordFile.h"
 
+#include "RegularFile.h"
+
 #include <algorithm>
 #include <bit>
-#include <climits>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace RecordBytes {
@@ -70,69 +73,79 @@ RecordFile::~RecordFile() {
 
 bool RecordFile::Open(const char* name, Mode mode) {
     Close();
-    // The C library opens a folder for reading; every read of it then fails,
-    // which would pass for an empty file.
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec))
-        return false;
     switch (mode) {
     case Mode::Read:
-        file_ = std::fopen(name, "rb");
+        fd_ = RegularFile::Open(name, O_RDONLY);
         break;
     case Mode::ReadWrite:
-        file_ = std::fopen(name, "r+b");
+        fd_ = RegularFile::Open(name, O_RDWR);
         break;
     case Mode::ReadWriteCreate:
-        // "r+b" never creates and "w+b" would empty an existing file, so the
-        // new file is made only when the first open finds none, and then
-        // exclusively ("x"): a file that the other program makes in between
-        // is left as it is.
-        file_ = std::fopen(name, "r+b");
-        if (!file_) {
-            std::error_code ec;
-            if (!std::filesystem::exists(name, ec) && !ec)
-                file_ = std::fopen(name, "w+bx");
+        // A new file is made only when none is found, and then exclusively:
+        // a file that the other program makes in between is opened as it is.
+        for (int attempt = 0; attempt < 3 && fd_ < 0; ++attempt) {
+            fd_ = RegularFile::Open(name, O_RDWR);
+            if (fd_ >= 0 || errno != ENOENT)
+                break;
+            fd_ = ::open(name, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ < 0 && errno != EEXIST)
+                break;
         }
         break;
     }
-    return file_ != nullptr;
+    return fd_ >= 0;
 }
 
 void RecordFile::Close() {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
     }
 }
 
 long long RecordFile::Size() {
-    if (!file_ || std::fseek(file_, 0, SEEK_END) != 0)
-        return -1;
-    return std::ftell(file_);
+    return fd_ >= 0 ? RegularFile::Size(fd_) : -1;
 }
 
 bool RecordFile::ReadAt(long long offset, unsigned char* buffer, std::size_t size) {
-    if (!file_ || offset < 0 || offset > LONG_MAX)
-        return false;
-    if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0)
-        return false;
-    return std::fread(buffer, 1, size, file_) == size;
+    return fd_ >= 0 && offset >= 0 && RegularFile::ReadAt(fd_, offset, buffer, size);
 }
 
 bool RecordFile::WriteAt(long long offset, const unsigned char* buffer, std::size_t size) {
-    if (!file_ || offset < 0 || offset > LONG_MAX)
+    if (fd_ < 0 || offset < 0)
         return false;
-    if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0)
-        return false;
-    if (std::fwrite(buffer, 1, size, file_) != size)
-        return false;
-    return std::fflush(file_) == 0;
+    const long long before = Size();
+    if (RegularFile::WriteAt(fd_, offset, buffer, size))
+        return true;
+    // What a failed write added at the end goes again.
+    if (before >= 0 && Size() > before)
+        (void)::ftruncate(fd_, static_cast<off_t>(before));
+    return false;
+}
+
+long long
+RecordFile::AppendRecord(std::size_t recordSize,
+                         const std::function<void(long long slot, unsigned char* record)>& fill) {
+    if (fd_ < 0 || recordSize == 0)
+        return -1;
+    const RegularFile::Lock lock(fd_);
+    const long long size = Size();
+    if (size < 0)
+        return -1;
+    const long long slot = size / static_cast<long long>(recordSize);
+    const long long offset = slot * static_cast<long long>(recordSize);
+    std::vector<unsigned char> record(recordSize);
+    fill(slot, record.data());
+    if (RegularFile::WriteAt(fd_, offset, record.data(), record.size()))
+        return slot;
+    (void)::ftruncate(fd_, static_cast<off_t>(offset));
+    return -1;
 }
 
 bool RecordFile::ReadRecords(
     std::size_t recordSize,
     const std::function<void(const unsigned char* record, long long slot)>& each) {
-    if (!file_ || recordSize == 0 || std::fseek(file_, 0, SEEK_SET) != 0)
+    if (fd_ < 0 || recordSize == 0 || ::lseek(fd_, 0, SEEK_SET) != 0)
         return false;
     // About a quarter of a megabyte a read, in whole records.
     const std::size_t perBlock = std::max<std::size_t>(1, (256 * 1024) / recordSize);
@@ -140,91 +153,22 @@ bool RecordFile::ReadRecords(
     long long slot = 0;
     std::size_t held = 0;  // bytes of a record begun in the last block
     for (;;) {
-        const std::size_t n = std::fread(block.data() + held, 1, block.size() - held, file_);
-        held += n;
+        const ssize_t n = ::read(fd_, block.data() + held, block.size() - held);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        held += static_cast<std::size_t>(n);
         const std::size_t whole = held / recordSize;
         for (std::size_t i = 0; i < whole; ++i)
             each(block.data() + i * recordSize, slot++);
         const std::size_t rest = held - whole * recordSize;
         std::memmove(block.data(), block.data() + whole * recordSize, rest);
         held = rest;
-        if (n == 0 || std::feof(file_) || std::ferror(file_))
-            return std::ferror(file_) == 0;
     }
 }
-
-namespace {
-
-namespace fs = std::filesystem;
-
-// The file that a path finally names: symbolic links are followed, a
-// relative one from the folder of the link, at most as many as the system
-// follows itself.
-fs::path FinalTarget(fs::path path) {
-    std::error_code ec;
-    for (int hops = 0; hops < 40 && fs::is_symlink(path, ec); ++hops) {
-        const fs::path target = fs::read_symlink(path, ec);
-        if (ec)
-            break;
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return path;
-}
-
-// Whether the user may write an existing file: someone may write it and the
-// system lets this user do so. A file made read-only stays read-only, also
-// for the administrator, whom the system itself would let through.
-bool MayWrite(const fs::path& path, fs::perms perms) {
-    constexpr fs::perms anyWrite =
-        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return (perms & anyWrite) != fs::perms::none && access(path.c_str(), W_OK) == 0;
-}
-
-}  // namespace
 
 bool FileExists(const std::string& name) {
     std::error_code ec;
     return std::filesystem::exists(name, ec);
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return std::nullopt;
-    std::string bytes;
-    char chunk[4096];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.append(chunk, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        return std::nullopt;
-    return bytes;
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    const fs::path target = FinalTarget(path);
-    std::error_code ec;
-    const fs::file_status old = fs::status(target, ec);
-    const bool replacing = fs::exists(old);
-    if (replacing && !MayWrite(target, old.permissions()))
-        return false;
-    const fs::path temp = target.string() + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fclose(f) == 0 && ok;
-    if (ok && replacing) {
-        fs::permissions(temp, old.permissions(), ec);  // the file keeps its mode
-        ok = !ec;
-    }
-    if (ok) {
-        fs::rename(temp, target, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        fs::remove(temp, ec);
-    return ok;
 }

@@ -22,6 +22,8 @@ public:
     bool OpenKey(const AnsiString& key, bool canCreate);
     void CloseKey();
     bool IsOpen() const { return !file_.isEmpty(); }
+    // The file that holds the open key's values; empty while no key is open.
+    QString FileName() const { return file_; }
 
     // The value's text; the empty text when there is no such value. Throws
     // ERegistryException when no key is open or the store cannot be read.

@@ -8,13 +8,16 @@
 #include <QFileInfo>
 #include <QList>
 #include <QLockFile>
+#include <QThread>
 
 namespace SettingsFile {
 
 namespace {
 
-// How long a write waits for another writer to finish.
-constexpr int kLockWaitMs = 2000;
+// How long a write waits for another writer to finish, looking again at
+// these steps.
+constexpr int kLockWaitMs = 5000;
+constexpr int kLockStepMs = 10;
 
 bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t';
@@ -205,20 +208,53 @@ struct Contents {
 
 Contents Load(const QString& path) {
     Contents c;
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFileInfo::exists(path)) {
         c.read = true;
         return c;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file is read: a FIFO or a device is an unreadable store.
+    const std::optional<std::string> bytes = ReadWholeFile(QFile::encodeName(path).toStdString());
+    if (!bytes)
         return c;
-    QByteArray all = file.readAll();
-    c.read = file.error() == QFile::NoError;
+    c.read = true;
+    QByteArray all = QByteArray::fromStdString(*bytes);
     if (all.endsWith('\n'))
         all.chop(1);
     if (!all.isEmpty())
         c.lines = all.split('\n');
     return c;
+}
+
+// Whether the lock file names no writer: its writer was killed right after
+// making it, before it could write who it is (or it is being made just now).
+bool NamesNobody(const QLockFile& lock) {
+    qint64 pid = 0;
+    QString host, application;
+    return !lock.getLockInfo(&pid, &host, &application);
+}
+
+// Takes the store's lock, waiting for a live writer to finish. A lock file
+// of a writer that is gone is taken over at once: QLockFile itself takes
+// over one that names a process no longer running, and one that names
+// nobody is taken over when it still names nobody a step later (a live
+// writer names itself at once) and no one holds it.
+bool TakeLock(QLockFile& lock) {
+    bool namedNobody = false;
+    for (int waited = 0;; waited += kLockStepMs) {
+        if (lock.tryLock(0))
+            return true;
+        if (lock.error() != QLockFile::LockFailedError)
+            return false;
+        const bool namesNobody = NamesNobody(lock);
+        if (namesNobody && namedNobody && lock.removeStaleLockFile()) {
+            namedNobody = false;
+            continue;
+        }
+        namedNobody = namesNobody;
+        if (waited >= kLockWaitMs)
+            return false;
+        QThread::msleep(kLockStepMs);
+    }
 }
 
 }  // namespace
@@ -248,7 +284,7 @@ bool Write(const QString& path, const QString& section, const QString& name, con
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QLockFile lock(path + QLatin1String(".lock"));
-    if (!lock.tryLock(kLockWaitMs))
+    if (!TakeLock(lock))
         return false;
     Contents c = Load(path);
     if (!c.read)

@@ -27,8 +27,11 @@ struct Value {
 Value Read(const QString& path, const QString& section, const QString& name);
 
 // Sets the value, creating the file and its folder when needed, under the
-// same lock file as QSettings so that two writers never interleave. The file
-// is replaced whole through a temporary file. False when it cannot be written.
+// same lock file as QSettings so that two writers never interleave; a lock
+// file left by a writer that is gone is taken over at once. The file is
+// replaced whole through a temporary file. False when it cannot be written:
+// a file that cannot be read or is no regular file, a full disk, a lock that
+// another writer held for the whole wait.
 bool Write(const QString& path, const QString& section, const QString& name, const QString& value);
 
 }  // namespace SettingsFile

@@ -1,10 +1,10 @@
 #include "Shell.h"
 
-#include <QDesktopServices>
+#include "Associations.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
-#include <QUrl>
 
 namespace {
 
@@ -16,9 +16,11 @@ public:
             list << ToQString(a);
         QProcess::startDetached(ToQString(program), list);
     }
+    // Through the desktop's own launcher, with the program that the
+    // association lookup names, so that what the lookup promises is what
+    // opens, also where no xdg-open is installed.
     bool OpenDocument(const AnsiString& path) override {
-        return QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QFileInfo(ToQString(path)).absoluteFilePath()));
+        return Associations::LaunchDesktopProgram(QFileInfo(ToQString(path)).absoluteFilePath());
     }
 };
 

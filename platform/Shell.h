@@ -1,8 +1,9 @@
 // Starting other programs: a program by name without waiting for it (the
 // wallpaper program), and a file in the program the desktop associates with
-// it (the exported text table, a sound file). Nothing is reported here; a
-// caller learns whether a file could be opened. Tests install a recorder in
-// place of the real shell.
+// it (the exported text table, a sound file), started through the desktop's
+// own launcher with the program that the association lookup names. Nothing is
+// reported here; a caller learns whether a file could be opened. Tests
+// install a recorder in place of the real shell.
 #pragma once
 
 #include "AnsiString.h"

@@ -13,6 +13,7 @@
 #include "Shell.h"
 #include "Sound.h"
 #include "StringGrid.h"
+#include "SystemTime.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -29,6 +30,10 @@ constexpr int kAfterMidnight = 120;
 constexpr int kNightlyFrom = 7200;
 constexpr int kNightlyTo = 7320;
 constexpr int64_t kSecondsPerDay = 86400;
+// A call found later than this after its second is passed over in silence:
+// the computer slept, or its clock was set forward, and a call to prayer
+// long after its time would mislead. A few ticks late, it still sounds.
+constexpr int kLatestCall = 600;
 
 }  // namespace
 
@@ -40,8 +45,9 @@ void PlaySoundFile(TfrmMain* form, const char* path) {
         const AnsiString failure = Sound::PlayWav(file);
         if (!failure.empty())
             ShowMessageBox(failure);
-    } else {
-        Shell::OpenDocument(file);
+    } else if (!Shell::OpenDocument(file)) {
+        // Told as a WAV file that cannot play is: the call stays silent.
+        ShowMessageBox("Cannot open file " + file + ": no program could be started for it");
     }
 }
 
@@ -60,27 +66,46 @@ void TfrmMain::tmrMainTimer() {
         ~Restart() { timer->start(); }
     } restart{tmrMain};
     FireDueEvent();
-    if (nextIsTomorrow && SecondsOfDay(Time()) < kAfterMidnight)
+    // The announced day has come: just after midnight, or at the first tick
+    // after a sleep over midnight.
+    if (nextIsTomorrow && (Date() >= markedDay || SecondsOfDay(Time()) < kAfterMidnight))
         Recalculate();
-    if (SecondsOfDay(Time()) > kNightlyFrom && SecondsOfDay(Time()) < kNightlyTo)
+    // The nightly reading, and a daylight change at whatever hour the
+    // clocks jump.
+    if ((SecondsOfDay(Time()) > kNightlyFrom && SecondsOfDay(Time()) < kNightlyTo) ||
+        DaylightStateChanged())
         RefreshFromLocation();
 }
 
+bool TfrmMain::DaylightStateChanged() const {
+    return ReadSettingString("AutoUpdate", "1") != "0" &&
+           !ReadSettingString("Location", "").empty() && DaylightSavingInEffect() != daylight;
+}
+
 void TfrmMain::FireDueEvent() {
-    // Counted from the midnight of the marked event's day: once past
-    // midnight, an event of the day before has passed as well.
-    const int64_t now =
-        SecondsOfDay(Now()) + static_cast<int64_t>(Date() - markedDay) * kSecondsPerDay;
-    const TStringGrid* grid = ui->grdMain;
-    for (int row = 1; row < AlarmGridRows; ++row) {
-        if (Trim(grid->Cell(colSeconds, row)).empty())
-            continue;
-        const int seconds = DecimalOr(grid->Cell(colSeconds, row), 0);
-        if (grid->Cell(colNext, row) == "1" && seconds < now && !nextIsTomorrow) {
-            PlaySoundFile(this, grid->Cell(colFullPath, row).c_str());
+    // A call too late is passed over once; the event marked then is at most
+    // the limit late, so the second round sounds it or finds it ahead.
+    for (int round = 0; round < 2; ++round) {
+        // Counted from the midnight of the marked event's day: once past
+        // midnight, an event of the day before has passed as well, and an
+        // event of tomorrow is not due before tomorrow.
+        const int64_t now =
+            SecondsOfDay(Now()) + static_cast<int64_t>(Date() - markedDay) * kSecondsPerDay;
+        const TStringGrid* grid = ui->grdMain;
+        int due = -1;
+        for (int row = 1; row < grid->RowCount() && due < 0; ++row)
+            if (!Trim(grid->Cell(colSeconds, row)).empty() && grid->Cell(colNext, row) == "1" &&
+                DecimalOr(grid->Cell(colSeconds, row), 0) < now)
+                due = row;
+        if (due < 0)
+            return;
+        if (now - DecimalOr(grid->Cell(colSeconds, due), 0) <= kLatestCall) {
+            PlaySoundFile(this, grid->Cell(colFullPath, due).c_str());
             Recalculate();
             return;
         }
+        // Every call missed meanwhile stays silent but one still in time.
+        RecalculateAfter(SecondsOfDay(Now()) - kLatestCall);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "Bitmaps.h"
 #include "FormResource.h"
 #include "Handlers.h"
+#include "PathHelpers.h"
 #include "Projglob.h"
 #include "RecordFile.h"
 #include "Schedule.h"
@@ -32,6 +33,9 @@ constexpr int kClientWidth = 496;
 constexpr int kClientHeight = 292;
 constexpr int kTimerInterval = 45000;
 constexpr const char* kFirstTip = "Miravel 4.0";
+// Time for the desktop to draw the new icon or window before the start
+// sound holds the program until it ends.
+constexpr int kStartSoundDelay = 1000;
 
 QString& ProgramFolderOverride() {
     static QString folder;
@@ -120,6 +124,12 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     OnEvent(tmrMain, &QTimer::timeout, this, &TfrmMain::tmrMainTimer);
     tmrMain->start();
 
+    tmrStartSound = new QTimer(this);
+    tmrStartSound->setObjectName("tmrStartSound");
+    tmrStartSound->setSingleShot(true);
+    tmrStartSound->setInterval(kStartSoundDelay);
+    OnEvent(tmrStartSound, &QTimer::timeout, this, &TfrmMain::tmrStartSoundTimer);
+
     RunGuarded([this] { FormCreate(); });
 }
 
@@ -172,7 +182,11 @@ void TfrmMain::FormCreate() {
         ReadLocation();
         Recalculate();
     }
-    if (FileExists("start.wav"))
+    tmrStartSound->start();
+}
+
+void TfrmMain::tmrStartSoundTimer() {
+    if (IsFile("start.wav"))
         PlaySoundFile(this, "start.wav");
 }
 
@@ -236,7 +250,7 @@ void TfrmMain::TerminateVidur1Click() {
 }
 
 void TfrmMain::FormCloseQuery(bool& CanClose) {
-    if (FileExists("end.wav"))
+    if (IsFile("end.wav"))
         PlaySoundFile(this, "end.wav");
     CanClose = true;
 }

@@ -43,7 +43,9 @@ enum AlarmGridColumn : int {
     colKey = 10,
 };
 inline constexpr int AlarmGridColumns = 11;
-inline constexpr int AlarmGridRows = 50;  // the title row and room for 49 events
+// The title row and room for 49 events at least; the grid grows so that
+// every entry of the schedule has a row.
+inline constexpr int AlarmGridRows = 50;
 
 // The close actions of a form, valued as the class library's.
 enum TCloseAction : int { caNone = 0, caHide = 1, caFree = 2, caMinimize = 3 };
@@ -68,6 +70,9 @@ public:
     void FormClose(TCloseAction& Action);
     void FormDestroy();
     void FormResize();
+    // Plays "start.wav" once start-up is over: the icon (or the window) is up
+    // first, as the wait of a playing sound holds everything else.
+    void tmrStartSoundTimer();
     // With no icon in a notification area the window is the only way in:
     // at start and at every later start of the program it comes to the front.
     void ShowIfNoIcon();
@@ -82,6 +87,10 @@ public:
     void ComputeActualTimes();
     void FindNextEvent();
     void Recalculate();
+    // As FindNextEvent and Recalculate, taking events after the second `from`
+    // of today (which may lie before now) in the today pass.
+    void FindNextEventAfter(int from);
+    void RecalculateAfter(int from);
 
     // The timer, the sounds and the commands of the window.
     void tmrMainTimer();
@@ -111,6 +120,7 @@ public:
     QAction* EditRecord1 = nullptr;
     QAction* AddNewRecord1 = nullptr;
     QTimer* tmrMain = nullptr;
+    QTimer* tmrStartSound = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -125,6 +135,9 @@ private:
     void NotificationAreaAppeared();
     // ShowLocation, and when a place is configured ReadLocation and Recalculate.
     void RefreshFromLocation();
+    // The daylight choice follows the system, and the system's daylight state
+    // is no longer the one the day's times were computed with.
+    bool DaylightStateChanged() const;
 
     std::unique_ptr<Ui::TfrmMain> ui;
     TTrayIcon* trayIcon = nullptr;
@@ -156,8 +169,9 @@ void SetProgramFolder(const QString& folder);
 // relative sound paths are found there.
 void MakeProgramFolderCurrent();
 
-// Plays one sound file: a WAV file to its end (a failure's text in the
-// "Message" box), any other file in the program associated with it.
+// Plays one sound file: a WAV file to its end, any other file in the program
+// associated with it (not waited for); a failure of either is told in the
+// "Message" box.
 void PlaySoundFile(TfrmMain* form, const char* path);
 
 // The day's six prayer times at the place, today's or tomorrow's.

@@ -49,6 +49,12 @@ AnsiString FrequencyText(const ScheduleEntry& e) {
     return PeriodDay(e.periodStart).Format(2) + " - " + PeriodDay(e.periodEnd).Format(2);
 }
 
+// Rows for the title and every entry of the schedule, at least the first 50.
+int GridRowsNeeded() {
+    const std::size_t entries = schedList ? schedList->size() : 0;
+    return static_cast<int>(std::max<std::size_t>(AlarmGridRows, entries + 1));
+}
+
 AnsiString Announcement(const TStringGrid* grid, int row, TMisri day) {
     const int seconds = CellInt(grid, colSeconds, row, 0);
     return "Next: " + grid->Cell(colName, row) + " at " + TimeToStr(AddSeconds(Date(), seconds)) +
@@ -136,7 +142,7 @@ void TfrmMain::SetupGrid() {
     TStringGrid* grid = ui->grdMain;
     const int w = frameGeometry().width();
     grid->SetColCount(AlarmGridColumns);
-    grid->SetRowCount(AlarmGridRows);
+    grid->SetRowCount(GridRowsNeeded());
     grid->SetColWidth(colName, w * 16 / 100);
     grid->SetColWidth(colTime, w * 20 / 100);
     grid->SetColWidth(colFileName, w * 23 / 100);
@@ -164,10 +170,11 @@ void TfrmMain::FillGrid() {
     if (!schedList)
         return;
     TStringGrid* grid = ui->grdMain;
-    // The grid has room for 49 events; later entries stay in the list and
-    // the file but are not timed.
-    const std::size_t rows = std::min<std::size_t>(schedList->size(), AlarmGridRows - 1);
-    for (std::size_t k = 0; k < rows; ++k) {
+    // A row for every entry: one that had none would be kept in the file
+    // but never shown, timed or sounded.
+    if (grid->RowCount() < GridRowsNeeded())
+        grid->SetRowCount(GridRowsNeeded());
+    for (std::size_t k = 0; k < schedList->size(); ++k) {
         const ScheduleEntry& e = *(*schedList)[k];
         const int row = static_cast<int>(k) + 1;
         grid->SetCell(colName, row, e.name);
@@ -214,7 +221,7 @@ int32_t TfrmMain::ActualSeconds(char timeCode, int32_t deltaMinutes,
 
 int TfrmMain::FindRowByKey(int32_t key) {
     const TStringGrid* grid = ui->grdMain;
-    for (int row = 1; row < AlarmGridRows; ++row) {
+    for (int row = 1; row < grid->RowCount(); ++row) {
         if (CellEmpty(grid, colKey, row)) {
             ShowMessageBox("Error getting grid row");
             return -1;
@@ -239,12 +246,15 @@ void TfrmMain::ComputeActualTimes() {
 }
 
 void TfrmMain::FindNextEvent() {
+    FindNextEventAfter(SecondsOfDay(Now()));
+}
+
+void TfrmMain::FindNextEventAfter(int from) {
     TStringGrid* grid = ui->grdMain;
-    const int now = SecondsOfDay(Now());
     const TMisri todayDate(Date());
     const int today = todayDate.DayOfYear();
 
-    for (int row = 1; row < AlarmGridRows && !CellEmpty(grid, colSeconds, row); ++row)
+    for (int row = 1; row < grid->RowCount() && !CellEmpty(grid, colSeconds, row); ++row)
         grid->SetCell(colNext, row, "0");
 
     auto announce = [&](int row, TMisri day) {
@@ -256,10 +266,10 @@ void TfrmMain::FindNextEvent() {
         AddTrayIcon(text.c_str());
     };
 
-    for (int row = 1; row < AlarmGridRows; ++row) {
+    for (int row = 1; row < grid->RowCount(); ++row) {
         if (CellEmpty(grid, colSeconds, row))
             continue;
-        if (CellInt(grid, colSeconds, row, 0) > now && grid->Cell(colEnabled, row) == "1" &&
+        if (CellInt(grid, colSeconds, row, 0) > from && grid->Cell(colEnabled, row) == "1" &&
             PeriodHolds(grid, row, today)) {
             announce(row, todayDate);
             markedDay = Date();
@@ -268,9 +278,10 @@ void TfrmMain::FindNextEvent() {
         }
     }
 
-    const int tomorrow = today + 1;
+    // After the last day of a year comes the first of the next.
+    const int tomorrow = todayDate.AddDays(1).DayOfYear();
     int found = -1;
-    for (int row = 1; row < AlarmGridRows && found < 0; ++row)
+    for (int row = 1; row < grid->RowCount() && found < 0; ++row)
         if (!CellEmpty(grid, colSeconds, row) && grid->Cell(colEnabled, row) == "1" &&
             PeriodHolds(grid, row, tomorrow))
             found = row;
@@ -290,8 +301,12 @@ void TfrmMain::FindNextEvent() {
 }
 
 void TfrmMain::Recalculate() {
+    RecalculateAfter(SecondsOfDay(Now()));
+}
+
+void TfrmMain::RecalculateAfter(int from) {
     GetTodayTimings(location, &prayerTimes, daylight);
     ComputeActualTimes();
     SortGridByColumn(ui->grdMain, colSeconds);
-    FindNextEvent();
+    FindNextEventAfter(from);
 }

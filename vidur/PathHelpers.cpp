@@ -2,6 +2,8 @@
 
 #include "Associations.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // Position of the last folder separator, or npos.
@@ -41,6 +43,10 @@ AnsiString DirectoryOf(const AnsiString& path) {
 AnsiString ExtensionOf(const AnsiString& path) {
     const std::size_t pos = path.rfind('.');
     return pos == AnsiString::npos ? path : path.substr(pos + 1);
+}
+
+bool IsFile(const AnsiString& path) {
+    return QFileInfo(ToQString(path)).isFile();
 }
 
 AnsiString AssociatedProgram(const AnsiString& ext) {

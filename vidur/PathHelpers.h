@@ -12,6 +12,8 @@ AnsiString DirectoryOf(const AnsiString& path);
 // The part after the last dot of the whole text (the search does not stop at
 // a separator), case kept; the whole text when there is no dot.
 AnsiString ExtensionOf(const AnsiString& path);
+// Whether a file of that name exists: a folder of the name is no file.
+bool IsFile(const AnsiString& path);
 // The command of the program associated with the extension (given without
 // its dot, e.g. "rm"), cleaned of its arguments and quotes; "" when none.
 AnsiString AssociatedProgram(const AnsiString& ext);

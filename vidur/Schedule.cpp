@@ -110,6 +110,18 @@ std::unique_ptr<ScheduleEntry> EntryFromFields(const std::vector<AnsiString>& fi
     return entry;
 }
 
+// Gives each entry that shares its key with an earlier one a fresh key: the
+// grid finds an entry's row by its key, and twins would merge there (a
+// hand-edited file, or keys that are no numbers and read as 0).
+void MakeKeysDistinct(ScheduleList& list) {
+    std::set<int32_t> seen;
+    for (const auto& entry : list)
+        if (!seen.insert(entry->key).second) {
+            entry->key = NextScheduleKey();
+            seen.insert(entry->key);
+        }
+}
+
 }  // namespace
 
 void ScheduleEntry::SetName(const AnsiString& text) {
@@ -213,6 +225,7 @@ void LoadSchedule() {
         // A file that cannot be read: the entries read so far stay.
         ShowMessageBox(e.what());
     }
+    MakeKeysDistinct(*schedList);
 }
 
 void SaveSchedule() {

@@ -56,7 +56,8 @@ extern std::unique_ptr<ScheduleList> schedList;
 // UTF-8 byte-order mark at the start is skipped. Lines that cannot become
 // entries are passed over and named together in one "Message" box; a file
 // that cannot be read ends the loading with its error there, and the entries
-// read so far stay.
+// read so far stay. An entry whose key an earlier one has already gets a
+// fresh key (NextScheduleKey), written back at the next save.
 void LoadSchedule();
 // Rewrites "sched.dat" from schedList (nothing when the list does not
 // exist). A failure to write throws Exception "Cannot create file

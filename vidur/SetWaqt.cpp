@@ -14,7 +14,6 @@
 
 #include <QAbstractItemView>
 #include <QEvent>
-#include <QFileInfo>
 
 #include <cstring>
 
@@ -314,7 +313,7 @@ void TfrmSchedule::ControlsToEntry() {
 bool TfrmSchedule::CheckSoundFile() {
     const AnsiString path = FromQString(ui->txtPath->text());
     // A folder, or anything else that is no file, is no sound either.
-    if (!QFileInfo(ToQString(path)).isFile()) {
+    if (!IsFile(path)) {
         ShowErrorBox("The path you specified for the sound file is incorrect");
         return false;
     }

@@ -89,6 +89,14 @@ void FillDayGrid(TStringGrid* grid, int first, int days, int day) {
                 grid->SetCurrent(col, row);
 }
 
+// A list grows to hold every row of the month; it never has fewer than
+// kListRows.
+void FitListRows(TStringGrid* list, std::size_t rows) {
+    const int wanted = static_cast<int>(std::max<std::size_t>(kListRows, rows));
+    if (list->RowCount() != wanted)
+        list->SetRowCount(wanted);
+}
+
 void ClearGrid(TStringGrid* grid) {
     for (int row = 0; row < grid->RowCount(); ++row)
         for (int col = 0; col < grid->ColCount(); ++col)
@@ -350,11 +358,11 @@ void TfrmMain::FillEventList(const char* fileName, const std::vector<EventDay>& 
     }
     ClearEventList();
     TStringGrid* grid = ui->grdHijriEvents;
-    const int shown = std::min(static_cast<int>(rows->size()), grid->RowCount());
-    for (int row = 0; row < shown; ++row) {
-        const EventRow& r = (*rows)[static_cast<std::size_t>(row)];
-        grid->SetCell(0, row, IntToStr(r.day));
-        grid->SetCell(1, row, r.text);
+    FitListRows(grid, rows->size());
+    for (std::size_t row = 0; row < rows->size(); ++row) {
+        const EventRow& r = (*rows)[row];
+        grid->SetCell(0, static_cast<int>(row), IntToStr(r.day));
+        grid->SetCell(1, static_cast<int>(row), r.text);
     }
 }
 
@@ -369,12 +377,12 @@ void TfrmMain::LoadBirthdays(TMisri first, int count) {
         return;
     ClearBirthdays();
     TStringGrid* grid = ui->grdBirth;
-    const int shown = std::min(static_cast<int>(rows->size()), grid->RowCount());
-    for (int row = 0; row < shown; ++row) {
-        const BirthdayRow& r = (*rows)[static_cast<std::size_t>(row)];
-        grid->SetCell(0, row, IntToStr(r.day));
-        grid->SetCell(1, row, r.kind);
-        grid->SetCell(2, row, r.name);
+    FitListRows(grid, rows->size());
+    for (std::size_t row = 0; row < rows->size(); ++row) {
+        const BirthdayRow& r = (*rows)[row];
+        grid->SetCell(0, static_cast<int>(row), IntToStr(r.day));
+        grid->SetCell(1, static_cast<int>(row), r.kind);
+        grid->SetCell(2, static_cast<int>(row), r.name);
     }
 }
 

@@ -81,23 +81,25 @@ TContactRecord UnpackContactRecord(const ContactRecordBytes& bytes) {
 
 bool AppendContact(TContactRecord& record) {
     RecordFile file(ContactFileName, RecordFile::Mode::ReadWriteCreate);
-    const long long size = file.IsOpen() ? file.Size() : -1;
-    if (size < 0) {
+    if (!file.IsOpen()) {
         ShowErrorBox("Cannot create contact.dat");
         return false;
     }
-    // The new record goes after the last whole record and takes the number
+    // The new record goes after the last whole record, where it really lands
+    // while another diary may be adding contacts too, and takes the number
     // after that record's; a file without one starts at 1.
-    const int whole = static_cast<int>(size / ContactRecordSize);
-    int number = 1;
-    if (whole > 0)
-        if (const auto last = ReadRecord(file, whole))
-            number = last->number + 1;
-    record.number = static_cast<std::int16_t>(number);
-    record.deleted = 0;
-    const ContactRecordBytes bytes = PackContactRecord(record);
-    if (!file.WriteAt(static_cast<long long>(whole) * ContactRecordSize, bytes.data(),
-                      bytes.size())) {
+    const long long slot =
+        file.AppendRecord(ContactRecordSize, [&](long long landed, unsigned char* out) {
+            int number = 1;
+            if (landed > 0)
+                if (const auto last = ReadRecord(file, static_cast<int>(landed)))
+                    number = last->number + 1;
+            record.number = static_cast<std::int16_t>(number);
+            record.deleted = 0;
+            const ContactRecordBytes bytes = PackContactRecord(record);
+            std::memcpy(out, bytes.data(), bytes.size());
+        });
+    if (slot < 0) {
         ShowErrorBox("Cannot create contact.dat");
         return false;
     }

@@ -55,9 +55,11 @@ TContactRecord UnpackContactRecord(const ContactRecordBytes& bytes);
 // Writes the record after the last whole record of "contact.dat" (creating
 // the file when there is none), with `number` one more than that record's
 // (1 when there is none) and `deleted` 0; both are set in `record` too. A
-// trailing piece shorter than a record is written over. Shows "Cannot create
-// contact.dat" and writes nothing when the file cannot be opened or created;
-// returns whether the record was written.
+// trailing piece shorter than a record is written over. The file is locked
+// meanwhile, so that two diaries adding contacts at once never write on the
+// same record. Shows "Cannot create contact.dat" and leaves the file as it
+// was when the file cannot be opened or created or the record cannot be
+// written whole; returns whether the record was written.
 bool AppendContact(TContactRecord& record);
 
 // Record n, or none when the file cannot be opened or holds no whole record

@@ -12,11 +12,13 @@
 
 namespace {
 
-// The page's file in the user's documents folder, named after its month
-// ("Ramadan 1447 Hijri.pdf", "January 2000.pdf").
+// The page's file in the user's documents folder, or in the home folder
+// where there is no documents folder (its name is given even where none
+// was made), named after its month ("Ramadan 1447 Hijri.pdf",
+// "January 2000.pdf").
 QString SuggestedPdfFile(const PrintSource& source, const TPrintSettings& settings) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
+    if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     const QString month = ToQString(PageTitleOf(source, settings).first).remove(u',');
     return QDir(folder).filePath(month + QStringLiteral(".pdf"));
@@ -34,6 +36,12 @@ void RunPrintCommand(bool calendarPaneVisible, TMisri shownMonth, const PrintSou
             return;
         }
         TPrintSettings settings = ReadPrintSettings(shownMonth);
+        // Told before the wizard, not after the user has made every choice.
+        if (!MonthPrintable(source, settings)) {
+            ShowErrorBox("This month runs past the year 9999 and cannot be printed");
+            SetBusyCursor(false);
+            return;
+        }
         if (frmPrint->Execute(&settings) == 0) {
             SetBusyCursor(false);
             return;

@@ -55,30 +55,46 @@ PageMonth MonthOfPage(const PrintSource& main, const TPrintSettings& settings) {
     return m;
 }
 
+bool MonthPrintable(const PrintSource& main, const TPrintSettings& settings) {
+    // A Gregorian page's month is that of the settings' date, which must
+    // have one.
+    if (main.gregorianShown && !InDateRange(settings.month.ToDateTime()))
+        return false;
+    const PageMonth m = MonthOfPage(main, settings);
+    return InDateRange(m.gregorian) && InDateRange(m.gregorian + (m.days - 1));
+}
+
 PageTitleText PageTitleOf(const PrintSource& main, const TPrintSettings& settings) {
-    // The other calendar's months are those of the page's first and last
-    // day: a month of 29 or 30 days may end before 30 days have passed, and
-    // a Gregorian month may touch three Hijri months.
+    // The second line names every month of the other calendar that a day
+    // of the page falls in, in order: a Gregorian month may touch three
+    // Hijri months, and a 30-day Hijri month three Gregorian ones.
     const PageMonth m = MonthOfPage(main, settings);
     PageTitleText title;
     if (main.gregorianShown) {
         title.first = FormatDateTime("mmmm, yyyy", m.gregorian);
-        const TMisri last = m.hijri.AddDays(m.days - 1);
-        title.second = m.hijri.MonthName();
-        if (last.Month() != m.hijri.Month() || last.Year() != m.hijri.Year())
-            title.second += AnsiString("/") + last.MonthName();
+        TMisri day = m.hijri;
+        title.second = day.MonthName();
+        for (int n = 2; n <= m.days; ++n) {
+            const int month = day.Month();
+            day.NextDay();
+            if (day.Month() != month)
+                title.second += AnsiString("/") + day.MonthName();
+        }
         title.second += " Hijri";
     } else {
         title.first = settings.month.Format(3) + " Hijri";
-        const TDateTime last = m.gregorian + (m.days - 1);
-        int y1 = 0, m1 = 0, d1 = 0, y2 = 0, m2 = 0, d2 = 0;
-        DecodeDate(m.gregorian, y1, m1, d1);
-        DecodeDate(last, y2, m2, d2);
-        if (m1 == m2 && y1 == y2)
-            title.second = FormatDateTime("mmmm, yyyy", m.gregorian);
-        else
-            title.second =
-                FormatDateTime("mmmm", m.gregorian) + "/" + FormatDateTime("mmmm, yyyy", last);
+        title.second = FormatDateTime("mmmm", m.gregorian);
+        int year = 0, month = 0, day = 0, named = 0;
+        DecodeDate(m.gregorian, year, named, day);
+        for (int n = 1; n < m.days; ++n) {
+            DecodeDate(m.gregorian + n, year, month, day);
+            if (month != named) {
+                title.second += "/" + FormatDateTime("mmmm", m.gregorian + n);
+                named = month;
+            }
+        }
+        // The year is the last day's.
+        title.second += FormatDateTime(", yyyy", m.gregorian + (m.days - 1));
     }
     return title;
 }
@@ -209,12 +225,15 @@ void PrintMonthGrid(const PrintSource& main, TCanvas* canvas, TRect box, TPrintS
 
 void PrintSmallMonth(const PrintSource& main, TCanvas* canvas, TRect box, TPrintSettings settings,
                      int nextMonth) {
-    const TCanvas::State saved = canvas->Save();
-    const int titleBottom = box.Top + (box.Bottom - box.Top) / 10;
     TPrintSettings adjacent = settings;
     AnsiString name;
     if (main.gregorianShown) {
         const TDateTime date = settings.month.ToDateTime();
+        int year = 0, month = 0, day = 0;
+        DecodeDate(date, year, month, day);
+        // No month follows December 9999 in the dates that can be formed.
+        if (nextMonth ? year == 9999 && month == 12 : year == 1 && month == 1)
+            return;
         const TDateTime d = nextMonth ? NextMonthStart(date) : PrevMonthStart(date);
         adjacent.month = TMisri(d);
         name = FormatDateTime("mmmm", d);
@@ -225,6 +244,12 @@ void PrintSmallMonth(const PrintSource& main, TCanvas* canvas, TRect box, TPrint
             adjacent.month.DecMonth();
         name = adjacent.month.MonthName();
     }
+    // A month before the first Hijri year, or one that runs past the year
+    // 9999, is left out: its box stays empty.
+    if (adjacent.month.Year() < 1 || !MonthPrintable(main, adjacent))
+        return;
+    const TCanvas::State saved = canvas->Save();
+    const int titleBottom = box.Top + (box.Bottom - box.Top) / 10;
     SetPrintFont(canvas, "Arial", 8, fsItalic);
     DrawTextInBox(canvas, Rect(box.Left, box.Top, box.Right, titleBottom), 2, 1, name);
     PrintMonthGrid(main, canvas, Rect(box.Left, titleBottom, box.Right, box.Bottom), adjacent, 0);

@@ -38,10 +38,16 @@ struct PageMonth {
 };
 PageMonth MonthOfPage(const PrintSource& main, const TPrintSettings& settings);
 
+// Whether every day of the page's month has a Gregorian date, which the
+// page writes: the years 1 to 9999. Hijri months late in the accepted years
+// run past them and cannot be printed.
+bool MonthPrintable(const PrintSource& main, const TPrintSettings& settings);
+
 // The title: the month in the page's calendar ("Ramadan, 1447 Hijri",
-// "January, 2000"), and the months of the other calendar that its first
-// and last day fall in ("January/February, 2000", "Ramadan/Shawwaal Hijri";
-// one name when both days lie in the same month).
+// "January, 2000"), and every month of the other calendar that its days
+// fall in, in order ("January/February, 2000", "Ramadan/Shawwaal Hijri";
+// one name when all lie in the same month). A Hijri page's line ends with
+// the year of its last day.
 struct PageTitleText {
     AnsiString first;
     AnsiString second;
@@ -57,6 +63,7 @@ void PrintPageTitle(const PrintSource& main, TCanvas* canvas, TRect box, TPrintS
 void PrintMonthGrid(const PrintSource& main, TCanvas* canvas, TRect box, TPrintSettings settings,
                     int large);
 // nextMonth 0: the month before the settings' month; non-zero: the one after.
+// A month that cannot be printed, or that does not exist, leaves the box empty.
 void PrintSmallMonth(const PrintSource& main, TCanvas* canvas, TRect box, TPrintSettings settings,
                      int nextMonth);
 

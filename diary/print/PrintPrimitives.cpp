@@ -73,7 +73,8 @@ void DrawTextInBox(TCanvas* canvas, TRect box, char hAlign, char vAlign, const A
         y = box.Top + box.Top / 100;
         break;
     }
-    canvas->TextOut(x, y, text);
+    // A text larger than its box is cut at the box's edges.
+    canvas->TextRect(box, x, y, text);
 }
 
 void DrawBox(TCanvas* canvas, TRect box) {

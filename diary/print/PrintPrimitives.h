@@ -25,7 +25,8 @@ void SetPrintFont(TCanvas* canvas, const AnsiString& name, float nominal, TFontS
 
 // Alignment codes: horizontally 2 centred, 1 at the right edge; vertically
 // 2 at the bottom edge, 1 centred; any other code indents by one hundredth of
-// the box's own left or top coordinate.
+// the box's own left or top coordinate. The text is kept inside the box: what
+// would reach past its edges is not drawn.
 void DrawTextInBox(TCanvas* canvas, TRect box, char hAlign, char vAlign, const AnsiString& text);
 // The canvas's rectangle: outline in the pen, inside in the brush.
 void DrawBox(TCanvas* canvas, TRect box);

@@ -6,9 +6,7 @@
 #include "TextFile.h"
 
 #include <cstring>
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 namespace {
 
@@ -27,8 +25,7 @@ constexpr const char* kCannotWrite = "Error writing to todotask.dat";
 // Opens an existing file for writing, or creates it; reports why it could not.
 bool OpenForWriting(RecordFile& file) {
     if (FileExists(TaskFileName)) {
-        if (!std::filesystem::is_regular_file(TaskFileName) ||
-            !file.Open(TaskFileName, RecordFile::Mode::ReadWrite)) {
+        if (!file.Open(TaskFileName, RecordFile::Mode::ReadWrite)) {
             ShowErrorBox(kCannotOpen);
             return false;
         }
@@ -82,15 +79,27 @@ bool WriteTaskRecord(TTaskRecord& record, std::int32_t index) {
     RecordFile file;
     if (!OpenForWriting(file))
         return false;
+    if (index == AppendTaskIndex) {
+        // An append takes the slot after the last whole record, where it
+        // really lands while another diary may be adding tasks too, so that
+        // slot and index stay equal.
+        const long long slot =
+            file.AppendRecord(TaskRecordSize, [&](long long landed, unsigned char* out) {
+                record.index = static_cast<std::int32_t>(landed);
+                const TaskRecordBytes bytes = PackTaskRecord(record);
+                std::memcpy(out, bytes.data(), bytes.size());
+            });
+        if (slot < 0) {
+            ShowErrorBox(kCannotWrite);
+            return false;
+        }
+        return true;
+    }
     const long long whole = WholeRecords(file);
-    // An append takes the slot after the last whole record, so that slot
-    // and index stay equal even after a torn write.
-    const long long slot = index == AppendTaskIndex ? whole : index;
-    record.index = static_cast<std::int32_t>(slot);
+    record.index = index;
     // A slot past the records would leave a gap of zero records that every
     // list would read as tasks; such a write is refused.
-    if (whole < 0 || slot < 0 || slot > whole || slot >= AppendTaskIndex ||
-        !WriteSlot(file, record.index, record)) {
+    if (whole < 0 || index < 0 || index > whole || !WriteSlot(file, index, record)) {
         ShowErrorBox(kCannotWrite);
         return false;
     }
@@ -111,8 +120,7 @@ std::optional<std::vector<TTaskRecord>> ReadTaskRecords() {
     if (!FileExists(TaskFileName))
         return std::nullopt;
     RecordFile file;
-    if (!std::filesystem::is_regular_file(TaskFileName) ||
-        !file.Open(TaskFileName, RecordFile::Mode::Read)) {
+    if (!file.Open(TaskFileName, RecordFile::Mode::Read)) {
         ShowErrorBox(kCannotOpen);
         return std::nullopt;
     }

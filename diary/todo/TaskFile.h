@@ -39,10 +39,12 @@ TTaskRecord UnpackTaskRecord(const TaskRecordBytes& bytes);
 
 // Writes the record at slot `index`, or after the last whole record when
 // `index` is AppendTaskIndex (a trailing part shorter than a record is
-// written over), creating the file when there is none. `record.index` gets
-// the slot. An explicit slot beyond the file's records is refused, so the
-// file never gets a gap of empty records. Failures are shown in "Error"
-// boxes; returns whether the record was written.
+// written over), creating the file when there is none. An append holds the
+// file's lock, so that two diaries adding tasks at once never write on the
+// same slot. `record.index` gets the slot. An explicit slot beyond the file's
+// records is refused, so the file never gets a gap of empty records. Failures
+// are shown in "Error" boxes, and a failed write leaves no part of a record
+// behind; returns whether the record was written.
 bool WriteTaskRecord(TTaskRecord& record, std::int32_t index);
 
 // Rewrites each record at its own slot (`record.index`) within the file's

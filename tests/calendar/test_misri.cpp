@@ -1,8 +1,11 @@
 #include "Misri.h"
+#include "SameDate.h"
 #include "Sandbox.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -13,18 +16,12 @@ TMisri M(int day, int month, int year) {
     return TMisri().SetDate(day, month, year);
 }
 
-::testing::AssertionResult Same(const TMisri& a, const TMisri& b) {
-    if (a == b)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << a.Format(0) << " != " << b.Format(0);
-}
-
 TEST_F(MisriTest, DefaultIsTheEpoch) {
     TMisri m;
     EXPECT_EQ(m.Day(), 1);
     EXPECT_EQ(m.Month(), 1);
     EXPECT_EQ(m.Year(), 1418);
-    EXPECT_TRUE(Same(TMisri(EncodeDate(1997, 5, 7)), m));
+    EXPECT_TRUE(SameDate(TMisri(EncodeDate(1997, 5, 7)), m));
     EXPECT_EQ(m.DayOfWeek(), 3);
     EXPECT_EQ(m.ToDateTime(), EncodeDate(1997, 5, 7));
 }
@@ -44,14 +41,14 @@ TEST_F(MisriTest, StepsAcrossTheYearEnd) {
     for (const auto& c : cases) {
         TMisri d = c.from;
         c.forward ? d.NextDay() : d.PrevDay();
-        EXPECT_TRUE(Same(d, c.to)) << c.from.Format(0);
-        EXPECT_TRUE(Same(c.from.AddDays(c.forward ? 1 : -1), c.to));
+        EXPECT_TRUE(SameDate(d, c.to)) << c.from.Format(0);
+        EXPECT_TRUE(SameDate(c.from.AddDays(c.forward ? 1 : -1), c.to));
     }
 }
 
 TEST_F(MisriTest, ConversionFromDateTimeTruncatesTowardZero) {
-    EXPECT_TRUE(Same(TMisri(EncodeDate(1997, 5, 6) + 0.5), M(1, 1, 1418)));
-    EXPECT_TRUE(Same(TMisri(EncodeDate(1997, 5, 6)), M(29, 12, 1417)));
+    EXPECT_TRUE(SameDate(TMisri(EncodeDate(1997, 5, 6) + 0.5), M(1, 1, 1418)));
+    EXPECT_TRUE(SameDate(TMisri(EncodeDate(1997, 5, 6)), M(29, 12, 1417)));
 }
 
 // Days from 1 Moharram 1 to the date, counted in closed form from the
@@ -90,7 +87,7 @@ TEST_F(MisriTest, AgreesWithAClosedFormCount) {
             const TDateTime t = firstDay + ClosedFormDays(day, month, year);
             ASSERT_EQ(TMisri(day, month, year).ToDateTime(), t)
                 << day << "/" << month << "/" << year;
-            ASSERT_TRUE(Same(TMisri(t), M(day, month, year)));
+            ASSERT_TRUE(SameDate(TMisri(t), M(day, month, year)));
         }
         ASSERT_EQ(TMisri(1, 12, year).DaysInMonth(), last) << year;
     }
@@ -111,6 +108,29 @@ TEST_F(MisriTest, LeapYearCounts) {
         }
 }
 
+// A damaged record can hold any year; counting its leap years must not
+// overflow, and its weekday and day name stay real ones.
+TEST_F(MisriTest, YearsAtTheLimitsOfTheirField) {
+    constexpr int lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr int highest = std::numeric_limits<std::int32_t>::max();
+    // 11 leap years in each of the 143165576 whole cycles between their
+    // cycle starts, and positions 2 and 5 of the cycle that ends at 2147483647.
+    EXPECT_EQ(TMisri::LeapYears(lowest, highest), 11 * 143165576 + 2);
+    EXPECT_EQ(TMisri::LeapYears(highest, lowest), TMisri::LeapYears(lowest, highest));
+    EXPECT_EQ(TMisri::LeapYears(lowest, 1417), TMisri::LeapYears(1417, lowest));
+    for (int year : {lowest, lowest + 1, -1, highest - 1, highest}) {
+        const TMisri damaged = TMisri::Raw(1, 1, year);
+        const int weekday = damaged.DayOfWeek();
+        EXPECT_GE(weekday, 1) << year;
+        EXPECT_LE(weekday, 7) << year;
+        char name[10];
+        EXPECT_STREQ(damaged.DayName(name), MisriDayNames[weekday]) << year;
+        // The epoch lies after the years below it and before those above.
+        EXPECT_EQ(damaged.DaysBetween(TMisri()) > 0, year < 1418) << year;
+        EXPECT_EQ(TMisri().DaysBetween(damaged) > 0, year > 1418) << year;
+    }
+}
+
 TEST_F(MisriTest, MonthTables) {
     EXPECT_EQ(TMisri::DaysBeforeMonth(0), 0);
     EXPECT_EQ(TMisri::DaysBeforeMonth(1), 30);
@@ -127,9 +147,9 @@ TEST_F(MisriTest, MonthTables) {
 TEST_F(MisriTest, SetDateKeepsPartsOutOfRange) {
     TMisri d = M(7, 7, 1420);
     d.SetDate(0, 0, 0);
-    EXPECT_TRUE(Same(d, M(7, 7, 1420)));
+    EXPECT_TRUE(SameDate(d, M(7, 7, 1420)));
     d.SetDate(31, 13, 30000);
-    EXPECT_TRUE(Same(d, M(7, 7, 1420)));
+    EXPECT_TRUE(SameDate(d, M(7, 7, 1420)));
     EXPECT_TRUE(responder->Boxes().empty());
     TMisri kept(1, 1, 30000);
     EXPECT_EQ(kept.Year(), 30000);
@@ -137,7 +157,7 @@ TEST_F(MisriTest, SetDateKeepsPartsOutOfRange) {
 
 TEST_F(MisriTest, ValidatingConstructorReportsAndCorrects) {
     TMisri d(31, 13, 0);
-    EXPECT_TRUE(Same(d, M(29, 12, 1418)));
+    EXPECT_TRUE(SameDate(d, M(29, 12, 1418)));
     const std::vector<AnsiString> expected = {
         "Error initializing the constructor of TMisri.Invalid month specified. Month is set to 12",
         "Error initializing the constructor of TMisri.Invalid day specified. Day is set to 29",
@@ -164,8 +184,8 @@ TEST_F(MisriTest, PartsBelowRangePassWithoutABox) {
     // Day 0 is the day before day 1 in every count.
     const TMisri zero(0, 5, 1420);
     EXPECT_EQ(zero.ToDateTime(), M(1, 5, 1420).ToDateTime() - 1);
-    EXPECT_TRUE(Same(zero.AddDays(1), M(1, 5, 1420)));
-    EXPECT_TRUE(Same(zero.AddDays(30), M(30, 5, 1420)));
+    EXPECT_TRUE(SameDate(zero.AddDays(1), M(1, 5, 1420)));
+    EXPECT_TRUE(SameDate(zero.AddDays(30), M(30, 5, 1420)));
     EXPECT_TRUE(responder->Boxes().empty());
 }
 
@@ -181,28 +201,28 @@ TEST_F(MisriTest, OperationsOnABadDateCorrectTheirCopy) {
 
 TEST_F(MisriTest, TodayAndItsMonthEnds) {
     SetToday(1997, 5, 20);  // 14 Moharram 1418
-    EXPECT_TRUE(Same(TMisri("today"), M(14, 1, 1418)));
-    EXPECT_TRUE(Same(TMisri("Today"), M(14, 1, 1418)));
-    EXPECT_TRUE(Same(TMisri(nullptr), M(14, 1, 1418)));
-    EXPECT_TRUE(Same(TMisri("bom"), M(1, 1, 1418)));
-    EXPECT_TRUE(Same(TMisri("EOM"), TMisri("eom")));
+    EXPECT_TRUE(SameDate(TMisri("today"), M(14, 1, 1418)));
+    EXPECT_TRUE(SameDate(TMisri("Today"), M(14, 1, 1418)));
+    EXPECT_TRUE(SameDate(TMisri(nullptr), M(14, 1, 1418)));
+    EXPECT_TRUE(SameDate(TMisri("bom"), M(1, 1, 1418)));
+    EXPECT_TRUE(SameDate(TMisri("EOM"), TMisri("eom")));
     EXPECT_EQ(TMisri("eom").Day(), 30);
-    EXPECT_TRUE(Same(TMisri().DayOfCurrentYear(355), M(30, 12, 1418)));
+    EXPECT_TRUE(SameDate(TMisri().DayOfCurrentYear(355), M(30, 12, 1418)));
     TMisri d;
     d.SetDayOfCurrentYear(31);
-    EXPECT_TRUE(Same(d, M(1, 2, 1418)));
+    EXPECT_TRUE(SameDate(d, M(1, 2, 1418)));
 }
 
 TEST_F(MisriTest, MonthSteps) {
-    EXPECT_TRUE(Same(M(17, 12, 1419).NextMonth(), M(1, 1, 1420)));
-    EXPECT_TRUE(Same(M(17, 1, 1420).PrevMonth(), M(1, 12, 1419)));
-    EXPECT_TRUE(Same(M(17, 9, 1420).FirstOfMonth(), M(1, 9, 1420)));
-    EXPECT_TRUE(Same(M(17, 12, 1418).LastOfMonth(), M(29, 12, 1418)));
+    EXPECT_TRUE(SameDate(M(17, 12, 1419).NextMonth(), M(1, 1, 1420)));
+    EXPECT_TRUE(SameDate(M(17, 1, 1420).PrevMonth(), M(1, 12, 1419)));
+    EXPECT_TRUE(SameDate(M(17, 9, 1420).FirstOfMonth(), M(1, 9, 1420)));
+    EXPECT_TRUE(SameDate(M(17, 12, 1418).LastOfMonth(), M(29, 12, 1418)));
     TMisri d = M(30, 12, 1418);
     d.IncMonth();
-    EXPECT_TRUE(Same(d, M(1, 1, 1419)));
+    EXPECT_TRUE(SameDate(d, M(1, 1, 1419)));
     d.DecMonth();
-    EXPECT_TRUE(Same(d, M(1, 12, 1418)));
+    EXPECT_TRUE(SameDate(d, M(1, 12, 1418)));
 }
 
 TEST_F(MisriTest, OrderIsByYearThenDayOfYear) {
@@ -211,6 +231,26 @@ TEST_F(MisriTest, OrderIsByYearThenDayOfYear) {
     EXPECT_TRUE(M(5, 5, 1420) <= M(5, 5, 1420));
     EXPECT_FALSE(M(5, 5, 1420) < M(5, 5, 1420));
     EXPECT_TRUE(M(5, 5, 1420) != M(5, 5, 1421));
+}
+
+TEST_F(MisriTest, EqualityTakesEveryPart) {
+    const TMisri date = TMisri::Raw(5, 7, 1420);
+    const struct {
+        TMisri other;
+        bool equal;
+    } cases[] = {
+        {TMisri::Raw(5, 7, 1420), true},          {M(5, 7, 1420), true},
+        {TMisri(EncodeDate(1999, 10, 14)), true},  // the same day, converted
+        {TMisri::Raw(6, 7, 1420), false},         {TMisri::Raw(5, 8, 1420), false},
+        {TMisri::Raw(5, 7, 1421), false},         {TMisri::Raw(7, 5, 1420), false},
+        {TMisri::Raw(0, 8, 1420), false},  // not even the day before 1 Shabaan
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Parts(c.other));
+        EXPECT_EQ(date == c.other, c.equal);
+        EXPECT_EQ(c.other == date, c.equal);
+        EXPECT_EQ(date != c.other, !c.equal);
+    }
 }
 
 TEST_F(MisriTest, WeekdaysOfKnownDays) {

@@ -1,6 +1,7 @@
 #include "Keyboard.h"
 #include "MonthGridRows.h"
 #include "PickDate.h"
+#include "SameDate.h"
 #include "Sandbox.h"
 
 #include <QLabel>
@@ -65,7 +66,7 @@ TEST_F(PickDateTest, ClicksOutsideTheDaysLeaveItOpen) {
         return f.ModalResult();
     });
     const TMisri start(12, 3, 1447);
-    EXPECT_EQ(form->Execute(start, 500, 400), start);
+    EXPECT_TRUE(SameDate(form->Execute(start, 500, 400), start));
 }
 
 TEST_F(PickDateTest, NextMonthThenPickOrClose) {
@@ -77,14 +78,43 @@ TEST_F(PickDateTest, NextMonthThenPickOrClose) {
                     grid->ClickCell(c, r);
         return f.ModalResult();
     });
-    EXPECT_EQ(form->Execute(TMisri(12, 12, 1446), 500, 400), TMisri(15, 1, 1447));
+    EXPECT_TRUE(SameDate(form->Execute(TMisri(12, 12, 1446), 500, 400), TMisri(15, 1, 1447)));
 
     responder->QueueForm([&](TForm& f) {
         Click("btnNextMonth");
         f.close();
         return f.ModalResult();
     });
-    EXPECT_EQ(form->Execute(TMisri(12, 3, 1447), 500, 400), TMisri(1, 4, 1447));
+    EXPECT_TRUE(SameDate(form->Execute(TMisri(12, 3, 1447), 500, 400), TMisri(1, 4, 1447)));
+}
+
+// A click on a day picks that day of the month shown, whichever month and
+// year that is.
+TEST_F(PickDateTest, APickTakesTheMonthAndYearShown) {
+    struct Case {
+        TMisri start;
+        std::vector<const char*> steps;
+        AnsiString day;
+        TMisri picked;
+    };
+    const Case cases[] = {
+        {TMisri(12, 8, 1448), {}, "20", TMisri(20, 8, 1448)},
+        {TMisri(29, 7, 1450), {"btnNextMonth", "btnNextMonth"}, "27", TMisri(27, 9, 1450)},
+        {TMisri(3, 1, 1449), {"btnPrevMonth"}, "30", TMisri(30, 12, 1448)},  // 1448 is leap
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Parts(c.start));
+        responder->QueueForm([&](TForm& f) {
+            for (const char* step : c.steps)
+                Click(step);
+            for (int r = 1; r <= 6; ++r)
+                for (int col = 0; col < 7; ++col)
+                    if (Trim(grid->Cell(col, r)) == c.day)
+                        grid->ClickCell(col, r);
+            return f.ModalResult();
+        });
+        EXPECT_TRUE(SameDate(form->Execute(c.start, 500, 400), c.picked));
+    }
 }
 
 TEST_F(PickDateTest, OpensBelowTheButtonAndStaysOnScreen) {
@@ -121,11 +151,11 @@ TEST_F(PickDateTest, ADateButtonOpensAPickerBelowItself) {
             opened = &picker;
             EXPECT_EQ(picker.geometry().right() + 1, corner.x());
             EXPECT_EQ(picker.geometry().top(), corner.y() + button.height());
-            EXPECT_EQ(picker.picked, TMisri(3, 9, 1447));
+            EXPECT_TRUE(SameDate(picker.picked, TMisri(3, 9, 1447)));
             picker.picked = TMisri(15, 9, 1447);
             return mrOk;
         });
-        EXPECT_EQ(PickDateBelow(&button, TMisri(3, 9, 1447)), TMisri(15, 9, 1447));
+        EXPECT_TRUE(SameDate(PickDateBelow(&button, TMisri(3, 9, 1447)), TMisri(15, 9, 1447)));
         ASSERT_NE(opened, nullptr);
         if (program) {
             EXPECT_EQ(opened, program);
@@ -160,7 +190,7 @@ TEST_F(PickDateTest, TheHighlightFollowsThePickedDay) {
     EXPECT_EQ(Highlighted(*form, *grid), std::vector<AnsiString>{"1"});
     Click("btnPrevMonth");
     Click("btnPrevMonth");
-    EXPECT_EQ(form->picked, TMisri(1, 8, 1447));
+    EXPECT_TRUE(SameDate(form->picked, TMisri(1, 8, 1447)));
     EXPECT_EQ(Highlighted(*form, *grid), std::vector<AnsiString>{"1"});
 }
 

@@ -1,3 +1,4 @@
+#include "DesktopLocales.h"
 #include "Exceptions.h"
 #include "Forms.h"
 #include "Projglob.h"
@@ -62,7 +63,11 @@ TEST_F(ProjglobTest, BusyCursor) {
     EXPECT_EQ(Screen::Cursor(), crDefault);
 }
 
-TEST_F(ProjglobTest, DegreesMinutes) {
+// Degrees.minutes are typed, shown and stored with '.' on every desktop.
+class DegreesMinutesText : public OnEveryDesktop<::testing::Test> {};
+INSTANTIATE_ON_EVERY_DESKTOP(DegreesMinutesText);
+
+TEST_P(DegreesMinutesText, DegreesMinutes) {
     EXPECT_FLOAT_EQ(DmmToDegrees(12.30f), 12.5f);
     EXPECT_FLOAT_EQ(DmmToDegrees(-12.30f), -12.5f);
     EXPECT_FLOAT_EQ(DegreesToDmm(12.5f), 12.3f);
@@ -71,6 +76,7 @@ TEST_F(ProjglobTest, DegreesMinutes) {
     EXPECT_EQ(FloatToStrF(DegreesToDmm(40.716667f), ffFixed, 5, 2), "40.43");
     EXPECT_EQ(DmmTextToDegreesText("-73.58"), "-73.97");
     EXPECT_EQ(DmmTextToDegreesText("40.43"), "40.72");
+    EXPECT_EQ(DmmTextToDegreesText("40.45"), "40.75");
     EXPECT_THROW(DmmTextToDegreesText("abc"), EConvertError);
 }
 

@@ -10,6 +10,7 @@
 #include "MainWindowSandbox.h"
 #include "NContact.h"
 #include "PickDate.h"
+#include "SpecialFiles.h"
 #include "StringGrid.h"
 #include "TaskFile.h"
 #include "TaskFixture.h"
@@ -249,18 +250,28 @@ std::string EventFileWith(int key, const AnsiString& text) {
     return bytes;
 }
 
-// A data file that is there but cannot be read: a folder of its name, or
-// (where permissions bind) a file without read permission.
-void MakeUnreadable(const std::string& name, bool folder) {
-    ASSERT_TRUE(QFile::remove(QString::fromStdString(name)));
-    if (folder) {
-        ASSERT_TRUE(QDir().mkdir(QString::fromStdString(name)));
-    } else {
+// What may lie under a data file's name and cannot be read as one.
+enum class Unreadable { Folder, WithoutReadPermission, Fifo, Device };
+
+// Puts it there; false where this test may not make it: permissions do not
+// bind the superuser, and only the superuser makes device nodes.
+bool MakeUnreadable(const std::string& name, Unreadable kind) {
+    EXPECT_TRUE(QFile::remove(QString::fromStdString(name)));
+    switch (kind) {
+    case Unreadable::Folder:
+        return QDir().mkdir(QString::fromStdString(name));
+    case Unreadable::WithoutReadPermission: {
+        if (geteuid() == 0)
+            return false;
         QFile f(QString::fromStdString(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.close();
-        ASSERT_TRUE(f.setPermissions(QFileDevice::WriteOwner));
+        return f.open(QIODevice::WriteOnly) && f.setPermissions(QFileDevice::WriteOwner);
     }
+    case Unreadable::Fifo:  // that nobody writes
+        return MakeFifo(name);
+    case Unreadable::Device:  // that reads as empty
+        return MakeNullDevice(name);
+    }
+    return false;
 }
 
 TEST_F(DamagedFilesTest, AFileThatCannotBeReadIsToldAsOneThatCannotBeOpened) {
@@ -296,11 +307,11 @@ TEST_F(DamagedFilesTest, AFileThatCannotBeReadIsToldAsOneThatCannotBeOpened) {
          nullptr},
         {"contact.dat", false, [&] { form->ShowHijriMonth(kToday); }, {}, "grdBirth"},
     };
-    for (const bool folder : {true, false}) {
-        if (!folder && geteuid() == 0)
-            continue;  // permissions do not bind the superuser
+    for (const Unreadable kind : {Unreadable::Folder, Unreadable::WithoutReadPermission,
+                                  Unreadable::Device, Unreadable::Fifo}) {
         for (const auto& c : cases) {
-            SCOPED_TRACE(std::string(c.name) + (folder ? " as a folder" : " unreadable"));
+            SCOPED_TRACE(std::string(c.name) + " unreadable as " +
+                         std::to_string(static_cast<int>(kind)));
             Find<QRadioButton>(c.gregorianEvents ? "rdbEnglishEvents" : "rdbHijriEvents")
                 ->setChecked(true);
             WriteFile("events.dat", hijriEvents);
@@ -312,7 +323,10 @@ TEST_F(DamagedFilesTest, AFileThatCannotBeReadIsToldAsOneThatCannotBeOpened) {
             EXPECT_FALSE(list && list->Cell(1, 0).empty());
             responder->Clear();
 
-            MakeUnreadable(c.name, folder);
+            if (!MakeUnreadable(c.name, kind)) {
+                QFile::remove(QString::fromStdString(c.name));
+                continue;
+            }
             c.show();
             EXPECT_EQ(responder->Texts(), c.told);
             if (list) {

@@ -1,8 +1,11 @@
 #include "About.h"
+#include "CodePageMemo.h"
 #include "DISPMSG.h"
+#include "LongText.h"
 #include "MainForm.h"
 #include "Projglob.h"
 #include "Sandbox.h"
+#include "SpecialFiles.h"
 #include "Splash.h"
 
 #include <QCheckBox>
@@ -19,6 +22,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -135,14 +139,38 @@ TEST_F(StartupFormsMessageTest, ShowsTheFileAsStored) {
 }
 
 TEST_F(StartupFormsMessageTest, AnUnreadableFileIsNotFound) {
-    ASSERT_TRUE(QDir().mkdir("msg.dat"));
-    QString shown;
+    // A folder, and a FIFO that nobody writes: refused at once, never waited on.
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "folder" : "FIFO");
+        QDir().rmdir("msg.dat");
+        QFile::remove("msg.dat");
+        if (folder)
+            ASSERT_TRUE(QDir().mkdir("msg.dat"));
+        else
+            ASSERT_TRUE(MakeFifo("msg.dat"));
+        QString shown;
+        Show([&](TfrmMessage& f) {
+            shown = Memo(f);
+            return PressOk(f);
+        });
+        EXPECT_EQ(shown, "msg.dat not found");
+        EXPECT_TRUE(responder->Boxes().empty());
+    }
+}
+
+TEST_F(StartupFormsMessageTest, ATextOfMegabytesOnOneLineShowsInRows) {
+    const std::string line = OneLineOfWords(1 << 20);
+    WriteFile("msg.dat", line + "\r\n");
     Show([&](TfrmMessage& f) {
-        shown = Memo(f);
+        auto* memo = f.findChild<CodePageMemo*>("txtMain");
+        EXPECT_NE(memo, nullptr);
+        if (memo) {
+            // Laid out a row at a time, never the whole line at once.
+            EXPECT_LE(LongestParagraph(*memo), 10000);
+            EXPECT_EQ(memo->Lines(), std::vector<AnsiString>{line});
+        }
         return PressOk(f);
     });
-    EXPECT_EQ(shown, "msg.dat not found");
-    EXPECT_TRUE(responder->Boxes().empty());
 }
 
 TEST_F(StartupFormsMessageTest, EachActivationReloadsTheFile) {
@@ -288,6 +316,32 @@ TEST_F(StartupFormsTimerTest, TheFirstTickEndsTheSplash) {
     EXPECT_FALSE(form->tmrSplash->isActive());
     form->tmrSplashTimer();  // nothing left to do
     EXPECT_EQ(responder->ModalCount(), 0);
+}
+
+TEST_F(StartupFormsTimerTest, TheStartUpDialogsWaitUntilAnOpenBoxIsAnswered) {
+    // Without events.dat the window's first activation says so in a box, and
+    // the tick comes while that box is open.
+    bool ticked = false;
+    responder->QueueBox([&](const BoxRequest&) {
+        form->tmrSplashTimer();
+        EXPECT_FALSE(frmSplash && frmSplash->isVisible());  // the splash goes at once
+        EXPECT_EQ(responder->ModalCount(), 0);              // nothing opens inside the box
+        ticked = true;
+        return BoxAnswer{mrOk, {}};
+    });
+    form->FormActivate();
+    ASSERT_TRUE(ticked);
+    EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"Cannot open events.dat file"});
+    EXPECT_EQ(responder->ModalCount(), 0);
+    EXPECT_TRUE(form->tmrSplash->isActive());
+
+    // The next tick, with the box answered, brings the start-up message.
+    ExpectMessage();
+    form->tmrSplashTimer();
+    EXPECT_EQ(responder->ModalCount(), 1);
+    EXPECT_EQ(frmSplash, nullptr);
+    EXPECT_FALSE(form->tmrSplash->isActive());
+    EXPECT_EQ(responder->Boxes().size(), 1u);
 }
 
 TEST_F(StartupFormsTimerTest, TicksDuringTheMessageDoNothingAndItsEndShowsTheHijriPane) {

@@ -1,10 +1,14 @@
+#include "DesktopLocales.h"
 #include "Location.h"
 #include "LocationFile.h"
 #include "PlaceFixture.h"
 #include "Projglob.h"
+#include "SpecialFiles.h"
 #include "ToolTip.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -64,6 +71,10 @@ protected:
 
     std::unique_ptr<TfrmLocation> form;
 };
+
+// The numbers shown and stored, on every desktop.
+class LocationEditorNumbers : public OnEveryDesktop<LocationEditorTest> {};
+INSTANTIATE_ON_EVERY_DESKTOP(LocationEditorNumbers);
 
 TEST_F(LocationEditorTest, ShowsTheDefaultPlaceInDegreesMinutes) {
     struct Case {
@@ -173,7 +184,7 @@ TEST_F(LocationEditorTest, WithoutAFileTheBoxesOnlyChangeTheirLabels) {
     EXPECT_FALSE(registry->ValueExists("AutoUpdate"));
 }
 
-TEST_F(LocationEditorTest, SetAsDefaultStoresTheShownPlace) {
+TEST_P(LocationEditorNumbers, SetAsDefaultStoresTheShownPlace) {
     registry->WriteString("Location", "Kathmandu");
     WritePlaces({Place("New York City, USA", -73.966667f, 40.716667f, -5),
                  Place("Kathmandu", 85.316667f, 27.7f, 5.75f)});
@@ -194,6 +205,42 @@ TEST_F(LocationEditorTest, SetAsDefaultStoresTheShownPlace) {
     Click("btnSetDefault");
     EXPECT_EQ(registry->ReadString("TimeZone"), "5.8");
     EXPECT_EQ(registry->ReadString("DayLightSavings"), "0");
+}
+
+TEST_F(LocationEditorTest, SetAsDefaultThatCannotBeSavedSaysSo) {
+    const QString store = SettingsFolder() + "/Kestrun/Current_location.conf";
+    const std::vector<std::string> told = {"Error: Cannot write the settings file \"" +
+                                           QDir::toNativeSeparators(store).toStdString() + "\""};
+    const struct {
+        const char* what;
+        bool readOnly;   // the settings file made read-only
+        long long room;  // the bytes a file may take, -1 for no limit
+    } cases[] = {
+        {"read-only settings file", true, -1},
+        {"full disk", false, 10},
+    };
+    registry->WriteString("Location", "Kathmandu");
+    WritePlaces({Place("New York City, USA", -73.966667f, 40.716667f, -5),
+                 Place("Kathmandu", 85.316667f, 27.7f, 5.75f)});
+    form->FormActivate();
+    List()->setCurrentRow(1);  // New York City, USA
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string before = ReadFile(store.toStdString());
+        responder->Clear();
+        if (c.readOnly)
+            QFile::setPermissions(store, QFileDevice::ReadOwner);
+        {
+            std::optional<FileSizeLimit> full;
+            if (c.room >= 0)
+                full.emplace(c.room);
+            Click("btnSetDefault");
+        }
+        QFile::setPermissions(store, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(Boxes(), told);  // and no word of success
+        EXPECT_EQ(ReadFile(store.toStdString()), before);
+        EXPECT_EQ(registry->ReadString("Location"), "Kathmandu");
+    }
 }
 
 TEST_F(LocationEditorTest, SetAsDefaultWithoutAPlaceWritesNothing) {
@@ -254,7 +301,7 @@ TEST_F(LocationEditorTest, EditingRewritesTheSelectedPlace) {
     EXPECT_EQ(LocationName(tokyo), "Tokyo");
 }
 
-TEST_F(LocationEditorTest, ARenamedPlaceShowsItsNewNameInTheList) {
+TEST_P(LocationEditorNumbers, ARenamedPlaceShowsItsNewNameInTheList) {
     WritePlaces({Place("Berlin", 13.4f, 52.5f, 1), Place("Bonn", 7.1f, 50.73f, 1),
                  Place("Tokyo", 139.7f, 35.7f, 9)});
     form->FormActivate();

@@ -1,3 +1,4 @@
+#include "DesktopLocales.h"
 #include "Exceptions.h"
 #include "LocaleScope.h"
 #include "LocationFile.h"
@@ -6,6 +7,7 @@
 #include "PlaceFixture.h"
 #include "PlaceList.h"
 #include "Projglob.h"
+#include "SpecialFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -266,6 +268,7 @@ TEST_F(LocationFileTest, FillingFromAnEmptyMissingOrUnopenableFile) {
         {"shorter than a record", [] { WriteFile(LocationFileName, "Aden"); }, true, {}, {}},
         {"missing", [] {}, false, {"Old#7"}, {}},
         {"unopenable", [] { MakeUnopenableFile(); }, false, {"Old#7"}, kCannotOpen},
+        {"a FIFO", [] { ASSERT_TRUE(MakeFifo(LocationFileName)); }, false, {"Old#7"}, kCannotOpen},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -449,7 +452,13 @@ TEST_F(LocationFileTest, ListAndComboShowOnlyTheNamesInCaseBlindOrder) {
 
 // ---- the generator of the shipped file
 
-TEST(LocationFileCsv, ReadsQuotedNamesAndCutsLongOnes) {
+// The list's numbers are read alike wherever the file is generated.
+class LocationFileCsvNumbers : public OnEveryDesktop<::testing::Test> {};
+INSTANTIATE_ON_EVERY_DESKTOP(LocationFileCsvNumbers);
+class LocationFileGenerator : public OnEveryDesktop<LocationFileTest> {};
+INSTANTIATE_ON_EVERY_DESKTOP(LocationFileGenerator);
+
+TEST_P(LocationFileCsvNumbers, ReadsQuotedNamesAndCutsLongOnes) {
     const std::string csv = "\xEF\xBB\xBF"
                             "name,longitude,latitude,timezone\r\n"
                             "\"New York City, USA\",-74.0,40.7,-5\r\n"
@@ -509,7 +518,7 @@ TEST(LocationFileCsv, RefusesMalformedLines) {
     EXPECT_FALSE(ParsePlacesCsv("", "places.csv", records, error));
 }
 
-TEST_F(LocationFileTest, GeneratorWritesTheFileOrLeavesItAlone) {
+TEST_P(LocationFileGenerator, GeneratorWritesTheFileOrLeavesItAlone) {
     WriteFile("places.csv", "name,longitude,latitude,timezone\n"
                             "\"Pago Pago, American Samoa\",-170.70,-14.28,-11\n"
                             "Kabul,69.17,34.53,4.5\n");

@@ -1,3 +1,4 @@
+#include "DesktopLocales.h"
 #include "LocationFile.h"
 #include "NewLoc.h"
 #include "PlaceFixture.h"
@@ -59,7 +60,11 @@ protected:
     std::unique_ptr<TfrmNewLoc> dialog;
 };
 
-TEST_F(NewLocTest, StoresDegreesMinutesAsDecimalDegrees) {
+// The numbers typed, shown and stored, on every desktop.
+class NewLocNumbers : public OnEveryDesktop<NewLocTest> {};
+INSTANTIATE_ON_EVERY_DESKTOP(NewLocNumbers);
+
+TEST_P(NewLocNumbers, StoresDegreesMinutesAsDecimalDegrees) {
     struct Case {
         Typed typed;
         const char* name;
@@ -71,6 +76,7 @@ TEST_F(NewLocTest, StoresDegreesMinutesAsDecimalDegrees) {
          -73.966667f,
          40.716667f,
          -5},
+        {{"Three quarters", "40.45", "0", "0"}, "Three quarters", 0, 40.75f, 0},
         {{"Minutes over 59", "40.75", "0", "0"}, "Minutes over 59", 0, 41.25f, 0},
         {{"Half hour", "0", "0", "5.5"}, "Half hour", 0, 0, 5.5f},
         {{"Not hours and minutes", "0", "0", "5.30"}, "Not hours and minutes", 0, 0, 5.3f},
@@ -85,7 +91,7 @@ TEST_F(NewLocTest, StoresDegreesMinutesAsDecimalDegrees) {
         EXPECT_NEAR(rec.latitude, c.latitude, 1e-5) << c.name;
         EXPECT_EQ(rec.timeZone, c.timeZone) << c.name;
     }
-    EXPECT_EQ(ReadFile(LocationFileName).size(), 5u * LocationRecordSize);
+    EXPECT_EQ(ReadFile(LocationFileName).size(), 6u * LocationRecordSize);
     EXPECT_TRUE(responder->Boxes().empty());
 }
 
@@ -151,7 +157,7 @@ TEST_F(NewLocTest, AFieldThatIsNoNumberKeepsTheDialogOpen) {
     EXPECT_EQ(ReadFile(LocationFileName).size(), 3u * LocationRecordSize);
 }
 
-TEST_F(NewLocTest, ANumberOutOfItsRangeKeepsTheDialogOpen) {
+TEST_P(NewLocNumbers, ANumberOutOfItsRangeKeepsTheDialogOpen) {
     const char* const longitude = "The longitude must lie between -180 and 180 degrees.";
     const char* const latitude = "The latitude must lie between -90 and 90 degrees.";
     const char* const zone = "The time zone must lie between -14 and 14 hours.";
@@ -208,7 +214,7 @@ TEST_F(NewLocTest, RecordThatCannotBeBuiltIsNotWritten) {
     EXPECT_FALSE(FileExists(LocationFileName));
 }
 
-TEST_F(NewLocTest, EditShowsTheRecordAndWritesItBackInPlace) {
+TEST_P(NewLocNumbers, EditShowsTheRecordAndWritesItBackInPlace) {
     WriteFile(LocationFileName,
               BytesOf(Place("Berlin", 13.4f, 52.5f, 1)) +
                   BytesOf(Place("New York City, USA", -73.966667f, 40.716667f, -5)) +

@@ -1,5 +1,6 @@
 #include "Associations.h"
 #include "Clock.h"
+#include "EnvironmentGuard.h"
 #include "Sandbox.h"
 #include "SingleInstance.h"
 #include "Sound.h"
@@ -13,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLoggingCategory>
@@ -39,35 +41,6 @@
 #include <optional>
 
 namespace {
-
-// Sets environment variables for one test and puts the old values back.
-class EnvironmentGuard {
-public:
-    void Set(const char* name, const QByteArray& value) {
-        if (!saved_.count(name))
-            saved_[name] = qEnvironmentVariableIsSet(name)
-                               ? std::optional<QByteArray>(qgetenv(name))
-                               : std::nullopt;
-        qputenv(name, value);
-        tzset();
-    }
-    void Unset(const char* name) {
-        Set(name, {});
-        qunsetenv(name);
-    }
-    ~EnvironmentGuard() {
-        for (const auto& [name, value] : saved_) {
-            if (value)
-                qputenv(name.c_str(), *value);
-            else
-                qunsetenv(name.c_str());
-        }
-        tzset();
-    }
-
-private:
-    std::map<std::string, std::optional<QByteArray>> saved_;
-};
 
 // A PCM WAV file of `frames` silent 16-bit mono frames at 8000 Hz.
 std::string SilentWav(uint32_t frames) {
@@ -144,6 +117,9 @@ TEST_F(AlarmPlatformSound, AWavPlaysToItsEndAndNothingElseRunsMeanwhile) {
         GTEST_SKIP() << "no private sound server, so no real playback: " << why.toStdString();
     EnvironmentGuard env;
     env.Set("PULSE_SERVER", "unix:" + server.SocketPath().toUtf8());
+    // The client keeps its cookie in the sandbox, never in the user's home.
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
+        env.Set(name, QDir::currentPath().toUtf8());
     WriteFile("half.wav", SilentWav(4000));  // half a second at 8000 Hz
 
     // Whatever the program has pending must wait for the sound's end: a
@@ -459,8 +435,16 @@ protected:
     static Answers Ask(const Desktop& desktop, const QStringList& keys) {
         QTemporaryDir root;
         EXPECT_TRUE(root.isValid());
+        return Run(root, desktop, keys);
+    }
+
+    // Makes the desktop under `root` and runs the probe there with the
+    // arguments; its output lines, the desktop's folder reading "ROOT". The
+    // search path holds no program at all (no xdg-open either).
+    static Answers Run(const QTemporaryDir& root, const Desktop& desktop,
+                       const QStringList& arguments) {
         QDir dir(root.path());
-        for (const char* sub : {"config", "etc", "data/applications", "sys"})
+        for (const char* sub : {"config", "etc", "data/applications", "sys", "path"})
             EXPECT_TRUE(dir.mkpath(sub));
         EXPECT_TRUE(QFile::link("/usr/share/mime", root.filePath("sys/mime")));
         for (const auto& [name, text] : desktop.files) {
@@ -479,9 +463,11 @@ protected:
         env.insert("XDG_DATA_HOME", root.filePath("data"));
         env.insert("XDG_DATA_DIRS", root.filePath("sys"));
         env.insert("XDG_CURRENT_DESKTOP", desktop.currentDesktop);
+        env.insert("PATH", root.filePath("path"));
         QProcess probe;
         probe.setProcessEnvironment(env);
-        probe.start(ASSOCIATION_PROBE, keys);
+        probe.start(ASSOCIATION_PROBE,
+                    QStringList(arguments).replaceInStrings("ROOT", root.path()));
         EXPECT_TRUE(probe.waitForFinished(60000));
         EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
         Answers answers;
@@ -581,6 +567,37 @@ TEST_F(AlarmPlatformAssociations, UnknownAndUnopenedExtensionsHaveNoKeys) {
     const Answers answers = Ask(desktop, {".rm", ".rm\\shell\\open\\command", ".qqzzvv",
                                           ".qqzzvv\\shell\\open\\command", ".", "", "wav", ".wav"});
     EXPECT_EQ(answers, (Answers{"0", "0", "0", "0", "0", "0", "0", "1 " + type.toStdString()}));
+}
+
+// A file opens in the program whose command the association gives, through
+// the desktop's own launcher, also where no xdg-open is installed; a file
+// that no program opens is told as not opened.
+TEST_F(AlarmPlatformAssociations, AFileOpensInTheProgramTheDesktopNames) {
+    const QByteArray type = wav.name().toUtf8();
+    const Desktop desktop = {
+        {{"bin/player", "#!/bin/sh\nprintf '%s\\n' \"$@\" > ROOT/opened.txt\n"},
+         {"data/applications/player.desktop",
+          Entry("ROOT/bin/player %f", "MimeType=" + type + ";\n")},
+         {"data/applications/mimeinfo.cache", "[MIME Cache]\n" + type + "=player.desktop;\n"},
+         {"sounds/call.wav", "RIFF"},
+         {"sounds/call.qqzzvv", "?"}}};
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    EXPECT_EQ(Run(root, desktop, {"--open", "ROOT/sounds/call.qqzzvv", "ROOT/sounds/call.wav"}),
+              (Answers{"not opened", "opened"}));
+
+    // The program runs on its own: wait until it has written its line.
+    const QString opened = root.filePath("opened.txt");
+    QFileSystemWatcher watcher({root.path()});
+    QDeadlineTimer deadline(20000);
+    QByteArray line;
+    while (!line.endsWith('\n') && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        QFile file(opened);
+        if (file.open(QIODevice::ReadOnly))
+            line = file.readAll();
+    }
+    EXPECT_EQ(line.toStdString(), root.filePath("sounds/call.wav").toStdString() + "\n");
 }
 
 TEST(AlarmPlatformSystemTime, DaylightFlagFollowsClockAndZone) {

@@ -5,15 +5,21 @@
 #include "RecordingResponder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -187,6 +193,58 @@ TEST(QtBoxes, ABoxIsWideEnoughForItsCaption) {
         QFont font = QApplication::font("QMdiSubWindowTitleBar");
         font.setBold(true);
         EXPECT_GE(width, QFontMetrics(font).horizontalAdvance(caption) + 120);
+    }
+}
+
+// The box's place above the splash lasts while the splash shows: once it is
+// hidden, the box stays open as an ordinary window.
+TEST(QtBoxes, ABoxStaysOnTopOnlyWhileTheSplashShows) {
+    ASSERT_EQ(Dialogs::Responder(), nullptr);
+    QWidget splash(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint);
+    splash.show();
+    bool seen = false, onTopBefore = false, onTopAfter = true, windowOnTopAfter = true,
+         openAfter = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = true;
+        onTopBefore = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        splash.hide();
+        onTopAfter = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        windowOnTopAfter = box->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        openAfter = box->isVisible();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(Dialogs::MessageBox("Cannot open events.dat file", "Error"), mrOk);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(onTopBefore);
+    EXPECT_FALSE(onTopAfter);
+    EXPECT_FALSE(windowOnTopAfter);
+    EXPECT_TRUE(openAfter);
+}
+
+// The save dialog opens on the suggested file's folder with its bare name,
+// so that confirming it gives that file; a folder that is missing does not
+// turn into part of the name.
+TEST(QtBoxes, TheSaveDialogOffersTheSuggestedFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString present = QDir(folder.path()).filePath("January 2000.pdf");
+    const QString missing = QDir(folder.path()).filePath("no such folder/January 2000.pdf");
+    for (const QString& suggested : {present, missing}) {
+        SCOPED_TRACE(suggested.toStdString());
+        const std::unique_ptr<QFileDialog> dialog =
+            CreateSaveFileDialog(nullptr, "Save Calendar As", suggested, "PDF Files (*.pdf)");
+        EXPECT_EQ(dialog->windowTitle(), "Save Calendar As");
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        ASSERT_EQ(dialog->selectedFiles().size(), 1);
+        const QFileInfo chosen(dialog->selectedFiles().constFirst());
+        EXPECT_EQ(chosen.fileName(), "January 2000.pdf");
+        EXPECT_TRUE(chosen.absoluteDir().exists());
+        if (suggested == present) {
+            EXPECT_EQ(chosen.absoluteFilePath(), present);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "Exceptions.h"
 #include "OtherProgram.h"
+#include "PermissionsBind.h"
 #include "Registry.h"
 
 #include <QDir>
@@ -104,6 +105,24 @@ TEST_F(SharedStoreTest, ReadsSeeWhatTheOtherProgramWrote) {
     EXPECT_EQ(key.ReadString("AutoUpdate"), "0");
 }
 
+// A writer killed right after making the lock file leaves it empty: the
+// next write takes it over at once instead of waiting for it to age.
+TEST_F(SharedStoreTest, AnEmptyLockFileLeftBehindIsTakenOverAtOnce) {
+    key.WriteString("Location", "Pune");
+    const auto leaveEmptyLock = [&] {
+        QFile lock(StorePath() + ".lock");
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    };
+    leaveEmptyLock();
+    EXPECT_NO_THROW(key.WriteString("Location", "Karachi, Pakistan"));
+    EXPECT_EQ(key.ReadString("Location"), "Karachi, Pakistan");
+    EXPECT_FALSE(QFile::exists(StorePath() + ".lock"));
+
+    leaveEmptyLock();
+    OtherProgramWrites("TimeZone", "5");  // nor is the other program held up
+    EXPECT_EQ(key.ReadString("TimeZone"), "5");
+}
+
 TEST_F(SharedStoreTest, HandWrittenValuesReadAsTheirText) {
     const struct {
         std::string line;
@@ -155,6 +174,49 @@ TEST_F(SharedStoreTest, AWriteChangesOnlyItsOwnLine) {
     WriteStore("[Other]\nx=1");
     key.WriteString("Location", "Pune");
     EXPECT_EQ(StoreText(), "[Other]\nx=1\n\n[General]\nLocation=Pune\n");
+}
+
+// A new value goes after the last one of its section's last stretch, or
+// right under its header when the section holds none yet.
+TEST_F(SharedStoreTest, ANewValueGoesUnderItsOwnHeader) {
+    const struct {
+        std::string before, after;
+    } cases[] = {
+        {"[Other]\nx=1\n[General]\n", "[Other]\nx=1\n[General]\nLocation=Pune\n"},
+        {"[Other]\r\nx=1\r\n[General]\r\n\r\n[Third]\r\ny=2\r\n",
+         "[Other]\r\nx=1\r\n[General]\r\nLocation=Pune\r\n\r\n[Third]\r\ny=2\r\n"},
+        {"[General]\n[Other]\nLocation=Delhi\n",
+         "[General]\nLocation=Pune\n[Other]\nLocation=Delhi\n"},
+        {"[General]\nTimeZone=5\n[Other]\nx=1\n[General]\n",
+         "[General]\nTimeZone=5\n[Other]\nx=1\n[General]\nLocation=Pune\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        WriteStore(c.before);
+        key.WriteString("Location", "Pune");
+        EXPECT_EQ(StoreText(), c.after);
+        EXPECT_EQ(key.ReadString("Location"), "Pune");
+    }
+}
+
+// A store that is there but cannot be read is never taken for an empty one:
+// a write would otherwise replace every value with its own.
+TEST_F(SharedStoreTest, AStoreThatCannotBeReadIsNeverReplaced) {
+    const std::string text = "[General]\nLocation=Karachi, Pakistan\nTimeZone=5\n";
+    WriteStore(text);
+    ASSERT_TRUE(QFile::setPermissions(StorePath(), QFileDevice::WriteOwner));
+    {
+        PermissionsBind bind;
+        if (QFile probe(StorePath()); probe.open(QIODevice::ReadOnly))
+            GTEST_SKIP() << "file permissions do not bind here";
+        EXPECT_THROW(key.ReadString("Location"), ERegistryException);
+        EXPECT_FALSE(key.ValueExists("Location"));
+        EXPECT_THROW(key.WriteString("ShowMessage", "0"), ERegistryException);
+    }
+    ASSERT_TRUE(
+        QFile::setPermissions(StorePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_EQ(StoreText(), text);
+    EXPECT_EQ(key.ReadString("Location"), "Karachi, Pakistan");
 }
 
 // What this program writes, QSettings (and so a user's tools) reads alike,

@@ -1,4 +1,5 @@
 #include "AnsiString.h"
+#include "DesktopLocales.h"
 #include "Exceptions.h"
 
 #include <QString>
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -75,12 +77,26 @@ TEST(Text, IntegersFromText) {
     }
 }
 
-TEST(Text, StrToFloat) {
+// The numbers of the programs' own files and settings: '.' is the mark on
+// every desktop.
+class TextNumbers : public OnEveryDesktop<::testing::Test> {};
+INSTANTIATE_ON_EVERY_DESKTOP(TextNumbers);
+
+TEST_P(TextNumbers, StrToFloat) {
     EXPECT_DOUBLE_EQ(StrToFloat(" -73.58 "), -73.58);
     EXPECT_DOUBLE_EQ(StrToFloat("5"), 5.0);
     EXPECT_DOUBLE_EQ(StrToFloat(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(StrToFloat("+5.5"), 5.5);
     EXPECT_DOUBLE_EQ(StrToFloat("1e3"), 1000.0);
-    for (const char* text : {"", "abc", "1,5", "1e", "nan", "inf", "1.2.3", "--1", "1e999"}) {
+    EXPECT_DOUBLE_EQ(StrToFloat("-0.0025E+2"), -0.25);
+    // Too small for a double is zero; too large is no number, whichever part
+    // of the text makes it so.
+    const std::string zeros(400, '0');
+    EXPECT_EQ(StrToFloat("1e-999"), 0.0);
+    EXPECT_EQ(StrToFloat("0." + zeros + "1e10"), 0.0);
+    const std::string tooLarge = "1" + zeros + "e-10";
+    for (const char* text : {"", "abc", "1,5", "1e", "nan", "inf", "1.2.3", "--1", "1e999",
+                             "0.001e999", tooLarge.c_str()}) {
         try {
             StrToFloat(text);
             ADD_FAILURE() << "accepted '" << text << "'";

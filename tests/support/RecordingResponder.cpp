@@ -3,9 +3,9 @@
 BoxAnswer RecordingResponder::Box(const BoxRequest& request) {
     boxes_.push_back(request);
     if (!answers_.empty()) {
-        BoxAnswer a = answers_.front();
+        BoxScript script = std::move(answers_.front());
         answers_.pop_front();
-        return a;
+        return script(request);
     }
     if (request.kind == BoxRequest::Kind::Input)
         return {mrOk, request.defaultValue};

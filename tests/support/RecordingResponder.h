@@ -14,18 +14,22 @@
 class RecordingResponder : public DialogResponder {
 public:
     using FormScript = std::function<int(TForm&)>;
+    using BoxScript = std::function<BoxAnswer(const BoxRequest&)>;
 
     RecordingResponder() { Dialogs::SetResponder(this); }
     ~RecordingResponder() override { Dialogs::ResetResponder(); }
 
-    void QueueAnswer(int result) { answers_.push_back({result, {}}); }
-    void QueueInput(const AnsiString& text, int result = mrOk) {
-        answers_.push_back({result, text});
-    }
+    void QueueAnswer(int result) { QueueBox(Fixed({result, {}})); }
+    void QueueInput(const AnsiString& text, int result = mrOk) { QueueBox(Fixed({result, text})); }
     // A file dialog's answer: the file picked or chosen.
-    void QueuePath(const QString& path, int result = mrOk) {
-        answers_.push_back({result, {}, path});
+    void QueuePath(const QString& path, int result = mrOk) { QueueBox(Fixed({result, {}, path})); }
+    // A save-file dialog confirmed on the file it suggests.
+    void QueueSuggestedPath() {
+        QueueBox([](const BoxRequest& r) { return BoxAnswer{mrOk, {}, r.path}; });
     }
+    // The script runs while the box is open (as whatever the box's modal
+    // loop would run) and gives the box's answer.
+    void QueueBox(BoxScript script) { answers_.push_back(std::move(script)); }
     // The script drives the form (shown offscreen) and returns its modal result.
     void QueueForm(FormScript script) { scripts_.push_back(std::move(script)); }
 
@@ -38,7 +42,11 @@ public:
     void Clear() { boxes_.clear(); }
 
 private:
-    std::deque<BoxAnswer> answers_;
+    static BoxScript Fixed(BoxAnswer answer) {
+        return [answer](const BoxRequest&) { return answer; };
+    }
+
+    std::deque<BoxScript> answers_;
     std::deque<FormScript> scripts_;
     std::vector<BoxRequest> boxes_;
     int modalCount_ = 0;

@@ -130,9 +130,71 @@ TEST_F(AlarmStartupTest, StartSoundPlaysFromTheProgramFolder) {
     WriteFile(programFolder.filePath("start.wav").toStdString(), "RIFF");
     FolderPlayer folders;
     Create();
+    form->tmrStartSoundTimer();
     ASSERT_EQ(folders.played.size(), 1u);
     EXPECT_EQ(folders.played[0].first, "start.wav");
     EXPECT_EQ(folders.played[0].second, QFileInfo(programFolder.path()).canonicalFilePath());
+}
+
+// Notes what the user could see of the program when each sound played.
+class ScenePlayer : public SoundPlayer {
+public:
+    explicit ScenePlayer(const std::unique_ptr<TfrmMain>& form) : form_(form) {
+        Sound::SetPlayer(this);
+    }
+    ~ScenePlayer() override { Sound::SetPlayer(nullptr); }
+    AnsiString PlayWav(const AnsiString& path) override {
+        const char* scene = !form_                         ? "inside start-up"
+                            : form_->TrayIcon()->Visible() ? "with the icon up"
+                            : form_->isVisible()           ? "with the window up"
+                                                           : "with nothing up";
+        played.push_back(path + " played " + scene);
+        return "";
+    }
+    std::vector<AnsiString> played;
+
+private:
+    const std::unique_ptr<TfrmMain>& form_;
+};
+
+// The start sound plays once start-up is over and the icon (or, without a
+// notification area, the window) is up, from a timer of its own.
+TEST_F(AlarmStartupTest, TheStartSoundPlaysWhenTheIconOrWindowIsUp) {
+    WriteFile("start.wav", "RIFF");
+    ScenePlayer scenes(form);
+    const struct {
+        bool area;
+        const char* heard;
+    } cases[] = {{true, "start.wav played with the icon up"},
+                 {false, "start.wav played with the window up"}};
+    for (const auto& c : cases) {
+        scenes.played.clear();
+        TTrayIcon::SetAreaForTests(c.area);
+        Create();
+        form->ShowIfNoIcon();  // as the program's start does
+        EXPECT_TRUE(scenes.played.empty()) << c.heard;
+        auto* timer = form->findChild<QTimer*>("tmrStartSound");
+        ASSERT_NE(timer, nullptr);
+        EXPECT_TRUE(timer->isActive() && timer->isSingleShot()) << c.heard;
+        form->tmrStartSoundTimer();
+        EXPECT_EQ(scenes.played, std::vector<AnsiString>{c.heard});
+        form.reset();
+        schedList.reset();
+    }
+}
+
+// Only a file of the name is a sound: folders called "start.wav" and
+// "end.wav" are passed over in silence.
+TEST_F(AlarmStartupTest, FoldersNamedLikeTheSoundsAreNotPlayed) {
+    ASSERT_TRUE(QDir().mkdir("start.wav"));
+    ASSERT_TRUE(QDir().mkdir("end.wav"));
+    Create();
+    form->tmrStartSoundTimer();
+    responder->QueueAnswer(mrNo);
+    form->TerminateVidur1->trigger();
+    EXPECT_TRUE(player.played.empty());
+    EXPECT_EQ(responder->Texts(),
+              std::vector<AnsiString>{"This will close the vidur program. Are you sure?"});
 }
 
 TEST_F(AlarmStartupTest, TrayDoubleClickShowsRightClickPopsTheMenu) {

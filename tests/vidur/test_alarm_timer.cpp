@@ -1,7 +1,10 @@
 #include "AlarmSandbox.h"
 #include "Associations.h"
 #include "AzanForm.h"
+#include "Clock.h"
+#include "EnvironmentGuard.h"
 #include "FixedPrayerTimes.h"
+#include "Misri.h"
 #include "OtherProgram.h"
 #include "Projglob.h"
 #include "Schedule.h"
@@ -26,6 +29,7 @@ class AlarmTimerTest : public AlarmSandbox {
 protected:
     void SetUp() override {
         AlarmSandbox::SetUp();
+        env.Set("TZ", "Europe/Berlin");
         programFolder = QDir::currentPath();
         Setting("Location", "Mumbai, India");
         Setting("AutoUpdate", "0");
@@ -47,6 +51,13 @@ protected:
         return "";
     }
 
+    // The Hijri date of the day as the announcements write it.
+    static AnsiString HijriDate(QDate day) {
+        return TMisri(EncodeDate(day.year(), day.month(), day.day())).Format(0);
+    }
+    AnsiString Caption() const { return FromQString(form->windowTitle()); }
+
+    EnvironmentGuard env;
     FixedPrayerTimes times;
     QString programFolder;
 };
@@ -132,22 +143,132 @@ TEST_F(AlarmTimerTest, AnEventThatPassesAcrossMidnightSoundsAfterIt) {
 }
 
 TEST_F(AlarmTimerTest, AfterMidnightTheDayIsComputedAgain) {
-    SetToday(2026, 12, 10, 23, 0, 0);
-    Create(kTwoEarlyEvents);
-    ASSERT_TRUE(form->nextIsTomorrow);
-    const std::size_t asked = times.requests.size();
+    // The first tick of the new day recomputes it, in the first two minutes
+    // or, after a sleep, later.
+    for (const QTime first : {QTime(0, 1, 0), QTime(0, 2, 30)}) {
+        SetToday(2026, 12, 10, 23, 0, 0);
+        Create(kTwoEarlyEvents);
+        ASSERT_TRUE(form->nextIsTomorrow);
+        const std::size_t asked = times.requests.size();
+        Clock::SetFixed(QDateTime(QDate(2026, 12, 11), first));
+        form->tmrMainTimer();
+        EXPECT_GT(times.requests.size(), asked) << qPrintable(first.toString());
+        EXPECT_FALSE(form->nextIsTomorrow);
+        EXPECT_EQ(Marked(), "Five");
+        EXPECT_TRUE(player.played.empty());
+        form.reset();
+        schedList.reset();
+    }
+}
 
-    SetToday(2026, 12, 11, 0, 2, 30);  // asleep over the first two minutes
-    form->tmrMainTimer();
-    EXPECT_EQ(times.requests.size(), asked);
-    EXPECT_TRUE(form->nextIsTomorrow);
+// The computer sleeps and wakes up: the clock jumps from one tick to the
+// next. The day is computed again for the day it woke up on; a call more
+// than ten minutes late is passed over in silence, a call up to ten minutes
+// late still sounds.
+TEST_F(AlarmTimerTest, AfterASleepTheDayIsComputedAgainAndOnlyRecentCallsSound) {
+    times.prayers[2] = (45600 + 0.5) / 86400;  // Zohr at 12:40
+    // Fajr 04:48, Zohr 12:40, Maghrib 18:00, Isha 19:12, every day.
+    const char* const schedule = "\"Fajr\",F,0,fajr.wav,1,354,1,1\r\n"
+                                 "\"Zohr\",Z,0,zohr.wav,1,354,1,2\r\n"
+                                 "\"Maghrib\",S,0,maghrib.wav,1,354,1,3\r\n"
+                                 "\"Isha\",I,0,isha.wav,1,354,1,4\r\n";
+    struct Case {
+        const char* what;
+        int startHour;  // on 17 March, with a first tick then
+        const char* markedAtStart;
+        int day, hour, minute;  // of March: the first tick after the sleep
+        const char* played;     // then; "" nothing
+        const char* next;       // announced then, for 18 March
+    };
+    const Case cases[] = {
+        {"tomorrow's Fajr marked, up at noon", 20, "Fajr", 18, 12, 30, "", "Zohr at 12:40:00"},
+        {"tomorrow's Fajr marked, up 2 min. after it", 20, "Fajr", 18, 4, 50, "fajr.wav",
+         "Zohr at 12:40:00"},
+        {"Isha marked, up the next morning", 19, "Isha", 18, 7, 0, "", "Zohr at 12:40:00"},
+        {"Isha marked, up 11 min. after it", 19, "Isha", 17, 19, 23, "", "Fajr at 04:48:00"},
+        {"Isha marked, up 10 min. after it", 19, "Isha", 17, 19, 22, "isha.wav",
+         "Fajr at 04:48:00"},
+        {"Maghrib marked, up 3 min. after Isha", 17, "Maghrib", 17, 19, 15, "isha.wav",
+         "Fajr at 04:48:00"},
+    };
+    const QDate day18(2026, 3, 18);
+    for (const Case& c : cases) {
+        player.played.clear();
+        SetToday(2026, 3, 17, c.startHour, 0, 0);
+        Create(schedule);
+        form->tmrMainTimer();
+        ASSERT_EQ(Marked(), c.markedAtStart) << c.what;
+        SetToday(2026, 3, c.day, c.hour, c.minute, 0);
+        form->tmrMainTimer();
+        EXPECT_EQ(player.played,
+                  *c.played ? std::vector<AnsiString>{c.played} : std::vector<AnsiString>{})
+            << c.what;
+        const AnsiString next = c.next;
+        EXPECT_EQ(Caption(), "Next: " + next + ", " + HijriDate(day18)) << c.what;
+        EXPECT_EQ(Marked(), next.substr(0, next.find(' '))) << c.what;
+        EXPECT_EQ(form->nextIsTomorrow, c.day == 17) << c.what;
+        form.reset();
+        schedList.reset();
+    }
+}
 
-    SetToday(2026, 12, 11, 0, 1, 0);
+// The day's Zohr sounds after such a sleep, at its time.
+TEST_F(AlarmTimerTest, AfterASleepOverMidnightTheNewDaysCallsSound) {
+    times.prayers[2] = (45600 + 0.5) / 86400;  // Zohr at 12:40
+    SetToday(2026, 3, 17, 20, 30, 0);
+    Create("\"Fajr\",F,0,fajr.wav,1,354,1,1\r\n\"Zohr\",Z,0,zohr.wav,1,354,1,2\r\n");
+    SetToday(2026, 3, 18, 12, 30, 0);
     form->tmrMainTimer();
-    EXPECT_GT(times.requests.size(), asked);
-    EXPECT_FALSE(form->nextIsTomorrow);
-    EXPECT_EQ(Marked(), "Five");
-    EXPECT_TRUE(player.played.empty());
+    SetToday(2026, 3, 18, 12, 40, 30);
+    form->tmrMainTimer();
+    EXPECT_EQ(player.played, std::vector<AnsiString>{"zohr.wav"});
+}
+
+// Where clocks jump at 02:00 the nightly window never comes on the day of
+// the spring change: the first tick in the new time takes the daylight hour
+// in; in autumn it takes it out again.
+TEST_F(AlarmTimerTest, TheDaylightChangeIsTakenAtTheFirstTickInTheNewTime) {
+    times.prayers[0] = (13680 + 0.5) / 86400;  // Fajr at 03:48 standard time, 04:48 in summer
+    struct Case {
+        const char* zone;
+        QDate day;
+        bool summerAfter;
+        const char* fajr;  // announced after the change
+        std::vector<QTime> silent;
+        QTime sounds;
+    };
+    // From the first tick in the new time to the hour before Fajr.
+    const std::vector<QTime> spring = {{3, 0, 30}, {3, 1, 15}, {3, 5, 0}, {3, 48, 30}};
+    const Case cases[] = {
+        {"Europe/Berlin", {2026, 3, 29}, true, "04:48:00", spring, {4, 48, 30}},
+        {"America/New_York", {2026, 3, 8}, true, "04:48:00", spring, {4, 48, 30}},
+        {"Europe/Berlin", {2026, 10, 25}, false, "03:48:00", {{3, 0, 30}, {3, 1, 15}}, {3, 48, 30}},
+    };
+    Setting("AutoUpdate", "1");
+    for (const Case& c : cases) {
+        env.Set("TZ", c.zone);
+        player.played.clear();
+        Clock::SetFixed(QDateTime(c.day, QTime(1, 59, 0)));
+        Create("\"Fajr\",F,0,fajr.wav,1,354,1,1\r\n");
+        ASSERT_EQ(form->daylight, !c.summerAfter) << c.zone;
+        Clock::SetFixed(QDateTime(c.day, QTime(1, 59, 45)));
+        form->tmrMainTimer();
+        for (const QTime& t : c.silent) {
+            Clock::SetFixed(QDateTime(c.day, t));
+            form->tmrMainTimer();
+            const std::string when = std::string(c.zone) + " " + qPrintable(t.toString());
+            EXPECT_EQ(form->daylight, c.summerAfter) << when;
+            EXPECT_EQ(ReadSettingString("DayLightSavings", ""), c.summerAfter ? "1" : "0") << when;
+            EXPECT_EQ(Caption(), "Next: Fajr at " + AnsiString(c.fajr) + ", " + HijriDate(c.day))
+                << when;
+            EXPECT_TRUE(player.played.empty()) << when;
+        }
+        Clock::SetFixed(QDateTime(c.day, c.sounds));
+        form->tmrMainTimer();
+        EXPECT_EQ(player.played, std::vector<AnsiString>{"fajr.wav"}) << c.zone;
+        form.reset();
+        schedList.reset();
+    }
 }
 
 TEST_F(AlarmTimerTest, TheTwoOClockWindowReadsThePlaceAgain) {
@@ -203,6 +324,20 @@ TEST_F(AlarmTimerTest, AWavThatCannotPlayShowsItsTextAndCountsAsSounded) {
     ASSERT_EQ(responder->Boxes().size(), 1u);
     EXPECT_EQ(responder->Boxes()[0].caption, "Message");
     EXPECT_EQ(responder->Boxes()[0].text, "The specified file cannot be played");
+    EXPECT_EQ(Marked(), "Half past");
+}
+
+TEST_F(AlarmTimerTest, AFileNoProgramOpensIsToldAndCountsAsSounded) {
+    SetToday(2026, 12, 10, 4, 59, 0);
+    Create("\"Naat\",M,300,SalaamAa.rm,1,354,1,1\r\n"
+           "\"Half past\",F,13,half.wav,1,354,1,2\r\n");
+    shell->canOpen = false;
+    TickAt(5, 0, 10);
+    EXPECT_EQ(shell->documents, std::vector<AnsiString>{"SalaamAa.rm"});
+    ASSERT_EQ(responder->Boxes().size(), 1u);
+    EXPECT_EQ(responder->Boxes()[0].caption, "Message");
+    EXPECT_EQ(responder->Boxes()[0].text,
+              "Cannot open file SalaamAa.rm: no program could be started for it");
     EXPECT_EQ(Marked(), "Half past");
 }
 

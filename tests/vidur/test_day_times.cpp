@@ -1,19 +1,26 @@
 #include "AlarmSandbox.h"
 #include "Associations.h"
 #include "AzanForm.h"
+#include "DesktopLocales.h"
+#include "EnvironmentGuard.h"
 #include "Exceptions.h"
 #include "FixedPrayerTimes.h"
+#include "LocaleScope.h"
+#include "LocationFile.h"
 #include "Misri.h"
 #include "PrayerTimes.h"
 #include "Projglob.h"
 #include "Schedule.h"
 #include "Sound.h"
 #include "StringGrid.h"
-#include "SystemTime.h"
 #include "TrayIcon.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -64,7 +71,7 @@ protected:
     // The names of the rows marked "1".
     std::vector<AnsiString> Marked() const {
         std::vector<AnsiString> names;
-        for (int row = 1; row < 50; ++row)
+        for (int row = 1; row < Grid()->RowCount(); ++row)
             if (Grid()->Cell(9, row) == "1")
                 names.push_back(Grid()->Cell(0, row));
         return names;
@@ -103,22 +110,37 @@ TEST_F(DayTimesTest, HeaderDaylightTexts) {
         EXPECT_EQ(form->daylight, c.daylight) << c.saving;
     }
     // "2" lets the system update run, but the label shows it as not enabled;
-    // "1" shows it enabled. Either way the stored state follows the system.
-    const AnsiString system = DaylightSavingInEffect() ? "1" : "0";
-    const AnsiString state = system == "1" ? "ON" : "OFF";
-    Setting("DayLightSavings", system == "1" ? "0" : "1");
-    Setting("AutoUpdate", "2");
-    form->ShowLocation();
-    EXPECT_EQ(LabelText("lblDaylight"), state + ". (AutoUpdate is NOT enabled.)");
-    EXPECT_EQ(ReadSettingString("DayLightSavings", ""), system);
-    Setting("DayLightSavings", system == "1" ? "0" : "1");
-    Setting("AutoUpdate", "1");
-    form->ShowLocation();
-    EXPECT_EQ(LabelText("lblDaylight"), state + ". (AutoUpdate is enabled.)");
-    EXPECT_EQ(ReadSettingString("DayLightSavings", ""), system);
+    // "1" shows it enabled. Either way the stored state follows the system:
+    // London keeps summer time in July, not in December.
+    EnvironmentGuard env;
+    env.Set("TZ", "Europe/London");
+    struct Update {
+        int month;
+        AnsiString autoUpdate, stored, label;
+    };
+    const Update updates[] = {
+        {7, "2", "1", "ON. (AutoUpdate is NOT enabled.)"},
+        {12, "2", "0", "OFF. (AutoUpdate is NOT enabled.)"},
+        {7, "1", "1", "ON. (AutoUpdate is enabled.)"},
+        {12, "1", "0", "OFF. (AutoUpdate is enabled.)"},
+    };
+    for (const Update& u : updates) {
+        SCOPED_TRACE(u.label);
+        SetToday(2026, u.month, 10);
+        Setting("DayLightSavings", u.stored == "1" ? "0" : "1");
+        Setting("AutoUpdate", u.autoUpdate);
+        form->ShowLocation();
+        EXPECT_EQ(LabelText("lblDaylight"), u.label);
+        EXPECT_EQ(ReadSettingString("DayLightSavings", ""), u.stored);
+        EXPECT_EQ(form->daylight, u.stored == "1");
+    }
 }
 
-TEST_F(DayTimesTest, ReadLocationConvertsOrStopsAtABadNumber) {
+// The place's numbers as the settings hold them, on every desktop.
+class DayTimesNumbers : public OnEveryDesktop<DayTimesTest> {};
+INSTANTIATE_ON_EVERY_DESKTOP(DayTimesNumbers);
+
+TEST_P(DayTimesNumbers, ReadLocationConvertsOrStopsAtABadNumber) {
     FixedPrayerTimes times;
     Create("");
     Place();
@@ -136,6 +158,71 @@ TEST_F(DayTimesTest, ReadLocationConvertsOrStopsAtABadNumber) {
     EXPECT_FLOAT_EQ(form->location.longitude, 10.0f);
     EXPECT_FLOAT_EQ(form->location.latitude, 18.97f);
     EXPECT_FLOAT_EQ(form->location.timeZone, 5.5f);
+}
+
+// The place made the default in the Configure dialog is the place whose
+// times the alarm computes: its numbers go through the settings as text.
+TEST_P(DayTimesNumbers, ThePlaceSetAsDefaultIsThePlaceComputed) {
+    FixedPrayerTimes times;
+    Setting("AutoUpdate", "0");
+    TLocationRecord mumbai;
+    SetLocationName(mumbai, "Mumbai, India");
+    mumbai.longitude = 72.833333f;  // shown as 72.50
+    mumbai.latitude = 18.966667f;   // 18.58
+    mumbai.timeZone = 5.5f;
+    const LocationRecordBytes bytes = PackLocationRecord(mumbai);
+    WriteFile(LocationFileName,
+              std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    Create("\"Fajr\",F,0,a.wav,1,354,1,1\r\n");
+    ASSERT_TRUE(times.requests.empty());  // no place yet
+
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QListWidget*>("lstMain")->setCurrentRow(0);
+        f.findChild<QPushButton*>("btnSetDefault")->click();
+        return mrOk;
+    });
+    form->findChild<QPushButton*>("btnConfig")->click();
+    EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"Default location successfully saved."});
+    EXPECT_EQ(ReadSettingString("Longitude", ""), "72.83");
+    EXPECT_EQ(ReadSettingString("Latitude", ""), "18.97");
+    EXPECT_EQ(ReadSettingString("TimeZone", ""), "5.5");
+    ASSERT_FALSE(times.requests.empty());
+    EXPECT_FLOAT_EQ(times.requests.back().longitude, 72.83f);
+    EXPECT_FLOAT_EQ(times.requests.back().latitude, 18.97f);
+    EXPECT_FLOAT_EQ(times.requests.back().timeZone, 5.5f);
+}
+
+// The prayer-time library's own times for one place, read from the settings
+// as a program started on each desktop reads them.
+TEST_F(DayTimesTest, OnePlaceHasTheSameTimesOnEveryDesktop) {
+    Place();
+    const std::string schedule = "\"Sehri\",H,0,a.wav,1,354,1,1\r\n"
+                                 "\"Fajr\",F,0,a.wav,1,354,1,2\r\n"
+                                 "\"Sunrise\",R,0,a.wav,1,354,1,3\r\n"
+                                 "\"Zoher\",Z,0,a.wav,1,354,1,4\r\n"
+                                 "\"Asr\",A,0,a.wav,1,354,1,5\r\n"
+                                 "\"Maghrib\",S,0,a.wav,1,354,1,6\r\n"
+                                 "\"Isha\",I,0,a.wav,1,354,1,7\r\n";
+    // Each event's name and second of the day, then the sun labels.
+    const auto dayTimes = [&] {
+        Create(schedule);
+        std::vector<AnsiString> cells;
+        for (int row = 1; row <= 7; ++row)
+            cells.push_back(Grid()->Cell(0, row) + " " + Grid()->Cell(4, row));
+        cells.push_back(LabelText("lblSunrise"));
+        cells.push_back(LabelText("lblSunset"));
+        form.reset();
+        schedList.reset();  // the list lives as long as the program: start afresh
+        return cells;
+    };
+    const std::vector<AnsiString> own = dayTimes();
+    ASSERT_EQ(own[1], "Fajr 20574");  // 05:42:54, the library's Fajr for Mumbai that day
+    for (const char* name : kCommaLocales) {
+        const LocaleScope scope(name);
+        if (!scope.Made())
+            GTEST_SKIP() << scope.Name().constData() << " cannot be loaded on this machine";
+        EXPECT_EQ(dayTimes(), own) << name;
+    }
 }
 
 TEST_F(DayTimesTest, ABadNumberAtStartUpIsShownAndNothingIsComputed) {
@@ -238,17 +325,80 @@ TEST_F(DayTimesTest, DebugModeShowsEveryColumnAndFollowsResizes) {
     EXPECT_EQ(Grid()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }
 
-TEST_F(DayTimesTest, MoreThan49EntriesAreKeptButNotTimed) {
+// The grid has a row for every entry, however many: each one shows, is
+// timed and sounds, also the entries past the 49 that the grid first holds.
+TEST_F(DayTimesTest, EveryEntryHasARowIsTimedAndSounds) {
     FixedPrayerTimes times;
     Place();
     std::string lines;
     for (int k = 1; k <= 52; ++k)
-        lines += "\"E" + std::to_string(k) + "\",M," + std::to_string(k) + ",a.wav,1,354,1," +
-                 std::to_string(k) + "\r\n";
+        lines += "\"E" + std::to_string(k) + "\",M," + std::to_string(k) + ",e" +
+                 std::to_string(k) + ".wav,1,354,1," + std::to_string(k) + "\r\n";
+    SetToday(2026, 12, 10, 0, 49, 30);
     Create(lines);
     EXPECT_EQ(schedList->size(), 52u);
-    EXPECT_EQ(Grid()->Cell(0, 49), "E49");
     EXPECT_TRUE(responder->Boxes().empty());
+    form->resize(600, 400);  // a resize lays the grid out again
+    form->FormResize();
+    for (int k : {49, 50, 52}) {
+        EXPECT_EQ(Grid()->Cell(0, k), "E" + IntToStr(k));
+        EXPECT_EQ(Grid()->Cell(4, k), IntToStr(k * 60));
+    }
+    EXPECT_EQ(Marked(), std::vector<AnsiString>{"E50"});
+    SetToday(2026, 12, 10, 0, 50, 30);
+    form->tmrMainTimer();
+    EXPECT_EQ(player.played, std::vector<AnsiString>{"e50.wav"});
+    EXPECT_EQ(Marked(), std::vector<AnsiString>{"E51"});
+
+    // One more through the add command.
+    WriteFile("new.wav", "RIFF");
+    responder->QueueForm([](TForm& f) {
+        f.findChild<QLineEdit*>("txtName")->setText("E53");
+        f.findChild<QLineEdit*>("txtPath")->setText("new.wav");
+        f.findChild<QComboBox*>("cmbFrom")->setCurrentIndex(0);  // Midnight
+        f.findChild<QComboBox*>("cmbBeforeAfter")->setCurrentIndex(1);
+        f.findChild<QLineEdit*>("txtDelta")->setText("53");
+        f.findChild<QPushButton*>("btnOk")->click();
+        return f.ModalResult();
+    });
+    form->AddNewRecord1->trigger();
+    ASSERT_EQ(schedList->size(), 53u);
+    EXPECT_EQ(Grid()->Cell(0, 53), "E53");
+    EXPECT_EQ(Grid()->Cell(4, 53), "3180");
+}
+
+// Entries of a hand-edited file that share a key (keys that are no numbers
+// read as 0) each show, are timed and sound as themselves.
+TEST_F(DayTimesTest, EntriesThatShareAKeyEachShowAndSound) {
+    FixedPrayerTimes times;
+    Place();
+    SetToday(2026, 12, 10, 4, 0);
+    Create("\"Fajr\",F,0,fajr.wav,1,354,1,2\r\n"
+           "\"Zohr\",Z,0,zohr.wav,1,354,1,2\r\n"
+           "\"Asr\",A,0,asr.wav,1,354,1,abc\r\n"
+           "\"Isha\",I,0,isha.wav,1,354,1,zz\r\n");
+    const struct {
+        const char* name;
+        const char* seconds;
+        int hour, minute;  // a tick just after it
+        const char* file;
+    } rows[] = {{"Fajr", "17280", 4, 48, "fajr.wav"},
+                {"Zohr", "43200", 12, 0, "zohr.wav"},
+                {"Asr", "56160", 15, 36, "asr.wav"},
+                {"Isha", "69120", 19, 12, "isha.wav"}};
+    for (int row = 1; row <= 4; ++row) {
+        EXPECT_EQ(Grid()->Cell(0, row), rows[row - 1].name);
+        EXPECT_EQ(Grid()->Cell(4, row), rows[row - 1].seconds);
+    }
+    EXPECT_TRUE(responder->Boxes().empty());
+    std::vector<AnsiString> played;
+    for (const auto& r : rows) {
+        EXPECT_EQ(Marked(), std::vector<AnsiString>{r.name});
+        SetToday(2026, 12, 10, r.hour, r.minute, 30);
+        form->tmrMainTimer();
+        played.push_back(r.file);
+        EXPECT_EQ(player.played, played);
+    }
 }
 
 TEST(DayTimesSort, StableByTheIntegerEmptyRowsLast) {
@@ -318,19 +468,50 @@ TEST_F(DayTimesTest, TomorrowPassUsesTomorrowsTimesAndDate) {
 TEST_F(DayTimesTest, NothingQualifiesKeepsCaptionAndTip) {
     FixedPrayerTimes times;
     Place();
-    // 30 Zil-Haj of a leap year: day 355, outside the every-day period, and
-    // the tomorrow pass looks for day 356.
-    const TDateTime lastDay = TMisri::Raw(30, 12, 1448).ToDateTime();
-    int y = 0, m = 0, d = 0;
-    DecodeDate(lastDay, y, m, d);
-    SetToday(y, m, d, 1, 0);
-    ASSERT_EQ(TMisri(Date()).DayOfYear(), 355);
-    Create("\"Fajr\",F,0,a.wav,1,354,1,1\r\n\"Maghrib\",S,0,a.wav,1,354,1,2\r\n");
+    // Neither today nor tomorrow: one event is off, the other one's period
+    // lies ahead.
+    const int today = TMisri(Date()).DayOfYear();
+    Create("\"Fajr\",F,0,a.wav,1,354,0,1\r\n\"Maghrib\",S,0,a.wav," + std::to_string(today + 2) +
+           "," + std::to_string(today + 9) + ",1,2\r\n");
     EXPECT_TRUE(Marked().empty());
     EXPECT_EQ(form->windowTitle(), "Next Vidur At:");
     EXPECT_EQ(form->TrayIcon()->Tip(), "Miravel 4.0");
     EXPECT_FALSE(form->nextIsTomorrow);
     EXPECT_EQ(Grid()->Cell(9, 1), "0");
+}
+
+// After Isha on the last day of a Hijri year (354 days, or 355 in a leap
+// year) tomorrow is 1 Moharram, day 1 of the next year.
+TEST_F(DayTimesTest, AfterTheLastDayOfAYearComesTheFirstOfTheNext) {
+    FixedPrayerTimes times;
+    Place();
+    struct Case {
+        TMisri lastDay;
+        int dayOfYear;
+    };
+    const Case cases[] = {{TMisri::Raw(29, 12, 1447), 354}, {TMisri::Raw(30, 12, 1448), 355}};
+    for (const Case& c : cases) {
+        int y = 0, m = 0, d = 0;
+        DecodeDate(c.lastDay.ToDateTime(), y, m, d);
+        SetToday(y, m, d, 21, 0);
+        ASSERT_EQ(TMisri(Date()).DayOfYear(), c.dayOfYear);
+        Create("\"Fajr\",F,0,fajr.wav,1,354,1,1\r\n\"Isha\",I,0,isha.wav,1,355,1,2\r\n");
+        EXPECT_EQ(Marked(), std::vector<AnsiString>{"Fajr"}) << c.dayOfYear;
+        EXPECT_TRUE(form->nextIsTomorrow) << c.dayOfYear;
+        EXPECT_EQ(FromQString(form->windowTitle()),
+                  "Next: Fajr at 04:48:00, 1 Moharram, " + IntToStr(c.lastDay.Year() + 1));
+
+        // Past midnight, the new year's Fajr sounds at its time.
+        const QDate next = QDate(y, m, d).addDays(1);
+        SetToday(next.year(), next.month(), next.day(), 0, 0, 40);
+        form->tmrMainTimer();
+        SetToday(next.year(), next.month(), next.day(), 4, 48, 30);
+        form->tmrMainTimer();
+        EXPECT_EQ(player.played, std::vector<AnsiString>{"fajr.wav"}) << c.dayOfYear;
+        player.played.clear();
+        form.reset();
+        schedList.reset();
+    }
 }
 
 TEST_F(DayTimesTest, AnEmptyKeyCellEndsTheRowSearch) {

@@ -3,6 +3,7 @@
 #include "Projglob.h"
 #include "Sandbox.h"
 #include "Schedule.h"
+#include "SpecialFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -168,7 +169,7 @@ TEST_F(ScheduleTest, LinesConvertOrAreSkipped) {
     EXPECT_EQ(Lines(), (std::vector<AnsiString>{
                            "\"Fajr +15\",F,15,\"sounds\\azan one.wav\",237,266,0,3",
                            "\"nums\",Q,0,\"p\",1,354,1,0",
-                           "\"hex\",F,0,\"p\",1,354,1,0",
+                           "\"hex\",F,0,\"p\",1,354,1,10",  // key 0 is taken: a fresh one
                            "\"neg\",I,-20,\"p.wav\",1,10,1,9",
                        }));
 }
@@ -255,11 +256,21 @@ TEST_F(ScheduleTest, LoadAppendsToAnExistingList) {
 }
 
 TEST_F(ScheduleTest, UnreadableFileEndsTheLoadWithAMessage) {
-    std::filesystem::create_directory("sched.dat");
-    LoadSchedule();
-    ASSERT_TRUE(schedList);
-    EXPECT_TRUE(schedList->empty());
-    EXPECT_EQ(responder->Texts(), (std::vector<AnsiString>{"Cannot open file \"sched.dat\""}));
+    // A folder, and a FIFO that nobody writes: refused at once, never waited on.
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "folder" : "FIFO");
+        std::filesystem::remove("sched.dat");
+        if (folder)
+            std::filesystem::create_directory("sched.dat");
+        else
+            ASSERT_TRUE(MakeFifo("sched.dat"));
+        schedList.reset();
+        responder->Clear();
+        LoadSchedule();
+        ASSERT_TRUE(schedList);
+        EXPECT_TRUE(schedList->empty());
+        EXPECT_EQ(responder->Texts(), (std::vector<AnsiString>{"Cannot open file \"sched.dat\""}));
+    }
 }
 
 TEST_F(ScheduleTest, SaveWritesTheQuotedFormAndReadsBack) {
@@ -307,6 +318,11 @@ TEST_F(ScheduleTest, SaveFailureReachesTheCaller) {
 
     std::filesystem::create_directories("sched.dat/in-the-way");  // cannot be replaced
     refused("folder");
+    std::filesystem::remove_all("sched.dat");
+
+    ASSERT_TRUE(MakeFifo("sched.dat"));  // never replaced by a file
+    refused("FIFO");
+    EXPECT_TRUE(std::filesystem::is_fifo("sched.dat"));
 }
 
 TEST_F(ScheduleTest, ALinkedFileIsWrittenThroughItsLink) {
@@ -367,6 +383,39 @@ TEST_F(ScheduleTest, KeysFindAndNext) {
     ASSERT_EQ(responder->Boxes().size(), 1u);
     EXPECT_EQ(responder->Boxes()[0].text, "Invalid key found in schedList.");
     EXPECT_EQ(responder->Boxes()[0].caption, "Error");
+}
+
+// Entries that share a key (a hand-edited file; keys that are no numbers
+// read as 0) get keys of their own at load: the first keeps the key, each
+// later one takes a fresh key, written back at the next save.
+TEST_F(ScheduleTest, SharedKeysAreMadeDistinctAtLoad) {
+    const std::string file = "\"a\",F,0,a.wav,1,354,1,3\r\n"
+                             "\"b\",Z,0,b.wav,1,354,1,3\r\n"
+                             "\"c\",A,0,c.wav,1,354,1,x\r\n"
+                             "\"d\",S,0,d.wav,1,354,1,\r\n"
+                             "\"e\",I,0,e.wav,1,354,1,7\r\n";
+    WriteFile("sched.dat", file);
+    LoadSchedule();
+    std::vector<int32_t> keys;
+    for (const auto& e : *schedList)
+        keys.push_back(e->key);
+    EXPECT_EQ(keys, (std::vector<int32_t>{3, 8, 0, 9, 7}));
+    EXPECT_TRUE(responder->Boxes().empty());
+    EXPECT_EQ(ReadFile("sched.dat"), file);  // until the next save
+    SaveSchedule();
+    EXPECT_EQ(ReadFile("sched.dat"), "\"a\",F,0,\"a.wav\",1,354,1,3\r\n"
+                                     "\"b\",Z,0,\"b.wav\",1,354,1,8\r\n"
+                                     "\"c\",A,0,\"c.wav\",1,354,1,0\r\n"
+                                     "\"d\",S,0,\"d.wav\",1,354,1,9\r\n"
+                                     "\"e\",I,0,\"e.wav\",1,354,1,7\r\n");
+
+    // An entry already in the list keeps its key; a loaded twin of it does not.
+    schedList.reset();
+    Append(Entry("kept", 'M', 0, "k.wav", 1, 354, 1, 4));
+    WriteFile("sched.dat", "\"read\",A,0,a.wav,1,354,1,4\r\n");
+    LoadSchedule();
+    EXPECT_EQ((*schedList)[0]->key, 4);
+    EXPECT_EQ((*schedList)[1]->key, 5);
 }
 
 TEST(ScheduleNames, TimeCodeNames) {

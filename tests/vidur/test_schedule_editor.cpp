@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -166,20 +167,26 @@ TEST_F(ScheduleEditorTest, ACodeMissingInCommunityModeFallsBackToMidnight) {
     }
 }
 
-TEST_F(ScheduleEditorTest, RajabIsAListItemOnlyInCommunityMode) {
+TEST_F(ScheduleEditorTest, RajabAndAsharaAreListItemsOnlyInCommunityMode) {
     struct Case {
+        int32_t start, end;
         int mode;
         const char* frequency;
         const char* from;
         const char* to;
         bool periodEnabled;
     };
-    const Case cases[] = {{0, "Only in Rajab  ", "", "", false},
-                          {1, "Custom...      ", "1 Rajjab", "30 Rajjab", true}};
+    const Case cases[] = {
+        {178, 207, 0, "Only in Rajab  ", "", "", false},
+        {178, 207, 1, "Custom...      ", "1 Rajjab", "30 Rajjab", true},
+        {1, 10, 0, "Only in Ashara ", "", "", false},
+        {1, 10, 1, "Custom...      ", "1 Moharram", "10 Moharram", true},
+    };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.start) + " in mode " + std::to_string(c.mode));
         generalMode = c.mode;
         dialog = std::make_unique<TfrmSchedule>();
-        ScheduleEntry entry = Entry('Z', 0, 178, 207);
+        ScheduleEntry entry = Entry('Z', 0, c.start, c.end);
         ASSERT_TRUE(Run(entry, false, [&] {
             EXPECT_EQ(Combo("cmbFrequency")->currentText(), c.frequency);
             EXPECT_EQ(Edit("txtFromDate")->text(), c.from);
@@ -187,8 +194,8 @@ TEST_F(ScheduleEditorTest, RajabIsAListItemOnlyInCommunityMode) {
             EXPECT_EQ(Edit("txtFromDate")->isEnabled(), c.periodEnabled);
             Ok();
         }));
-        EXPECT_EQ(entry.periodStart, 178) << c.mode;
-        EXPECT_EQ(entry.periodEnd, 207) << c.mode;
+        EXPECT_EQ(entry.periodStart, c.start);
+        EXPECT_EQ(entry.periodEnd, c.end);
     }
 }
 

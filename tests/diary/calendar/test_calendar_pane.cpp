@@ -617,6 +617,33 @@ TEST_F(CalendarPaneTest, BirthdaysOfTheShownMonth) {
     EXPECT_TRUE(ListRows(birth).empty());
 }
 
+// A Gregorian month lists the birthdays of each of its days, 29 February of
+// a leap year included, and none of the next month's.
+TEST_F(CalendarPaneTest, AGregorianFebruaryListsItsLastDay) {
+    WriteEventFiles();
+    const struct {
+        int year;
+        std::vector<TContactRecord> contacts;
+        std::vector<std::string> listed;
+    } cases[] = {
+        // 3, 4 and 5 Shawwaal 1449 fall on 28 and 29 February and 1 March 2028.
+        {2028,
+         {Contact("Month", "End", DayMonth(3, 10)), Contact("Leap", "Day", DayMonth(4, 10)),
+          Contact("March", "First", DayMonth(5, 10))},
+         {"28|Birthday|Month End", "29|Birthday|Leap Day"}},
+        // 23 and 24 Ramadan 1448 fall on 28 February and 1 March 2027.
+        {2027,
+         {Contact("Month", "End", DayMonth(23, 9)), Contact("March", "First", DayMonth(24, 9))},
+         {"28|Birthday|Month End"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.year);
+        WriteFile(ContactFileName, FileOf(c.contacts));
+        form->ShowGregorianMonth(EncodeDate(c.year, 2, 10));
+        EXPECT_EQ(ListRows(birth), c.listed);
+    }
+}
+
 // A month without events or birthdays leaves its lists empty, and an empty
 // list shows no selected cell.
 TEST_F(CalendarPaneTest, EmptyListsShowNoSelection) {
@@ -643,11 +670,13 @@ TEST_F(CalendarPaneTest, EmptyListsShowNoSelection) {
     }
 }
 
-TEST_F(CalendarPaneTest, ListsShowAtMostAHundredRows) {
+TEST_F(CalendarPaneTest, ListsGrowToHoldEveryRowOfTheMonth) {
+    // 100 contacts with a birthday and an anniversary in Rajjab: 200 rows.
     std::vector<TContactRecord> contacts;
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < 100; ++i)
         contacts.push_back(Contact("N", IntToStr(i), DayMonth(3, 7), DayMonth(4, 7)));
     WriteFile(ContactFileName, FileOf(contacts));
+    // Four events on each of Rajjab's 30 days: 120 rows.
     std::vector<std::pair<int, std::vector<AnsiString>>> full;
     for (int day = 1; day <= 30; ++day)
         full.push_back({HijriEventKey(7, day), {"one", "two", "three", "four"}});
@@ -656,12 +685,20 @@ TEST_F(CalendarPaneTest, ListsShowAtMostAHundredRows) {
 
     form->ShowHijriMonth(TMisri(1, 7, 1448));
     const std::vector<std::string> listed = ListRows(events);
-    ASSERT_EQ(listed.size(), 100u);
-    EXPECT_EQ(listed.back(), "25|four");
+    ASSERT_EQ(listed.size(), 120u);
+    EXPECT_EQ(listed[99], "25|four");
+    EXPECT_EQ(listed.back(), "30|four");
     const std::vector<std::string> people = ListRows(birth);
-    ASSERT_EQ(people.size(), 100u);
-    EXPECT_EQ(people.back(), "4|Anniversary|N 49");
+    ASSERT_EQ(people.size(), 200u);
+    EXPECT_EQ(people.back(), "4|Anniversary|N 99");
     EXPECT_TRUE(BoxTexts().empty());
+
+    // A month with fewer rows takes the lists back to their hundred rows.
+    form->ShowHijriMonth(TMisri(1, 8, 1448));
+    EXPECT_EQ(events->RowCount(), 100);
+    EXPECT_EQ(birth->RowCount(), 100);
+    EXPECT_TRUE(ListRows(events).empty());
+    EXPECT_TRUE(ListRows(birth).empty());
 }
 
 }  // namespace

@@ -324,7 +324,7 @@ TEST_F(PrintPageTest, DayTextsInBothCalendars) {
               500 + 2 * colW - 50);  // day 31 wrapped into row 0, column 1
 }
 
-TEST_F(PrintPageTest, TitleNamesTheMonthsOfTheFirstAndLastDay) {
+TEST_F(PrintPageTest, TitleNamesEveryMonthOfTheOtherCalendar) {
     struct Case {
         PrintSource src;
         TMisri month;
@@ -338,12 +338,21 @@ TEST_F(PrintPageTest, TitleNamesTheMonthsOfTheFirstAndLastDay) {
         // 31 December 2024 to 29 January 2025: the year is the last day's.
         {Hijri(), TMisri(1, 7, 1446), "Rajjab, 1446 Hijri", "December/January, 2025"},
         {Hijri(), TMisri(9, 9, 1420), "Ramadan, 1420 Hijri", "December/January, 2000"},
-        // 2 to 29 Zilqaad 1454.
+        // 31 January to 1 March 2033: 30 days across a 28-day February.
+        {Hijri(), TMisri(1, 11, 1454), "Zilqaad, 1454 Hijri", "January/February/March, 2033"},
+        // 2 to 29 Zilqaad 1454, and 1 to 30 Ramadan 1457: one Hijri month.
         {Gregorian(), TMisri(EncodeDate(2033, 2, 15)), "February, 2033", "Zilqaad Hijri"},
+        {Gregorian(), TMisri(EncodeDate(2035, 11, 30)), "November, 2035", "Ramadan Hijri"},
+        {Gregorian(), TMisri(EncodeDate(2000, 1, 15)), "January, 2000", "Ramadan/Shawwaal Hijri"},
         // 30 Jamadi-ul-Awwal, all of Jamadi-ul-Aakhar, 1 Rajjab.
         {Gregorian(), TMisri(EncodeDate(2024, 12, 31)), "December, 2024",
-         "Jamadi-ul-Awwal/Rajjab Hijri"},
-        {Gregorian(), TMisri(EncodeDate(2000, 1, 15)), "January, 2000", "Ramadan/Shawwaal Hijri"},
+         "Jamadi-ul-Awwal/Jamadi-ul-Aakhar/Rajjab Hijri"},
+        // 30 Ramadan, all of Shawwaal, 1 Zilqaad.
+        {Gregorian(), TMisri(EncodeDate(2022, 5, 1)), "May, 2022",
+         "Ramadan/Shawwaal/Zilqaad Hijri"},
+        // Across a Hijri year's end: 30 Zilqaad, all of Zil-Haj, 1 Moharram.
+        {Gregorian(), TMisri(EncodeDate(2033, 3, 9)), "March, 2033",
+         "Zilqaad/Zil-Haj/Moharram Hijri"},
     };
     for (const Case& c : cases) {
         RecordingCanvas canvas;

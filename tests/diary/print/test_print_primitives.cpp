@@ -86,6 +86,7 @@ TEST(PrintPrimitivesText, Placements) {
         ASSERT_EQ(canvas.ops.size(), 1u);
         EXPECT_EQ(canvas.ops[0].rect.Left, c.x) << c.box.Left << " " << int(c.h);
         EXPECT_EQ(canvas.ops[0].rect.Top, c.y) << c.box.Left << " " << int(c.v);
+        EXPECT_EQ(canvas.ops[0].clip, c.box);  // kept inside its box
         EXPECT_EQ(canvas.ops[0].font.Color, clRed);
         EXPECT_EQ(canvas.ops[0].brush.Style, bsClear);
         EXPECT_EQ(canvas.Save().font, before.font);

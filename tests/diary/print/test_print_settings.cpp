@@ -1,5 +1,6 @@
 #include "CalPrint.h"
 #include "FixedPrayerTimes.h"
+#include "HomeScope.h"
 #include "LocationFile.h"
 #include "PrayerTimes.h"
 #include "PrintCommand.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -132,6 +134,71 @@ TEST_F(PrintSettingsTest, OnlyTheCalendarPanePrints) {
     EXPECT_EQ(Screen::Cursor(), crDefault);
 }
 
+// The Hijri view reaches months whose days lie beyond 31 December 9999,
+// which no date is written for: such a month is refused before the wizard,
+// and a page prints no month beyond them, nor one before the first Hijri year.
+TEST_F(PrintSettingsTest, OnlyMonthsWithinTheYearsOneTo9999Print) {
+    TLocationRecord place;
+    SetLocationName(place, "New York City, USA");
+    const LocationRecordBytes bytes = PackLocationRecord(place);
+    WriteFile(LocationFileName, std::string(bytes.begin(), bytes.end()));
+    // The Hijri month that 31 December 9999 falls in, and the one before it.
+    const TMisri crossing = TMisri(EncodeDate(9999, 12, 31)).FirstOfMonth();
+    const TMisri last = crossing.PrevMonth();
+    PrintSource gregorian;
+    gregorian.gregorianShown = true;
+    const struct {
+        const char* what;
+        PrintSource src;
+        TMisri month;
+        bool printed;
+        const char* smallBefore;  // the small months printed, "" for none
+        const char* smallAfter;
+    } cases[] = {
+        {"across 31 December 9999", {}, crossing, false, "", ""},
+        {"in the year 20000 Hijri", {}, TMisri(1, 5, 20000), false, "", ""},
+        {"the last Hijri month", {}, last, true, last.PrevMonth().MonthName(), ""},
+        {"December 9999", gregorian, TMisri(EncodeDate(9999, 12, 1)), true, "November", ""},
+        {"Moharram 1", {}, TMisri(1, 1, 1), true, "", "Safar"},
+        {"July 622", gregorian, TMisri(1, 1, 1), true, "", "August"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        responder->Clear();
+        printer.calls.clear();
+        const int modals = responder->ModalCount();
+        if (c.printed)
+            responder->QueueForm(Press("btnFinish"));
+        RunPrintCommand(true, c.month, c.src);
+        EXPECT_EQ(Screen::Cursor(), crDefault);
+        if (!c.printed) {
+            ASSERT_EQ(responder->Boxes().size(), 1u);
+            EXPECT_EQ(responder->Boxes()[0].caption, "Error");
+            EXPECT_EQ(responder->Boxes()[0].text,
+                      "This month runs past the year 9999 and cannot be printed");
+            EXPECT_EQ(responder->ModalCount(), modals);  // no wizard
+            EXPECT_TRUE(printer.calls.empty());
+            continue;
+        }
+        EXPECT_TRUE(responder->Boxes().empty()) << responder->Boxes()[0].text;
+        EXPECT_EQ(printer.calls, (std::vector<std::string>{"BeginDoc landscape", "EndDoc"}));
+        // The small months' names stand in the band 6100 to 6290 under the
+        // grid, right of the prayer-time table.
+        std::vector<AnsiString> small;
+        for (const RecordingCanvas::Op& op : printer.canvas.ops)
+            if (op.kind == RecordingCanvas::Op::Text && op.rect.Left >= 3050 &&
+                op.rect.Top >= 6100 && op.rect.Bottom <= 6290)
+                small.push_back(op.text);
+        std::vector<AnsiString> expected;
+        for (const char* name : {c.smallBefore, c.smallAfter})
+            if (*name)
+                expected.push_back(name);
+        EXPECT_EQ(small, expected);
+        for (const AnsiString& text : printer.canvas.Texts())
+            EXPECT_EQ(text.find("10000"), AnsiString::npos) << text;
+    }
+}
+
 TEST_F(PrintSettingsTest, AFlagThatIsNoNumberReadsAsItsDefault) {
     struct Case {
         const char* stored;
@@ -168,6 +235,9 @@ TEST_F(PrintSettingsTest, APrinterThatCannotPrintEndsTheCommandAndStoresNothing)
 }
 
 TEST_F(PrintSettingsTest, WithoutAPrinterThePageIsSavedAsAPdfFile) {
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+    const HomeScope scope(home.path());
     printer.noPrinter = true;
     TLocationRecord place;
     SetLocationName(place, "New York City, USA");

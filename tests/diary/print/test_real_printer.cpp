@@ -1,11 +1,15 @@
 // The page through the real printer layer: a PDF file from the QPrinter,
 // read back with pdftotext, and the printer set-up dialog.
+#include "CalPrint.h"
 #include "FixedPrayerTimes.h"
+#include "HomeScope.h"
 #include "LocationFile.h"
 #include "PrayerTimes.h"
+#include "PrintCommand.h"
 #include "PrintPage.h"
 #include "Printer.h"
 #include "Sandbox.h"
+#include "SettingsSandbox.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -16,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +145,40 @@ TEST_F(RealPrinterTest, ThePageAsAPdfFile) {
     }
 }
 
+TEST_F(RealPrinterTest, ALongTextStaysInsideItsBox) {
+    // An event text as long as the editor takes: 148 characters, far wider
+    // than the events box at the right edge of the sheet.
+    AnsiString text;
+    while (text.size() < 148)
+        text += "Remembrance ";
+    text.resize(148);
+    const QString file = QDir::current().filePath(QStringLiteral("page.pdf"));
+    Printer()->SetJobFile(file);
+    TPrintSettings s;
+    s.month = TMisri(12, 8, 1446);
+    s.printSalaat = 0;
+    s.printBirthdays = 0;
+    PrintSource src;
+    src.events = {{"1", text}};
+    PrintCalendarPage(src, s);
+
+    const PdfText pdf = ReadPdf(file);
+    // The events box spans (8100, 1700)-(10500, 8000); its header band and
+    // first row lie in its top 500 units.
+    int inBox = 0;
+    for (const auto& [word, box] : pdf.words) {
+        EXPECT_LE(box.xMax, pdf.width) << word.toStdString();
+        if (box.xMin >= Points(8100) - 1 && box.yMin >= Points(1700) && box.yMax <= Points(2200)) {
+            EXPECT_LE(box.xMax, Points(10500) + 0.5) << word.toStdString();
+            ++inBox;
+        }
+    }
+    // The row's start is printed: "1 - Remembrance ..." up to the box's edge.
+    EXPECT_EQ(pdf.words.count("-"), 1u);
+    EXPECT_GE(pdf.words.count("Remembrance"), 3u);
+    EXPECT_GE(inBox, 5);
+}
+
 TEST_F(RealPrinterTest, AFileThatCannotBeCreatedEndsTheJob) {
     const QString file = QDir::current().filePath(QStringLiteral("no such folder/page.pdf"));
     TPrinter* printer = Printer();
@@ -167,6 +206,80 @@ TEST_F(RealPrinterTest, TheSetUpDialogPromisesNoPrint) {
     for (const QPushButton* button : dialog->findChildren<QPushButton*>())
         EXPECT_NE(button->text().remove(u'&'), "Print");
     dialog->hide();
+}
+
+// The print command where no printer is installed: the page goes to the PDF
+// file that the save dialog offers.
+class PrintWithoutAPrinterTest : public SettingsSandbox {
+protected:
+    void SetUp() override {
+        SettingsSandbox::SetUp();
+        device = CurrentQPrinter();
+        ASSERT_NE(device, nullptr);
+        savedFormat = device->outputFormat();
+        savedFile = device->outputFileName();
+        device->setOutputFormat(QPrinter::PdfFormat);
+        device->setOutputFileName(QString());
+        ASSERT_TRUE(Printer()->NeedsOutputFile());
+        wizard = std::make_unique<TfrmPrint>();
+        frmPrint = wizard.get();
+        // A place for the prayer-time table, so the wizard reads it without a word.
+        TLocationRecord place;
+        SetLocationName(place, "New York City, USA");
+        const LocationRecordBytes bytes = PackLocationRecord(place);
+        WriteFile(LocationFileName, std::string(bytes.begin(), bytes.end()));
+    }
+    void TearDown() override {
+        frmPrint = nullptr;
+        wizard.reset();
+        device->setOutputFileName(savedFile);
+        device->setOutputFormat(savedFormat);
+        SettingsSandbox::TearDown();
+    }
+
+    QPrinter* device = nullptr;
+    QPrinter::OutputFormat savedFormat = QPrinter::NativeFormat;
+    QString savedFile;
+    std::unique_ptr<TfrmPrint> wizard;
+    FixedPrayerTimes times;
+};
+
+TEST_F(PrintWithoutAPrinterTest, TheSuggestedFileIsWrittenWhenConfirmed) {
+    const struct {
+        const char* what;
+        bool documents;  // whether the home folder holds a documents folder
+        QString folder;  // where the file is suggested, in the home folder
+    } cases[] = {
+        {"a documents folder", true, "Documents"},
+        {"no documents folder", false, "."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir home;
+        ASSERT_TRUE(home.isValid());
+        if (c.documents) {
+            ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+        }
+        const HomeScope scope(home.path());
+        responder->Clear();
+        responder->QueueForm([](TForm& f) {
+            f.findChild<QPushButton*>("btnFinish")->click();
+            return f.ModalResult();
+        });
+        responder->QueueSuggestedPath();
+        RunPrintCommand(true, TMisri(12, 8, 1446), {});
+
+        const QString file =
+            QDir::cleanPath(QDir(home.path()).filePath(c.folder + "/Shaaban 1446 Hijri.pdf"));
+        ASSERT_FALSE(responder->Boxes().empty());
+        const BoxRequest& notice = responder->Boxes().back();
+        EXPECT_EQ(notice.caption, "Message");
+        EXPECT_EQ(notice.text, "The calendar page was saved to " +
+                                   FromQString(QDir::toNativeSeparators(file)) + ".");
+        ASSERT_TRUE(QFile::exists(file));
+        EXPECT_EQ(ReadPdf(file).words.count("Shaaban,"), 1u);
+        EXPECT_TRUE(Printer()->NeedsOutputFile());  // the next print asks again
+    }
 }
 
 }  // namespace

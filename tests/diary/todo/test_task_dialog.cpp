@@ -1,4 +1,6 @@
+#include "CodePageMemo.h"
 #include "Exceptions.h"
+#include "LongText.h"
 #include "PickDate.h"
 #include "Sandbox.h"
 #include "TaskFile.h"
@@ -20,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -221,16 +224,42 @@ TEST_F(TaskDialogTest, ABadDateIsToldAndFallsBack) {
 }
 
 TEST_F(TaskDialogTest, ANoteThatCannotBeReadOrSavedEndsTheDialog) {
-    // The temporary file through which the note is written cannot be made.
-    ASSERT_TRUE(QDir().mkdir("17.msg.tmp"));
+    // A note made read-only can be read but not replaced.
+    WriteFile("17.msg", "old\r\n");
+    std::filesystem::permissions("17.msg", std::filesystem::perms::owner_read);
     EXPECT_THROW(Run([](TForm& f) { Find<QPlainTextEdit>(f, "txtMemo")->setPlainText("x"); }),
                  Exception);
-    EXPECT_FALSE(FileExists("17.msg"));
+    EXPECT_EQ(ReadFile("17.msg"), "old\r\n");
 
     record.index = 4;
     ASSERT_TRUE(QDir().mkdir("4.msg"));
     EXPECT_THROW(form->Execute(&record), Exception);
     EXPECT_EQ(responder->ModalCount(), 1);  // not shown the second time
+}
+
+TEST_F(TaskDialogTest, ANoteOfMegabytesOnOneLineShowsInRowsAndStaysAsItWas) {
+    const std::string line = OneLineOfWords(1 << 20);
+    const std::string note = line + "\r\nend\r\n";
+    WriteFile("17.msg", note);
+    EXPECT_EQ(Run([&](TForm& f) {
+                  auto* memo = Find<CodePageMemo>(f, "txtMemo");
+                  // Laid out a row at a time, never the whole line at once.
+                  EXPECT_LE(LongestParagraph(*memo), 10000);
+                  EXPECT_EQ(memo->Lines(), (std::vector<AnsiString>{line, "end"}));
+                  EXPECT_TRUE(memo->isReadOnly());
+              }),
+              1);
+    EXPECT_EQ(ReadFile("17.msg"), note);
+
+    // Another task's short note is shown and edited as ever.
+    record.index = 18;
+    EXPECT_EQ(Run([&](TForm& f) {
+                  auto* memo = Find<CodePageMemo>(f, "txtMemo");
+                  EXPECT_FALSE(memo->isReadOnly());
+                  memo->setPlainText("short");
+              }),
+              1);
+    EXPECT_EQ(ReadFile("18.msg"), "short\r\n");
 }
 
 TEST_F(TaskDialogTest, ThePickerStartsOnTheTypedDate) {

@@ -1,5 +1,6 @@
 #include "Exceptions.h"
 #include "Sandbox.h"
+#include "SpecialFiles.h"
 #include "TaskFile.h"
 
 #include <QDir>
@@ -142,7 +143,7 @@ TEST_F(TaskFileTest, AWriteInPlaceKeepsTheSizeAndTheSlot) {
 TEST_F(TaskFileTest, ASlotBeyondTheRecordsIsRefused) {
     const std::string before = Bytes(Task("a", 0));
     WriteFile(TaskFileName, before);
-    for (std::int32_t slot : {5, -1}) {
+    for (std::int32_t slot : {2, 5, -1}) {  // 1 would be the next slot; 2 leaves a gap
         responder->Clear();
         TTaskRecord r = Task("far");
         EXPECT_FALSE(WriteTaskRecord(r, slot));
@@ -233,6 +234,11 @@ TEST_F(TaskFileTest, NoteFailuresRaise) {
     ASSERT_TRUE(QDir().mkdir("9.msg"));
     EXPECT_THROW(LoadTaskNote("9.msg"), Exception);
     EXPECT_THROW(SaveTaskNote("9.msg", {"x"}), Exception);
+    // A FIFO is neither waited on nor replaced.
+    ASSERT_TRUE(MakeFifo("8.msg"));
+    EXPECT_THROW(LoadTaskNote("8.msg"), Exception);
+    EXPECT_THROW(SaveTaskNote("8.msg", {"x"}), Exception);
+    EXPECT_TRUE(std::filesystem::is_fifo("8.msg"));
 }
 
 }  // namespace
