@@ -57,3 +57,11 @@ int MonthGridDay(const TStringGrid* grid) {
         return 0;
     return StrToInt(text);
 }
+
+void SelectMonthGridDay(TStringGrid* grid, int day) {
+    const AnsiString wanted = IntToStr(day);
+    for (int row = 1; row < kRows; ++row)
+        for (int col = 0; col < kCols; ++col)
+            if (grid->Cell(col, row) == wanted)
+                grid->SetCurrent(col, row);
+}

@@ -16,3 +16,5 @@ void FillMonthGrid(TStringGrid* grid, int firstWeekDay, int daysInMonth);
 void DrawMonthGridCell(TStringGrid* grid, int col, int row, const TRect& rect, int day);
 // The day number in the grid's current cell; 0 on the letter row or a blank cell.
 int MonthGridDay(const TStringGrid* grid);
+// Makes the cell of `day` the grid's current cell, when the month has that day.
+void SelectMonthGridDay(TStringGrid* grid, int day);

@@ -8,6 +8,7 @@
 #include "MonthGrid.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -34,6 +35,7 @@ TfrmPickDate::TfrmPickDate(QWidget* owner) : TForm(owner), ui(new Ui::TfrmPickDa
     OnEvent(ui->btnNextMonth, &QToolButton::clicked, this, &TfrmPickDate::btnNextMonthClick);
     OnEvent(grid, &TStringGrid::Click, this, &TfrmPickDate::grdMainClick);
     OnEvent(grid, &TStringGrid::DrawCell, this, &TfrmPickDate::grdMainDrawCell);
+    OnEvent(grid, &TStringGrid::KeyDown, this, &TfrmPickDate::grdMainKeyDown);
     ShowMonth(picked);
 }
 
@@ -51,18 +53,24 @@ TMisri TfrmPickDate::Execute(TMisri date, int x, int y) {
     }
     move(topLeft);
     picked = date;
+    startDate = date;
     ShowModal();
     return picked;
 }
 
 void TfrmPickDate::FormActivate() {
     ShowMonth(picked);
+    // The grid takes the keys: a pop-up gives the focus to no control of
+    // its own accord.
+    ui->grdMain->setFocus(Qt::PopupFocusReason);
 }
 
 void TfrmPickDate::ShowMonth(TMisri date) {
     const TMisri first = date.FirstOfMonth();
     FillGrid(first.DayOfWeek(), first.DaysInMonth());
     ui->lblMonth->setText(ToQString(first.MonthName()));
+    // Enter picks the highlighted day, as a click on it does.
+    SelectMonthGridDay(ui->grdMain, picked.Day());
 }
 
 void TfrmPickDate::FillGrid(int firstWeekDay, int daysInMonth) {
@@ -89,6 +97,37 @@ void TfrmPickDate::grdMainClick() {
 
 void TfrmPickDate::grdMainDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
     DrawMonthGridCell(ui->grdMain, ACol, ARow, Rect, picked.Day());
+}
+
+void TfrmPickDate::grdMainKeyDown(int& key) {
+    int days = 0;
+    switch (key) {
+    case Qt::Key_Left:
+        days = -1;
+        break;
+    case Qt::Key_Right:
+        days = 1;
+        break;
+    case Qt::Key_Up:
+        days = -7;
+        break;
+    case Qt::Key_Down:
+        days = 7;
+        break;
+    default:
+        return;
+    }
+    key = 0;
+    picked = days > 0 ? picked.AddDays(days) : picked.SubtractDays(-days);
+    ShowMonth(picked);
+}
+
+void TfrmPickDate::keyPressEvent(QKeyEvent* event) {
+    // Escape cancels: the date the picker opened on comes back, wherever
+    // the user moved since.
+    if (event->key() == Qt::Key_Escape)
+        picked = startDate;
+    TForm::keyPressEvent(event);
 }
 
 TMisri PickDateBelow(const QWidget* button, TMisri date) {

@@ -34,11 +34,18 @@ public:
     void btnNextMonthClick();
     void grdMainClick();
     void grdMainDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State);
+    // The arrow keys move the day one day or one week, across month ends.
+    void grdMainKeyDown(int& key);
 
     // The month shown and the result.
     TMisri picked;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    // The date Execute opened on, which Escape gives back.
+    TMisri startDate;
     std::unique_ptr<Ui::TfrmPickDate> ui;
 };
 

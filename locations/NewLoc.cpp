@@ -70,7 +70,6 @@ int TfrmNewLoc::Execute(bool editMode, int recordNumber) {
         LoadRecordAt(recordNumber);
     else
         ClearEdits();
-    ui->txtName->setFocus();
     if (ShowModal() != mrOk)
         return 0;
     if (editMode)

@@ -26,8 +26,19 @@ constexpr const char* kExportFile = "NTimes.txt";
 // the record's name and blanks.
 constexpr std::size_t kKeyLength = 10;
 
+constexpr const char* kDayFormat = "mmm d";
+
 AnsiString ClockText(double t) {
     return FormatDateTime("h:nn", t);
+}
+
+// The file is in one language: the locale's month names when every one of
+// the exported days fits the code page, English names throughout otherwise.
+DateNames ExportedNames(TMisri first, int monthCount) {
+    TMisri end = first;
+    for (int month = 1; month <= monthCount; ++month)
+        end = end.NextMonth();
+    return CodePageNames(kDayFormat, first.ToDateTime(), end.ToDateTime() - 1);
 }
 
 }  // namespace
@@ -48,6 +59,7 @@ void TfrmSalaat::ExportTimings() {
         date = date.DayOfCurrentYear(1);
 
     const bool daylight = ui->chkDaylight->isChecked();
+    const DateNames names = ExportedNames(date.FirstOfMonth(), monthCount);
     std::vector<AnsiString> lines;
     for (int month = 1; month <= monthCount; ++month) {
         const AnsiString item = places->Item(places->Selected());
@@ -75,7 +87,8 @@ void TfrmSalaat::ExportTimings() {
         for (int day = 1; day <= date.DaysInMonth(); ++day) {
             TPrayerTimes p;
             DayPrayerTimes(place, gregorian, daylight, p);
-            AnsiString line = IntToStr(day) + "\t" + FormatDateTime("mmm d", gregorian) + "\t\t";
+            AnsiString line =
+                IntToStr(day) + "\t" + FormatDateTime(kDayFormat, gregorian, names) + "\t\t";
             line += ClockText(p[0]) + "\t" + ClockText(p[1]) + "\t" + ClockText(p[2]) + "\t";
             if (generalMode == 1)
                 line += ClockText(p[3]) + "\t" + ClockText(p[4]) + "\t" + ClockText(p[5]);

@@ -5,8 +5,11 @@
 #include <QPalette>
 
 QColor ToQColor(TColor color) {
+    return ToQColor(color, QGuiApplication::palette());
+}
+
+QColor ToQColor(TColor color, const QPalette& palette) {
     if (color < 0) {
-        const QPalette palette = QGuiApplication::palette();
         switch (static_cast<std::uint32_t>(color) & 0xFF) {
         case 0x05:
             return palette.color(QPalette::Base);

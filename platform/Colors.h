@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class QColor;
+class QPalette;
 
 using TColor = std::int32_t;
 
@@ -38,3 +39,5 @@ constexpr TColor RGB(int r, int g, int b) {
 
 // The colour as Qt paints it; desktop colours come from the application's palette.
 QColor ToQColor(TColor color);
+// The same, desktop colours taken from the palette given (a widget's own).
+QColor ToQColor(TColor color, const QPalette& palette);

@@ -155,12 +155,49 @@ TDateTime Time() {
 
 namespace {
 
-// Where a formatted text goes: to the screen, which shows any name, or into
-// single-byte text, where a name the code page lacks is written in English.
-enum class Names { Locale, CodePage };
+// Where a formatted text goes: to the screen, which shows any name; into
+// single-byte text, where a name the code page lacks is written in English;
+// or into single-byte text that is English throughout.
+enum class Names { Locale, CodePage, English };
+
+bool HasRightToLeftLetters(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+    });
+}
 
 QString LocaleName(const QString& name, const QString& english, Names names) {
-    return names == Names::CodePage && !FitsCodePage(name) ? english : name;
+    if (names == Names::English)
+        return english;
+    if (names == Names::CodePage)
+        return FitsCodePage(name) ? name : english;
+    // On screen a name in right-to-left script is isolated: the digits after
+    // it would otherwise join its run and read in its order ("2026 ,10
+    // ديسمبر"); so isolated, a date reads in the order of its format, alone
+    // or inside an English sentence.
+    if (HasRightToLeftLetters(name))
+        return QChar(0x2068) + name +
+               QChar(0x2069);  // FIRST STRONG ISOLATE .. POP DIRECTIONAL ISOLATE
+    return name;
+}
+
+// Whether the format writes the day of the month ("d" or "dd"). A month
+// name with a day takes the locale's form for a date ("10 марта"); a month
+// name without one stands alone, as a title does ("март 2026").
+bool WritesDayOfMonth(const AnsiString& f) {
+    for (std::size_t i = 0; i < f.size();) {
+        const char c = f[i];
+        if (c == '"' || c == '\'') {
+            const std::size_t end = f.find(c, i + 1);
+            i = end == AnsiString::npos ? f.size() : end + 1;
+            continue;
+        }
+        const int n = CountRun(f, i, 'd');
+        if (n > 0 && n <= 2)
+            return true;
+        i += static_cast<std::size_t>(std::max(n, 1));
+    }
+    return false;
 }
 
 QString Padded(int v, int width) {
@@ -173,6 +210,7 @@ QString Formatted(const AnsiString& f, TDateTime t, Names names) {
     DecodeTime(t, hour, minute, second, msec);
     const QLocale locale;
     const QLocale english = QLocale::c();
+    const bool standAlone = !WritesDayOfMonth(f);
     const bool twelveHour = f.find("am/pm") != AnsiString::npos ||
                             f.find("AM/PM") != AnsiString::npos ||
                             f.find("a/p") != AnsiString::npos || f.find("A/P") != AnsiString::npos;
@@ -221,8 +259,10 @@ QString Formatted(const AnsiString& f, TDateTime t, Names names) {
                 out += Padded(month, n);
             else {
                 const auto form = n == 3 ? QLocale::ShortFormat : QLocale::LongFormat;
-                out += LocaleName(locale.monthName(month, form), english.monthName(month, form),
-                                  names);
+                out += standAlone ? LocaleName(locale.standaloneMonthName(month, form),
+                                               english.standaloneMonthName(month, form), names)
+                                  : LocaleName(locale.monthName(month, form),
+                                               english.monthName(month, form), names);
             }
             i += static_cast<std::size_t>(n);
             lastWasHour = false;
@@ -270,6 +310,18 @@ AnsiString FormatDateTime(const AnsiString& f, TDateTime t) {
 
 QString FormatDateTimeForScreen(const AnsiString& f, TDateTime t) {
     return Formatted(f, t, Names::Locale);
+}
+
+AnsiString FormatDateTime(const AnsiString& f, TDateTime t, DateNames names) {
+    return FromQString(
+        Formatted(f, t, names == DateNames::English ? Names::English : Names::CodePage));
+}
+
+DateNames CodePageNames(const AnsiString& f, TDateTime first, TDateTime last) {
+    for (TDateTime day = first; day <= last; day += 1)
+        if (!FitsCodePage(Formatted(f, day, Names::Locale)))
+            return DateNames::English;
+    return DateNames::Locale;
 }
 
 AnsiString TimeToStr(TDateTime t) {

@@ -35,10 +35,24 @@ TDateTime Time();
 // yy yyyy (four digits, zero-padded), h hh, n nn, s ss, am/pm (12-hour
 // clock), text in quotes, and any other character as it stands. Month and
 // day names are the locale's; in this single-byte form a name that the code
-// page cannot hold is written in English, never as '?'.
+// page cannot hold is written in English, never as '?'. A month name takes
+// the locale's form for a date when the format writes the day of the month,
+// and its stand-alone form (as a title) when it does not.
 AnsiString FormatDateTime(const AnsiString& format, TDateTime t);
-// The same for the screen: the locale's names in full, whatever their script.
+// The same for the screen: the locale's names in full, whatever their
+// script. A name in right-to-left script is set between directional
+// isolates, so that the date reads in the order of its format, alone or
+// inside an English sentence.
 QString FormatDateTimeForScreen(const AnsiString& format, TDateTime t);
+
+// A single-byte text in one language: the locale's names, or English ones
+// throughout.
+enum class DateNames { Locale, English };
+AnsiString FormatDateTime(const AnsiString& format, TDateTime t, DateNames names);
+// The locale's names when every name that `format` writes for the days from
+// `first` to `last` fits the code page; English otherwise.
+DateNames CodePageNames(const AnsiString& format, TDateTime first, TDateTime last);
+
 AnsiString TimeToStr(TDateTime t);      // LongTimeFormat
 AnsiString DateToStr(TDateTime t);      // ShortDateFormat
 AnsiString DateTimeToStr(TDateTime t);  // ShortDateFormat, then LongTimeFormat unless midnight

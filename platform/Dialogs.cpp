@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -92,6 +93,20 @@ public:
     }
 };
 
+// A box is at least as wide as its caption needs in the title bar: the text
+// in the bar's bold font beside the window's icon and its three buttons,
+// each about as wide as the bar is high (twice the text's height). Without
+// it a short message gets a narrow box whose caption shows only "...".
+void FitCaption(QMessageBox& box) {
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 4 * 2 * metrics.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 int ShowQtBox(const BoxRequest& r) {
     QWidget* owner = r.owned ? QApplication::activeWindow() : nullptr;
     QMessageBox box(ToQtIcon(r.icon), ToQString(r.caption), ToQString(r.text),
@@ -111,6 +126,7 @@ int ShowQtBox(const BoxRequest& r) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    FitCaption(box);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return mrOk;

@@ -1,9 +1,16 @@
 #include "FormResource.h"
 
 #include "Canvas.h"
+#include "Elide.h"
 #include "StringGrid.h"
 
+#include <QAbstractScrollArea>
 #include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <utility>
@@ -39,7 +46,8 @@ TColor ColorFromResourceName(const QString& name) {
 
 void SetFontColor(QWidget* widget, TColor color) {
     QPalette p = widget->palette();
-    const QColor c = ToQColor(color);
+    // A desktop colour is the one of the palette the widget shows in.
+    const QColor c = ToQColor(color, p);
     p.setColor(QPalette::WindowText, c);
     p.setColor(QPalette::Text, c);
     p.setColor(QPalette::ButtonText, c);
@@ -54,13 +62,61 @@ void SetBackgroundColor(QWidget* widget, TColor color) {
         return;
     }
     QPalette p = widget->palette();
-    p.setColor(QPalette::Window, ToQColor(color));
-    p.setColor(QPalette::Base, ToQColor(color));
+    const QColor c = ToQColor(color, p);
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Base, c);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
 }
 
+QPalette DesignedPalette() {
+    // A light button face; white windows and black text follow from it.
+    return QPalette(QColor(0xF0, 0xF0, 0xF0));
+}
+
 namespace {
+
+bool HasFixedBackground(const QWidget* w) {
+    return w->property("color").isValid();
+}
+
+// A fixed text colour was chosen against the background of the desktop the
+// forms were designed on: white windows (grids, lists, edits) and a light
+// button face. Whatever the desktop's palette, such a text keeps that
+// background: a grid turns white, a box that paints its own background
+// takes the designed palette, and a transparent label's parent does (which
+// its other controls then share, so they stay readable too).
+void KeepDesignedBackground(QWidget* w) {
+    if (!w->property("fontColor").isValid() || HasFixedBackground(w))
+        return;
+    if (auto* grid = qobject_cast<TStringGrid*>(w)) {
+        grid->SetColor(clWhite);
+        return;
+    }
+    const bool paintsOwnBackground =
+        qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QLineEdit*>(w);
+    QWidget* host = paintsOwnBackground ? w : w->parentWidget();
+    if (!host || HasFixedBackground(host))
+        return;
+    host->setPalette(DesignedPalette());
+    host->setAutoFillBackground(true);
+}
+
+// What every form gets from the layer, as the platform the forms were
+// designed on gives it.
+void ApplyBehaviour(QWidget* w) {
+    // Tab moves the focus on from a memo; it does not type a tab.
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(w))
+        memo->setTabChangesFocus(true);
+    else if (auto* rich = qobject_cast<QTextEdit*>(w))
+        rich->setTabChangesFocus(true);
+    // A text cut by its box's fixed size ends in an ellipsis and shows
+    // whole as a tooltip.
+    if (auto* label = qobject_cast<QLabel*>(w))
+        ElideWithToolTip(label);
+    else if (auto* list = qobject_cast<QListView*>(w))
+        ElideWithToolTip(list);
+}
 
 void ApplyOne(QWidget* w) {
     if (w->font().resolveMask() & (QFont::FamilyResolved | QFont::FamiliesResolved)) {
@@ -86,7 +142,13 @@ void ApplyOne(QWidget* w) {
 }  // namespace
 
 void ApplyFormResource(QWidget* form) {
-    ApplyOne(form);
-    for (QWidget* w : form->findChildren<QWidget*>())
+    QList<QWidget*> widgets = form->findChildren<QWidget*>();
+    widgets.prepend(form);
+    // Backgrounds first: the colours of each widget then go on top.
+    for (QWidget* w : widgets)
+        KeepDesignedBackground(w);
+    for (QWidget* w : widgets) {
         ApplyOne(w);
+        ApplyBehaviour(w);
+    }
 }

@@ -64,6 +64,8 @@ void TForm::ConnectModalButtonImpl(QAbstractButton* button, int result,
 }
 
 void TForm::BeginModal() {
+    if (QWidget* last = focusWidget())
+        last->clearFocus();
     modalResult_ = mrNone;
     inModal_ = true;
 }

@@ -61,7 +61,10 @@ public:
         ConnectModalButtonImpl(button, result, [] {});
     }
 
-    // Used by Dialogs::ShowModal.
+    // Used by Dialogs::ShowModal. Each run starts on the form's first
+    // control, as a new form does: the control the last run left the focus
+    // on is forgotten, and the window's activation gives the focus to the
+    // first control of the tab order (unless FormActivate chose one).
     void BeginModal();
     int RunModalLoop();
     void EndModal();

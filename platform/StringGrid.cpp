@@ -1,5 +1,7 @@
 #include "StringGrid.h"
 
+#include "Elide.h"
+
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -20,12 +22,19 @@ public:
         return parent.isValid() ? 0 : grid_->ColCount();
     }
     QVariant data(const QModelIndex& index, int role) const override {
+        const int row = index.row() + grid_->FixedRows();
+        if (role == Qt::ToolTipRole)
+            return grid_->CutCellText(index.column(), row);
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
             return {};
-        return ToQString(grid_->Cell(index.column(), index.row() + grid_->FixedRows()));
+        return ToQString(grid_->Cell(index.column(), row));
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
-        if (o == Qt::Horizontal && role == Qt::DisplayRole && grid_->FixedRows() > 0)
+        if (o != Qt::Horizontal || grid_->FixedRows() == 0)
+            return {};
+        if (role == Qt::ToolTipRole)
+            return grid_->CutCellText(section, 0);
+        if (role == Qt::DisplayRole)
             return ToQString(grid_->Cell(section, 0));
         return {};
     }
@@ -114,6 +123,8 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), model_(new Strin
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab moves the focus on to the next control, not to the next cell.
+    setTabKeyNavigation(false);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex&) { emit Click(); });
     connect(this, &QTableView::doubleClicked, this,
             [this](const QModelIndex&) { emit DblClick(); });
@@ -281,6 +292,12 @@ void TStringGrid::SetRowSelect(bool on) {
 
 void TStringGrid::SetColor(TColor c) {
     color_ = c;
+    // The area beyond the last cells in the same fixed colour as the cells.
+    if (c >= 0) {
+        QPalette p = palette();
+        p.setColor(QPalette::Base, ToQColor(c));
+        setPalette(p);
+    }
     Repaint();
 }
 
@@ -317,13 +334,25 @@ void TStringGrid::PaintCellAt(TCanvas& canvas, int col, int row, const TRect& re
             canvas.Font.Color = clHighlightText;
         }
         canvas.FillRect(rect);
-        canvas.TextOut(rect.Left + 2, rect.Top + 2, Cell(col, row));
+        canvas.TextOut(rect.Left + kTextMargin, rect.Top + kTextMargin,
+                       FromQString(ElidedText(ToQFont(canvas.Font), ToQString(Cell(col, row)),
+                                              rect.Width() - 2 * kTextMargin)));
         return;
     }
     TCanvas* previous = canvas_;
     canvas_ = &canvas;
     emit DrawCell(col, row, rect, state);
     canvas_ = previous;
+}
+
+QVariant TStringGrid::CutCellText(int col, int row) const {
+    // What an owner-drawing handler shows of a cell is its own affair.
+    if (!defaultDrawing_)
+        return {};
+    const QString text = ToQString(Cell(col, row));
+    if (ElidedText(ToQFont(GridFont()), text, ColWidth(col) - 2 * kTextMargin) == text)
+        return {};
+    return text;
 }
 
 void TStringGrid::Repaint() {
@@ -342,6 +371,10 @@ void TStringGrid::DoubleClickCell(int col, int row) {
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    int key = event->key();
+    emit KeyDown(key);
+    if (key == 0)
+        return;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit Click();
         return;

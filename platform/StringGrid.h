@@ -74,12 +74,16 @@ signals:
     void DblClick();
     // The user moved the current cell with the keyboard (arrows, page keys).
     void KeyboardMove();
+    // A key pressed in the grid (a Qt::Key), before the grid acts on it; a
+    // handler that takes the key sets it to 0.
+    void KeyDown(int& key);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    friend class StringGridModel;
     friend class StringGridDelegate;
     friend class StringGridHeader;
     void Resize();
@@ -87,6 +91,11 @@ private:
     void PaintCellAt(TCanvas& canvas, int col, int row, const TRect& rect, TGridDrawState state);
     // Whether any cell below the fixed row holds text.
     bool HasText() const;
+    // The whole text of a cell that default drawing cuts, for its tooltip;
+    // nothing for a cell that fits.
+    QVariant CutCellText(int col, int row) const;
+    // Default drawing writes a cell's text this far inside its edges.
+    static constexpr int kTextMargin = 2;
     // One repaint of the viewport at the next turn of the event loop, however
     // many cells change before it.
     void RepaintSoon();

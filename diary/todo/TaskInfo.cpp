@@ -48,7 +48,6 @@ int TfrmTask::Execute(TTaskRecord* task) {
     else
         ui->txtMemo->clear();
     const std::vector<AnsiString> note = ui->txtMemo->Lines();
-    ui->txtTask->setFocus();
 
     if (ShowModal() != mrOk)
         return 0;

@@ -1,3 +1,4 @@
+#include "Keyboard.h"
 #include "MonthGridRows.h"
 #include "PickDate.h"
 #include "SameDate.h"
@@ -222,6 +223,71 @@ TEST_F(PickDateTest, CellColours) {
                 EXPECT_EQ(op.font.Color, clBlack) << r;
             }
     }
+}
+
+// The open picker takes the keyboard: the arrows move the day by one day or
+// one week, across month ends; Enter picks the day as a click does; Escape
+// cancels, giving back the date it opened on.
+TEST_F(PickDateTest, TheKeyboardPicksADay) {
+    const struct {
+        const char* what;
+        TMisri start;
+        std::vector<Qt::Key> keys;
+        TMisri result;
+    } cases[] = {
+        {"Enter at once", TMisri(12, 3, 1447), {Qt::Key_Return}, TMisri(12, 3, 1447)},
+        {"two days on",
+         TMisri(12, 3, 1447),
+         {Qt::Key_Right, Qt::Key_Right, Qt::Key_Enter},
+         TMisri(14, 3, 1447)},
+        {"a week on", TMisri(12, 3, 1447), {Qt::Key_Down, Qt::Key_Return}, TMisri(19, 3, 1447)},
+        {"into the next month",
+         TMisri(30, 1, 1447),
+         {Qt::Key_Right, Qt::Key_Return},
+         TMisri(1, 2, 1447)},
+        {"into the year before",
+         TMisri(1, 1, 1447),
+         {Qt::Key_Left, Qt::Key_Return},
+         TMisri(29, 12, 1446)},
+        {"a week back, a month back",
+         TMisri(3, 5, 1447),
+         {Qt::Key_Up, Qt::Key_Return},
+         TMisri(25, 4, 1447)},
+        {"Escape after moving",
+         TMisri(12, 3, 1447),
+         {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Escape},
+         TMisri(12, 3, 1447)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        responder->QueueForm([&](TForm& f) {
+            for (Qt::Key key : c.keys)
+                Press(&f, key);
+            EXPECT_FALSE(f.isVisible());
+            return f.ModalResult();
+        });
+        EXPECT_EQ(form->Execute(c.start, 500, 400), c.result);
+    }
+}
+
+// The month buttons are reached with Tab and pressed with Space.
+TEST_F(PickDateTest, TabAndSpaceStepTheMonths) {
+    responder->QueueForm([&](TForm& f) {
+        auto* prev = f.findChild<QToolButton*>("btnPrevMonth");
+        auto* next = f.findChild<QToolButton*>("btnNextMonth");
+        EXPECT_TRUE(TabTo(&f, prev));
+        Press(&f, Qt::Key_Space);
+        EXPECT_EQ(f.findChild<QLabel*>("lblMonth")->text(), "Safar");
+        EXPECT_TRUE(TabTo(&f, next));
+        Press(&f, Qt::Key_Space);
+        Press(&f, Qt::Key_Space);
+        EXPECT_EQ(f.findChild<QLabel*>("lblMonth")->text(), "Rabi-ul-Aakhar");
+        // Back in the grid, Enter picks the day shown: day 1 of that month.
+        EXPECT_TRUE(TabTo(&f, grid));
+        Press(&f, Qt::Key_Return);
+        return f.ModalResult();
+    });
+    EXPECT_EQ(form->Execute(TMisri(12, 3, 1447), 500, 400), TMisri(1, 4, 1447));
 }
 
 }  // namespace

@@ -27,9 +27,11 @@ namespace {
 const char* const kCommunityTimes = "5:07\t6:30\t12:15\t18:05";
 const char* const kGeneralTimes = "5:07\t6:30\t12:15\t15:45\t18:05\t19:35";
 
-// One month of the table as the file holds it: title, header, a line a day.
+// One month of the table as the file holds it: title, header, a line a day,
+// the days' months named as `names` names them in short.
 std::string MonthBlock(const std::string& place, const std::string& month, QDate first, int days,
-                       bool general, const char* times) {
+                       bool general, const char* times,
+                       const QLocale& names = QLocale(QLocale::English, QLocale::UnitedStates)) {
     std::string out = "\tSalaat timings for:\t" + place + "\r\n";
     out += "\tFor the month of: " + month + "\r\n";
     out += std::string(55, '_') + "\r\n";
@@ -40,11 +42,12 @@ std::string MonthBlock(const std::string& place, const std::string& month, QDate
         out += "Hijri\tEnglish\t\tFajar\tSunrise\tZohar\tMaghrib\r\n";
         out += "-----\t-------\t\t-----\t-------\t-----\t-------\r\n";
     }
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    for (int d = 1; d <= days; ++d)
+    for (int d = 1; d <= days; ++d) {
+        const QDate day = first.addDays(d - 1);
         out += std::to_string(d) + "\t" +
-               english.toString(first.addDays(d - 1), "MMM d").toStdString() + "\t\t" + times +
-               "\r\n";
+               FromQString(names.monthName(day.month(), QLocale::ShortFormat)) + " " +
+               std::to_string(day.day()) + "\t\t" + times + "\r\n";
+    }
     return out;
 }
 
@@ -108,20 +111,42 @@ TEST_F(ExportTest, CurrentMonthInTheGeneralDisplayWithDaylight) {
                          "6:07\t7:30\t13:15\t16:45\t19:05\t20:35"));
 }
 
-// Under a locale whose month names the file's code page cannot hold, the
-// form shows them and the file takes the English ones, never '?'.
+// Under each locale the form shows the locale's names, and the file keeps to
+// one language: the locale's month names when every one it needs fits the
+// code page, English names throughout when any one does not (never '?').
 TEST_F(ExportTest, MonthNamesOfEveryLocale) {
-    for (const char* name : {"ur_PK", "ru_RU"}) {
-        SCOPED_TRACE(name);
-        const LocaleScope scope(name);
+    const struct {
+        const char* locale;
+        const char* shown;
+        const char* title;
+        QDate first;
+        int days;
+        bool localeNames;
+    } cases[] = {
+        {"ar_SA", "17 Ramadan, 1447", "Ramadan, 1447", {2026, 2, 17}, 30, false},
+        {"ur_PK", "17 Ramadan, 1447", "Ramadan, 1447", {2026, 2, 17}, 30, false},
+        {"ru_RU", "17 Ramadan, 1447", "Ramadan, 1447", {2026, 2, 17}, 30, false},
+        {"el_GR", "17 Ramadan, 1447", "Ramadan, 1447", {2026, 2, 17}, 30, false},
+        // "úno" fits the code page, "bře" does not.
+        {"cs_CZ", "17 Ramadan, 1447", "Ramadan, 1447", {2026, 2, 17}, 30, false},
+        // "lis" and "pro" both fit.
+        {"cs_CZ", "5 Jamadi-ul-Aakhar, 1448", "Jamadi-ul-Aakhar, 1448", {2026, 11, 10}, 29, true},
+        {"en_US", "17 Ramadan, 1447", "Ramadan, 1447", {2026, 2, 17}, 30, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.title);
+        const LocaleScope scope(c.locale);
         form->FormActivate();
-        Show("17 Ramadan, 1447");
+        Show(c.shown);
         responder->QueueForm(Range("rdbCurrentMonth"));
         Export();
-        EXPECT_EQ(ReadFile("NTimes.txt"),
-                  MonthBlock("New York City, USA", "Ramadan, 1447", QDate(2026, 2, 17), 30, false,
-                             kCommunityTimes));
-        EXPECT_EQ(form->findChild<QLabel*>("lblEnglishDate")->text(),
+        const QLocale names =
+            c.localeNames ? scope.Locale() : QLocale(QLocale::English, QLocale::UnitedStates);
+        EXPECT_EQ(ReadFile("NTimes.txt"), MonthBlock("New York City, USA", c.title, c.first, c.days,
+                                                     false, kCommunityTimes, names));
+        // The form names today's month in the locale's own words.
+        QString today = form->findChild<QLabel*>("lblEnglishDate")->text();
+        EXPECT_EQ(today.remove(QChar(0x2068)).remove(QChar(0x2069)),
                   scope.Locale().monthName(12, QLocale::LongFormat) + " 10, 2026");
     }
 }

@@ -4,6 +4,7 @@
 #include "PlaceFixture.h"
 #include "Projglob.h"
 #include "SpecialFiles.h"
+#include "ToolTip.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -111,6 +112,23 @@ TEST_F(LocationEditorTest, ListIsSortedAndTheLastDefaultMatchWins) {
 
     List()->setCurrentRow(2);  // the user picks Zanzibar
     EXPECT_EQ(Shown(), "Zanzibar|39.12|-6.10|3.0");
+}
+
+// A place name longer than the list is wide ends in an ellipsis there and
+// shows whole as its tooltip.
+TEST_F(LocationEditorTest, ALongPlaceNameShowsWholeAsATooltip) {
+    const QString name = "Sidi Bel Abbes, Oran Province, Algeria (North)";  // 46 characters
+    registry->WriteString("Location", FromQString(name));
+    WritePlaces({Place(FromQString(name), -0.63f, 35.19f, 1), Place("Aden", 45, 12.8f, 3)});
+    form->show();
+    form->FormActivate();
+    ASSERT_EQ(Items(), QStringList({"Aden", name}));
+    EXPECT_EQ(List()->textElideMode(), Qt::ElideRight);
+    EXPECT_EQ(ToolTipAt(List()->viewport(), List()->visualItemRect(List()->item(1)).center()),
+              name);
+    EXPECT_EQ(ToolTipAt(List()->viewport(), List()->visualItemRect(List()->item(0)).center()), "");
+    // Drawn no wider than the list, so that the list's ellipsis ends it.
+    EXPECT_LE(List()->visualItemRect(List()->item(1)).width(), List()->viewport()->width());
 }
 
 TEST_F(LocationEditorTest, LoadingSetsTheBoxesWithoutWriting) {

@@ -1,3 +1,4 @@
+#include "Keyboard.h"
 #include "LocationFile.h"
 #include "PickDate.h"
 #include "PrayerTimes.h"
@@ -187,6 +188,23 @@ TEST_F(SalaatTest, PickingADateSetsBothFieldsAndKeepsThePlace) {
     form->FormActivate();
     EXPECT_EQ(Text("txtMain"), "2 Rajjab, 1448");
     EXPECT_EQ(List()->currentItem()->text(), "New York City, USA");
+}
+
+// The date button is reached with Tab and pressed with Space, and the
+// picker it opens answers to the keyboard.
+TEST_F(SalaatTest, TheKeyboardPicksADate) {
+    responder->QueueForm([&](TForm& f) {
+        EXPECT_TRUE(TabTo(&f, f.findChild<QToolButton*>("btnOpenDueDate")));
+        responder->QueueForm([](TForm& picker) {
+            Press(&picker, Qt::Key_Down);
+            Press(&picker, Qt::Key_Return);
+            return picker.ModalResult();
+        });
+        Press(&f, Qt::Key_Space);
+        EXPECT_EQ(Text("txtMain"), "9 Rajjab, 1448");
+        return mrCancel;
+    });
+    form->ShowModal();
 }
 
 TEST_F(SalaatTest, OkClosesWithOk) {

@@ -149,9 +149,13 @@ TEST_F(DateTimeTest, LocaleNamesAreNeverAQuestionMark) {
         const QString longMonth = locale.monthName(12, QLocale::LongFormat);
         const QString longDay = locale.dayName(4, QLocale::LongFormat);
         ASSERT_EQ(FitsCodePage(shortMonth + longMonth + longDay), c.fitsCodePage);
-        EXPECT_EQ(FormatDateTimeForScreen("mmm d, yyyy", t), shortMonth + " 10, 2026");
-        EXPECT_EQ(FormatDateTimeForScreen("mmmm,  yyyy", t), longMonth + ",  2026");
-        EXPECT_EQ(FormatDateTimeForScreen("dddd", t), longDay);
+        // Names in right-to-left script come between directional isolates.
+        const auto onScreen = [](const QString& name) {
+            return name.isRightToLeft() ? QChar(0x2068) + name + QChar(0x2069) : name;
+        };
+        EXPECT_EQ(FormatDateTimeForScreen("mmm d, yyyy", t), onScreen(shortMonth) + " 10, 2026");
+        EXPECT_EQ(FormatDateTimeForScreen("mmmm d", t), onScreen(longMonth) + " 10");
+        EXPECT_EQ(FormatDateTimeForScreen("dddd", t), onScreen(longDay));
         if (c.fitsCodePage) {
             EXPECT_EQ(ToQString(FormatDateTime("mmm d", t)), shortMonth + " 10");
             EXPECT_EQ(ToQString(FormatDateTime("dddd", t)), longDay);
@@ -161,6 +165,73 @@ TEST_F(DateTimeTest, LocaleNamesAreNeverAQuestionMark) {
             EXPECT_EQ(FormatDateTime("ddd dddd", t), "Thu Thursday");
         }
         EXPECT_EQ(FormatDateTime("mmm mmmm ddd dddd", t).find('?'), AnsiString::npos);
+    }
+}
+
+// A month named beside its day takes the locale's form for a date; a month
+// standing alone, as a title does, takes its stand-alone form. On screen a
+// name in right-to-left script is isolated; the single-byte text is in one
+// language, the locale's names or English ones throughout.
+TEST_F(DateTimeTest, MonthNamesOfEachLocale) {
+    const TDateTime march10 = EncodeDate(2026, 3, 10);
+    const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    // A name in right-to-left script, isolated.
+    const auto isolated = [&](const char* utf8) {
+        return QChar(0x2068) + text(utf8) + QChar(0x2069);
+    };
+    struct Case {
+        const char* locale;
+        QString title;       // "mmmm yyyy"
+        QString withDay;     // "d mmmm"
+        QString shortTitle;  // "mmm"
+    } cases[] = {
+        {"ar_SA", isolated("مارس") + " 2026", "10 " + isolated("مارس"), isolated("مارس")},
+        {"ur_PK", isolated("مارچ") + " 2026", "10 " + isolated("مارچ"), isolated("مارچ")},
+        {"ru_RU", text("март 2026"), text("10 марта"), text("март")},
+        {"cs_CZ", text("březen 2026"), text("10 března"), text("bře")},
+        {"el_GR", text("Μάρτιος 2026"), text("10 Μαρτίου"), text("Μάρ")},
+        {"en_US", "March 2026", "10 March", "Mar"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const LocaleScope scope(c.locale);
+        EXPECT_EQ(FormatDateTimeForScreen("mmmm yyyy", march10), c.title);
+        EXPECT_EQ(FormatDateTimeForScreen("d mmmm", march10), c.withDay);
+        EXPECT_EQ(FormatDateTimeForScreen("mmm", march10), c.shortTitle);
+    }
+}
+
+// Single-byte text in one language: the locale's names when every name the
+// text needs fits the code page, English throughout when any one does not.
+TEST_F(DateTimeTest, SingleByteTextKeepsToOneLanguage) {
+    struct Case {
+        const char* locale;
+        QDate first, last;
+        DateNames names;
+        const char* firstText;  // "mmm d" of the first day, in those names
+    } cases[] = {
+        {"cs_CZ", {2026, 11, 10}, {2026, 12, 8}, DateNames::Locale, "lis 10"},
+        {"cs_CZ", {2026, 2, 17}, {2026, 3, 18}, DateNames::English, "Feb 17"},  // "bře"
+        {"ru_RU", {2026, 11, 10}, {2026, 12, 8}, DateNames::English, "Nov 10"},
+        {"el_GR", {2026, 11, 10}, {2026, 12, 8}, DateNames::English, "Nov 10"},
+        {"ar_SA", {2026, 11, 10}, {2026, 12, 8}, DateNames::English, "Nov 10"},
+        {"ur_PK", {2026, 11, 10}, {2026, 12, 8}, DateNames::English, "Nov 10"},
+        {"en_US", {2026, 2, 17}, {2026, 3, 18}, DateNames::Locale, "Feb 17"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " from " + c.firstText);
+        const LocaleScope scope(c.locale);
+        const TDateTime first = EncodeDate(c.first.year(), c.first.month(), c.first.day());
+        const TDateTime last = EncodeDate(c.last.year(), c.last.month(), c.last.day());
+        ASSERT_EQ(CodePageNames("mmm d", first, last), c.names);
+        EXPECT_EQ(FormatDateTime("mmm d", first, c.names), c.firstText);
+        for (TDateTime day = first; day <= last; day += 1) {
+            const AnsiString text = FormatDateTime("mmm d", day, c.names);
+            const AnsiString english = FormatDateTime("mmm d", day, DateNames::English);
+            EXPECT_EQ(text == english,
+                      c.names == DateNames::English || QLocale().language() == QLocale::English)
+                << text;
+        }
     }
 }
 

@@ -172,6 +172,30 @@ TEST(QtBoxes, ABoxShownWhileTheSplashIsUpComesAboveIt) {
     }
 }
 
+// A box is wide enough for its caption: the caption in the title bar's bold
+// font, beside the icon and three buttons of a title bar (at least 120
+// pixels), however short the message is.
+TEST(QtBoxes, ABoxIsWideEnoughForItsCaption) {
+    ASSERT_EQ(Dialogs::Responder(), nullptr);
+    const char* const captions[] = {"Error", "Message",
+                                    "Miravel 4.3 found a problem it cannot mend by itself"};
+    for (const char* caption : captions) {
+        SCOPED_TRACE(caption);
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    width = box->width();
+                    box->button(QMessageBox::Ok)->click();
+                }
+        });
+        Dialogs::MessageBox("Invalid Year", caption);
+        QFont font = QApplication::font("QMdiSubWindowTitleBar");
+        font.setBold(true);
+        EXPECT_GE(width, QFontMetrics(font).horizontalAdvance(caption) + 120);
+    }
+}
+
 // The box's place above the splash lasts while the splash shows: once it is
 // hidden, the box stays open as an ordinary window.
 TEST(QtBoxes, ABoxStaysOnTopOnlyWhileTheSplashShows) {

@@ -2,8 +2,10 @@
 // nothing scrolled out of sight.
 #include "AlarmSandbox.h"
 #include "AzanForm.h"
+#include "Contrast.h"
 #include "SetWaqt.h"
 #include "StringGrid.h"
+#include "ToolTip.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -51,6 +53,44 @@ TEST_F(AlarmLayoutTest, TheLineUnderTheTitleSpansTheHeader) {
             << size.width();
         EXPECT_EQ(panel->width(), form->width());
     }
+}
+
+// A column too narrow for its text cuts it with an ellipsis and shows it
+// whole as the cell's tooltip; a text that fits shows no tooltip.
+TEST_F(AlarmLayoutTest, ACutCellEndsInAnEllipsisAndShowsWholeAsATooltip) {
+    const char* name = "Fajr Vidur for the whole family";
+    WriteFile("sched.dat", std::string("\"") + name + "\",F,-15,azan1.wav,1,354,1,1\r\n");
+    form = std::make_unique<TfrmMain>();
+    form->show();
+    Settle();
+    TStringGrid* grid = form->Grid();
+    ASSERT_EQ(grid->Cell(0, 1), name);
+    RecordingCanvas canvas;
+    grid->PaintCell(canvas, 0, 1);
+    const std::vector<AnsiString> drawn = canvas.Texts();
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].back(), '\x85');  // the ellipsis of the code page
+    EXPECT_EQ(std::string(name).rfind(drawn[0].substr(0, drawn[0].size() - 1), 0), 0u);
+    const auto centre = [grid](int col, int row) {
+        const TRect r = grid->CellRect(col, row);
+        return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    };
+    EXPECT_EQ(ToolTipAt(grid->viewport(), centre(0, 1)), name);
+    EXPECT_EQ(grid->Cell(2, 1), "azan1.wav");
+    EXPECT_EQ(ToolTipAt(grid->viewport(), centre(2, 1)), "");
+}
+
+// On a dark desktop the editor keeps the light colours its title was
+// designed with, and the hint box, in the desktop's button face, is of that
+// palette too: its text reads.
+TEST_F(AlarmLayoutTest, TheHintReadsOnADarkDesktop) {
+    const DarkDesktop desktop;
+    InEditor("\"Fajr Vidur\",F,-15,azan1.wav,1,354,1,1\r\n", [](TForm& f) {
+        auto* memo = f.findChild<QPlainTextEdit*>("txtMessage");
+        memo->setPlainText("Click a control to display help.");
+        const QImage image = memo->viewport()->grab().toImage();
+        EXPECT_GE(TextContrast(image, image.rect(), memo->palette().color(QPalette::Text)), 4.5);
+    });
 }
 
 TEST_F(AlarmLayoutTest, EveryDropDownOfTheEditorShowsItsLabelsWhole) {

@@ -1,5 +1,6 @@
 #include "Associations.h"
 #include "AzanForm.h"
+#include "Keyboard.h"
 #include "Misri.h"
 #include "PickDate.h"
 #include "Projglob.h"
@@ -433,6 +434,38 @@ TEST_F(ScheduleEditorTest, TheDateButtonsPutTheDatePickedIntoTheirEdits) {
         responder->QueueForm([](TForm&) { return mrCancel; });  // closed on today's date
         Find<QToolButton>("btnFrom")->click();
         EXPECT_EQ(FromQString(Edit("txtFromDate")->text()), TMisri("today").Format(2));
+        Find<QPushButton>("btnCancel")->click();
+    });
+}
+
+// With the keyboard alone: each date button follows its box in the Tab order
+// and opens the picker with Space; each run starts on the first box.
+TEST_F(ScheduleEditorTest, TheKeyboardReachesTheDatesAndEachRunStartsOnTheName) {
+    QWidget below;
+    ScheduleEntry entry = Entry('Z', 0, 180, 190);
+    Run(entry, false, [&] {
+        EXPECT_TRUE(TabTo(dialog.get(), Edit("txtFromDate")));
+        Press(dialog.get(), Qt::Key_Tab);
+        ASSERT_EQ(dialog->focusWidget(), Find<QToolButton>("btnFrom"));
+        responder->QueueForm([](TForm& picker) {
+            Press(&picker, Qt::Key_Right);
+            Press(&picker, Qt::Key_Return);
+            return picker.ModalResult();
+        });
+        Press(dialog.get(), Qt::Key_Space);
+        EXPECT_EQ(FromQString(Edit("txtFromDate")->text()), TMisri("today").AddDays(1).Format(2));
+        Press(dialog.get(), Qt::Key_Tab);
+        EXPECT_EQ(dialog->focusWidget(), Edit("txtToDate"));
+        Press(dialog.get(), Qt::Key_Tab);
+        EXPECT_EQ(dialog->focusWidget(), Find<QToolButton>("btnTo"));
+        // The run ends with the focus on a later box.
+        EXPECT_TRUE(TabTo(dialog.get(), Edit("txtPath")));
+        Find<QPushButton>("btnCancel")->click();
+    });
+    BringToFront(&below);
+    Run(entry, false, [&] {
+        QCoreApplication::processEvents();  // the dialog's activation
+        EXPECT_EQ(dialog->focusWidget(), Edit("txtName"));
         Find<QPushButton>("btnCancel")->click();
     });
 }

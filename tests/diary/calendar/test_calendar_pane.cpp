@@ -1,11 +1,13 @@
 #include "Canvas.h"
 #include "ContactFixture.h"
 #include "EventFile.h"
+#include "EventFixture.h"
 #include "LocaleScope.h"
 #include "MainForm.h"
 #include "MainWindowSandbox.h"
 #include "MonthGridRows.h"
 #include "Projglob.h"
+#include "ReadingOrder.h"
 #include "StringGrid.h"
 
 #include <QAction>
@@ -27,22 +29,6 @@
 #include <vector>
 
 namespace {
-
-// An event file whose slots up to `lastKey` exist; the days given carry their texts.
-std::string EventFileBytes(const std::vector<std::pair<int, std::vector<AnsiString>>>& days,
-                           int lastKey) {
-    std::string bytes(static_cast<std::size_t>(lastKey + 1) * EventRecordSize, '\0');
-    for (const auto& [key, texts] : days) {
-        TEventRecord record;
-        record.key = static_cast<std::int16_t>(key);
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            record.Text(static_cast<int>(i)) = texts[i];
-        const EventRecordBytes packed = PackEventRecord(record);
-        std::memcpy(&bytes[static_cast<std::size_t>(key) * EventRecordSize], packed.data(),
-                    packed.size());
-    }
-    return bytes;
-}
 
 class CalendarPaneTest : public MainWindowSandbox {
 protected:
@@ -398,20 +384,38 @@ TEST_F(CalendarPaneTest, ArrowKeysShowTheOtherCalendarsDate) {
     EXPECT_EQ(form->shownMonth.ToDateTime(), EncodeDate(2026, 12, 10));
 }
 
-// Under the locales of likely users the pane shows the locale's own names.
+// Under the locales of likely users the pane shows the locale's own names:
+// the day's date reads in order inside its English sentence, and a month
+// standing alone as a title takes its stand-alone form.
 TEST_F(CalendarPaneTest, MonthNamesReadInEveryLocale) {
     WriteEventFiles();
-    for (const char* name : {"ur_PK", "ru_RU"}) {
-        SCOPED_TRACE(name);
-        const LocaleScope scope(name);
-        const QLocale& locale = scope.Locale();
-        const QString december = locale.monthName(12, QLocale::LongFormat);
+    const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    const struct {
+        const char* locale;
+        QString december;  // short, beside its day
+        QString march;     // in full, standing alone
+    } cases[] = {
+        {"ar_SA", text("ديسمبر"), text("مارس")}, {"ur_PK", text("دسمبر"), text("مارچ")},
+        {"ru_RU", text("дек."), text("март")},   {"cs_CZ", text("pro"), text("březen")},
+        {"el_GR", text("Δεκ"), text("Μάρτιος")}, {"en_US", text("Dec"), text("March")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const LocaleScope scope(c.locale);
         form->ShowHijriMonth(TMisri(2, 7, 1448));
-        EXPECT_EQ(Find<QLabel>("lblCorrespondingDate")->text(),
-                  "Gregorian date: " + locale.monthName(12, QLocale::ShortFormat) + " 10, 2026");
-        form->ShowGregorianMonth(EncodeDate(2026, 12, 10));
-        EXPECT_EQ(Find<QLabel>("lblHijriMonth")->text(), december + ",  2026");
-        EXPECT_EQ(Find<QLabel>("lblEvents")->text(), "Events for " + december);
+        const QLabel* sentence = Find<QLabel>("lblCorrespondingDate");
+        EXPECT_TRUE(sentence->text().startsWith("Gregorian date: "))
+            << sentence->text().toStdString();
+        EXPECT_TRUE(ReadsInOrder(sentence->text(), sentence->font(),
+                                 {"Gregorian date:", c.december, "10", "2026"}));
+
+        form->ShowGregorianMonth(EncodeDate(2026, 3, 10));
+        QString title = Find<QLabel>("lblHijriMonth")->text();
+        QString events = Find<QLabel>("lblEvents")->text();
+        EXPECT_EQ(title.remove(QChar(0x2068)).remove(QChar(0x2069)), c.march + ",  2026");
+        EXPECT_EQ(events.remove(QChar(0x2068)).remove(QChar(0x2069)), "Events for " + c.march);
+        EXPECT_TRUE(ReadsInOrder(Find<QLabel>("lblHijriMonth")->text(),
+                                 Find<QLabel>("lblHijriMonth")->font(), {c.march, "2026"}));
         for (const char* label : {"lblCorrespondingDate", "lblHijriMonth", "lblEvents"})
             EXPECT_FALSE(Find<QLabel>(label)->text().contains(u'?')) << label;
     }

@@ -5,6 +5,7 @@
 #include "NContact.h"
 #include "PickDate.h"
 #include "StringGrid.h"
+#include "ToolTip.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -135,6 +136,40 @@ TEST_F(ContactsPaneTest, AddressLines) {
         EXPECT_EQ(Label("lblAddress2"), c.line2) << c.address2 << "|" << c.city;
         EXPECT_EQ(Label("lblAddress3"), c.line3) << c.address2 << "|" << c.city;
     }
+}
+
+// The fixed-size boxes cut a long text with an ellipsis and show it whole as
+// their tooltip; the boxes keep the whole text. A text that fits shows no
+// tooltip.
+TEST_F(ContactsPaneTest, CutTextsEndInAnEllipsisAndShowWholeAsATooltip) {
+    TContactRecord r = Contact(1, {"Dr.", "Muhammad-Abdur-Rahman", "Siddiqui-Chaudhry"});
+    r.email = "muhammad.abdur.rahman.siddiqui.chaudhry@correspondence.example.org";
+    WriteFile(ContactFileName, FileOf({r, Contact(2, {"", "Amina", "Rahman"})}));
+    form->show();
+    form->ShowPane(3);
+    const QString email = ToQString(r.email);
+    const QString name = "Dr. Muhammad-Abdur-Rahman Siddiqui-Chaudhry";
+
+    auto* label = form->findChild<QLabel*>("lblEMail");
+    EXPECT_EQ(label->text(), email);
+    EXPECT_EQ(ToolTipAt(label, {5, 5}), email);
+    // What the label shows: the text cut at its edge, ending in an ellipsis,
+    // as a label of that text beside it shows it.
+    QLabel cut(QFontMetrics(label->font()).elidedText(email, Qt::ElideRight, label->width()),
+               label->parentWidget());
+    cut.setFont(label->font());
+    cut.setPalette(label->palette());
+    cut.setAlignment(label->alignment());
+    cut.setGeometry(label->geometry());
+    EXPECT_TRUE(cut.text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(label->grab().toImage(), cut.grab().toImage());
+    EXPECT_EQ(ToolTipAt(form->findChild<QLabel*>("lblFax"), {5, 5}), "");
+
+    const QRect first = list->visualItemRect(list->item(0));
+    EXPECT_EQ(Shown()[0], FromQString(name));
+    EXPECT_EQ(ToolTipAt(list->viewport(), first.center()), name);
+    EXPECT_LE(first.width(), list->viewport()->width());
+    EXPECT_EQ(ToolTipAt(list->viewport(), list->visualItemRect(list->item(1)).center()), "");
 }
 
 TEST_F(ContactsPaneTest, DatesAsDayAndMonth) {
