@@ -1,6 +1,6 @@
 // Conversion of date-times to Hijri dates and day arithmetic across
 // centuries. Goal: any date between 1900 and 2100 converts in under 200 ns.
-#include "Misri.h"
+#include "calendar/Misri.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,14 +4,14 @@
 // overdue tasks under 300 ms each; the contacts pane entered under 300 ms; a
 // calendar month's birthdays listed under 100 ms; the diary resident under
 // 120 MB with the contact list loaded (counter rss_MB).
-#include "Clock.h"
-#include "ContactFile.h"
-#include "Dialogs.h"
-#include "Forms.h"
-#include "MainForm.h"
-#include "RecordFile.h"
-#include "TaskFile.h"
-#include "Tasks.h"
+#include "diary/MainForm.h"
+#include "diary/contacts/ContactFile.h"
+#include "diary/todo/TaskFile.h"
+#include "diary/todo/Tasks.h"
+#include "platform/core/Clock.h"
+#include "platform/core/RecordFile.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Forms.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // A year of prayer times for one place, as the diary computes a year view:
 // GetTimes and GetSalaatTimings for each of 365 days. Goal: under 5 ms.
-#include "kestrun32.h"
+#include "kestrun/kestrun32.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // note or a damaged "msg.dat" holds it. Goal: the note memo of the task
 // dialog (236 x 81 pixels) shows one line of 8 MiB, and scrolls to its end,
 // in under 1 s; the time grows linearly with the length.
-#include "AnsiString.h"
-#include "CodePageMemo.h"
+#include "platform/core/AnsiString.h"
+#include "platform/widgets/CodePageMemo.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
-#include "Misri.h"
+#include "calendar/Misri.h"
 
-#include "Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 // Days are counted from the fixed pair 7 May 1997 = 1 Moharram 1418.
 #pragma once
 
-#include "AnsiString.h"
-#include "DateTime.h"
+#include "platform/core/AnsiString.h"
+#include "platform/core/DateTime.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "MisriField.h"
+#include "calendar/MisriField.h"
 
-#include "RecordFile.h"
+#include "platform/core/RecordFile.h"
 
 void PutMisri(unsigned char* record, std::size_t offset, const TMisri& date) {
     RecordBytes::PutInt32(record, offset, date.Month());

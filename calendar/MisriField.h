@@ -2,7 +2,7 @@
 // little-endian int32 month, year and day, in the order TMisri keeps them.
 #pragma once
 
-#include "Misri.h"
+#include "calendar/Misri.h"
 
 #include <cstddef>
 

@@ -1,10 +1,10 @@
 // Month and day names, the text forms of a Hijri date, parsing of the full
 // form and the check of a typed date.
-#include "Misri.h"
+#include "calendar/Misri.h"
 
-#include "Dialogs.h"
-#include "Exceptions.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <cstdio>
 #include <cstdlib>

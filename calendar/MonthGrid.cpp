@@ -1,6 +1,6 @@
-#include "MonthGrid.h"
+#include "calendar/MonthGrid.h"
 
-#include "StringGrid.h"
+#include "platform/widgets/StringGrid.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // of weekday letters, Sunday first, over six rows of day numbers.
 #pragma once
 
-#include "Canvas.h"
+#include "platform/widgets/Canvas.h"
 
 class TStringGrid;
 

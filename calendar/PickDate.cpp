@@ -1,11 +1,11 @@
-#include "PickDate.h"
+#include "calendar/PickDate.h"
 
 #include "ui_PickDate.h"
 
-#include "Bitmaps.h"
-#include "FormResource.h"
-#include "Handlers.h"
-#include "MonthGrid.h"
+#include "calendar/MonthGrid.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
+#include "resources/Bitmaps.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

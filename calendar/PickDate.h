@@ -3,10 +3,10 @@
 // the button's left edge.
 #pragma once
 
-#include "Canvas.h"
-#include "Forms.h"
-#include "Misri.h"
-#include "StringGrid.h"
+#include "calendar/Misri.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/Forms.h"
+#include "platform/widgets/StringGrid.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "Projglob.h"
+#include "calendar/Projglob.h"
 
-#include "Dialogs.h"
-#include "Forms.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Forms.h"
 
 #include <QDir>
 

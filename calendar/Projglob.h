@@ -4,10 +4,10 @@
 // the daylight-saving window.
 #pragma once
 
-#include "AnsiString.h"
-#include "Colors.h"
-#include "DateTime.h"
-#include "Registry.h"
+#include "platform/core/AnsiString.h"
+#include "platform/core/DateTime.h"
+#include "platform/core/Registry.h"
+#include "platform/widgets/Colors.h"
 
 #include <vector>
 

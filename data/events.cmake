@@ -5,7 +5,6 @@ add_executable(make_event_files
     ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_event_files.cpp
     ${PROJECT_SOURCE_DIR}/diary/calendar/EventFile.cpp
 )
-target_include_directories(make_event_files PRIVATE ${PROJECT_SOURCE_DIR}/diary/calendar)
 target_link_libraries(make_event_files PRIVATE calendar locations)
 
 add_custom_command(

@@ -2,7 +2,7 @@
 # synthesised by make_chimes. They belong in the alarm's program folder, so
 # they are written to a folder of their own, ${SHIPPED_DATA_DIR}/vidur.
 add_executable(make_chimes ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_chimes.cpp)
-target_link_libraries(make_chimes PRIVATE platform)
+target_link_libraries(make_chimes PRIVATE platform_core)
 
 set(SHIPPED_SOUNDS_DIR ${SHIPPED_DATA_DIR}/vidur)
 set(shipped_sounds

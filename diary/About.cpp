@@ -1,9 +1,9 @@
-#include "About.h"
+#include "diary/About.h"
 
 #include "ui_About.h"
 
-#include "Bitmaps.h"
-#include "FormResource.h"
+#include "platform/widgets/FormResource.h"
+#include "resources/Bitmaps.h"
 
 TAboutBox* AboutBox = nullptr;
 

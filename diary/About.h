@@ -1,7 +1,7 @@
 // The diary's about box: its picture, name, version and credits.
 #pragma once
 
-#include "Forms.h"
+#include "platform/widgets/Forms.h"
 
 #include <memory>
 

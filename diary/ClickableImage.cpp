@@ -1,4 +1,4 @@
-#include "ClickableImage.h"
+#include "diary/ClickableImage.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "diary/CommandLine.h"
 
 bool IsGeneralModeSwitch(const AnsiString& commandLine) {
     return commandLine == "1";

@@ -1,7 +1,7 @@
 // The diary's one command-line switch.
 #pragma once
 
-#include "AnsiString.h"
+#include "platform/core/AnsiString.h"
 
 // True when the argument text (without the program name) is exactly "1",
 // which selects the general display.

@@ -1,12 +1,12 @@
-#include "DISPMSG.h"
+#include "diary/DISPMSG.h"
 
 #include "ui_DISPMSG.h"
 
-#include "FormResource.h"
-#include "Handlers.h"
-#include "Projglob.h"
-#include "RecordFile.h"
-#include "TextFile.h"
+#include "calendar/Projglob.h"
+#include "platform/core/RecordFile.h"
+#include "platform/core/TextFile.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
 
 #include <optional>
 #include <vector>

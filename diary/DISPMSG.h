@@ -1,8 +1,8 @@
 // The start-up message: the text of "msg.dat" with a box to stop showing it.
 #pragma once
 
-#include "AnsiString.h"
-#include "Forms.h"
+#include "platform/core/AnsiString.h"
+#include "platform/widgets/Forms.h"
 
 #include <memory>
 

@@ -3,12 +3,12 @@
 // calendar, the to-do list, the address book).
 #pragma once
 
-#include "Canvas.h"
-#include "DateTime.h"
-#include "Forms.h"
-#include "Misri.h"
-#include "StringGrid.h"
-#include "TaskFile.h"
+#include "calendar/Misri.h"
+#include "diary/todo/TaskFile.h"
+#include "platform/core/DateTime.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/Forms.h"
+#include "platform/widgets/StringGrid.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,10 +1,10 @@
-#include "Splash.h"
+#include "diary/Splash.h"
 
 #include "ui_Splash.h"
 
-#include "Bitmaps.h"
-#include "FormResource.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "platform/widgets/FormResource.h"
+#include "resources/Bitmaps.h"
 
 TfrmSplash* frmSplash = nullptr;
 

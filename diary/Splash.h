@@ -1,7 +1,7 @@
 // The picture shown while the diary creates its forms.
 #pragma once
 
-#include "Forms.h"
+#include "platform/widgets/Forms.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "day.h"
+#include "kestrun/day.h"
 
-#include "solar.h"
+#include "kestrun/solar.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 // The two exported functions and the context that joins them: GetTimes
 // leaves its date, place and pair here, and GetSalaatTimings computes the
 // prayer times of that day when it is handed that pair back.
-#include "kestrun32.h"
+#include "kestrun/kestrun32.h"
 
-#include "day.h"
+#include "kestrun/day.h"
 
 #include <cmath>
 #include <limits>

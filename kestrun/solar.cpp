@@ -1,4 +1,4 @@
-#include "solar.h"
+#include "kestrun/solar.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,11 +1,11 @@
-#include "Location.h"
+#include "locations/Location.h"
 
 #include "ui_Location.h"
 
-#include "FormResource.h"
-#include "Handlers.h"
-#include "NewLoc.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "locations/NewLoc.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // its caller, shown modally and destroyed.
 #pragma once
 
-#include "Forms.h"
-#include "LocationFile.h"
-#include "PlaceList.h"
+#include "locations/LocationFile.h"
+#include "locations/PlaceList.h"
+#include "platform/widgets/Forms.h"
 
 #include <memory>
 

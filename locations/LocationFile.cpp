@@ -1,7 +1,7 @@
-#include "LocationFile.h"
+#include "locations/LocationFile.h"
 
-#include "Projglob.h"
-#include "RecordFile.h"
+#include "calendar/Projglob.h"
+#include "platform/core/RecordFile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,7 +5,7 @@
 // closes it again.
 #pragma once
 
-#include "AnsiString.h"
+#include "platform/core/AnsiString.h"
 
 #include <array>
 #include <optional>

@@ -1,12 +1,12 @@
-#include "NewLoc.h"
+#include "locations/NewLoc.h"
 
 #include "ui_NewLoc.h"
 
-#include "Exceptions.h"
-#include "FieldEdit.h"
-#include "FormResource.h"
-#include "Handlers.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/FieldEdit.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
 
 #include <cmath>
 #include <limits>

@@ -4,8 +4,8 @@
 // the time zone is typed and stored in hours.
 #pragma once
 
-#include "Forms.h"
-#include "LocationFile.h"
+#include "locations/LocationFile.h"
+#include "platform/widgets/Forms.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "PlaceCsv.h"
+#include "locations/PlaceCsv.h"
 
-#include "Exceptions.h"
+#include "platform/core/Exceptions.h"
 
 #include <QFile>
 #include <QSaveFile>

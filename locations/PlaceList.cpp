@@ -1,7 +1,7 @@
-#include "PlaceList.h"
+#include "locations/PlaceList.h"
 
-#include "Exceptions.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "platform/core/Exceptions.h"
 
 #include <QCollator>
 #include <QComboBox>

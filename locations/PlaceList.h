@@ -3,8 +3,8 @@
 // text, with the default place (the setting "Location") pre-selected.
 #pragma once
 
-#include "AnsiString.h"
-#include "LocationFile.h"
+#include "locations/LocationFile.h"
+#include "platform/core/AnsiString.h"
 
 #include <vector>
 

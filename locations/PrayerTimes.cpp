@@ -1,4 +1,4 @@
-#include "PrayerTimes.h"
+#include "locations/PrayerTimes.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // results.
 #pragma once
 
-#include "DateTime.h"
-#include "LocationFile.h"
-#include "kestrun32.h"
+#include "kestrun/kestrun32.h"
+#include "locations/LocationFile.h"
+#include "platform/core/DateTime.h"
 
 // One hour as a fraction of a day: added to both sun times when daylight
 // saving applies.

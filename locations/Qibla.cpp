@@ -1,11 +1,11 @@
-#include "Qibla.h"
+#include "locations/Qibla.h"
 
 #include "ui_Qibla.h"
 
-#include "FormResource.h"
-#include "Handlers.h"
-#include "LocationFile.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "locations/LocationFile.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
 
 #include <QPainter>
 

@@ -2,9 +2,9 @@
 // an angle counter-clockwise from East and as a needle on a drawn compass.
 #pragma once
 
-#include "Canvas.h"
-#include "Forms.h"
-#include "PlaceList.h"
+#include "locations/PlaceList.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/Forms.h"
 
 #include <QPoint>
 

@@ -1,14 +1,14 @@
-#include "Salaat.h"
+#include "locations/Salaat.h"
 
 #include "ui_Salaat.h"
 
-#include "Bitmaps.h"
-#include "FormResource.h"
-#include "Handlers.h"
-#include "Misri.h"
-#include "PickDate.h"
-#include "PrayerTimes.h"
-#include "Projglob.h"
+#include "calendar/Misri.h"
+#include "calendar/PickDate.h"
+#include "calendar/Projglob.h"
+#include "locations/PrayerTimes.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
+#include "resources/Bitmaps.h"
 
 #include <QSignalBlocker>
 

@@ -5,10 +5,10 @@
 // Sehri and the ends of Zohar and Asr in the community display.
 #pragma once
 
-#include "DateTime.h"
-#include "Forms.h"
-#include "LocationFile.h"
-#include "PlaceList.h"
+#include "locations/LocationFile.h"
+#include "locations/PlaceList.h"
+#include "platform/core/DateTime.h"
+#include "platform/widgets/Forms.h"
 
 #include <memory>
 

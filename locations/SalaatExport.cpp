@@ -2,16 +2,16 @@
 // daily times for the selected place, as a tab-separated table in
 // "NTimes.txt", opened in the desktop's text editor afterwards (or, where the
 // desktop has none, followed by a box saying where the file is).
-#include "Salaat.h"
+#include "locations/Salaat.h"
 
 #include "ui_Salaat.h"
 
-#include "Misri.h"
-#include "PrayerTimes.h"
-#include "Projglob.h"
-#include "Shell.h"
-#include "TextFile.h"
-#include "expOpt.h"
+#include "calendar/Misri.h"
+#include "calendar/Projglob.h"
+#include "locations/PrayerTimes.h"
+#include "locations/expOpt.h"
+#include "platform/core/TextFile.h"
+#include "platform/desktop/Shell.h"
 
 #include <QDir>
 #include <QFileInfo>

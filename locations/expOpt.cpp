@@ -1,9 +1,9 @@
-#include "expOpt.h"
+#include "locations/expOpt.h"
 
 #include "ui_expOpt.h"
 
-#include "FormResource.h"
-#include "Handlers.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
 
 TfrmExpOption::TfrmExpOption(QWidget* owner) : TForm(owner), ui(new Ui::TfrmExpOption) {
     ui->setupUi(this);

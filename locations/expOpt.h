@@ -2,7 +2,7 @@
 // Hijri year. Created per export, shown modally and destroyed.
 #pragma once
 
-#include "Forms.h"
+#include "platform/widgets/Forms.h"
 
 #include <memory>
 

@@ -1,19 +1,19 @@
 // The 45-second timer that sounds the marked event, the playing of sound
 // files, and the window's commands: the location dialog, the action menu,
 // editing and adding schedule entries.
-#include "AzanForm.h"
+#include "vidur/AzanForm.h"
 
 #include "ui_AzanForm.h"
 
-#include "Location.h"
-#include "PathHelpers.h"
-#include "Projglob.h"
-#include "Schedule.h"
-#include "SetWaqt.h"
-#include "Shell.h"
-#include "Sound.h"
-#include "StringGrid.h"
-#include "SystemTime.h"
+#include "calendar/Projglob.h"
+#include "locations/Location.h"
+#include "platform/desktop/Shell.h"
+#include "platform/desktop/Sound.h"
+#include "platform/desktop/SystemTime.h"
+#include "platform/widgets/StringGrid.h"
+#include "vidur/PathHelpers.h"
+#include "vidur/Schedule.h"
+#include "vidur/SetWaqt.h"
 
 #include <QCursor>
 #include <QMenu>

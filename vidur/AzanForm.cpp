@@ -1,18 +1,18 @@
-#include "AzanForm.h"
+#include "vidur/AzanForm.h"
 
 #include "ui_AzanForm.h"
 
-#include "Application.h"
-#include "Bitmaps.h"
-#include "FormResource.h"
-#include "Handlers.h"
-#include "PathHelpers.h"
-#include "Projglob.h"
-#include "RecordFile.h"
-#include "Schedule.h"
-#include "StringGrid.h"
-#include "TaskbarEntry.h"
-#include "TrayIcon.h"
+#include "calendar/Projglob.h"
+#include "platform/core/RecordFile.h"
+#include "platform/desktop/TaskbarEntry.h"
+#include "platform/desktop/TrayIcon.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
+#include "platform/widgets/StringGrid.h"
+#include "resources/Bitmaps.h"
+#include "vidur/PathHelpers.h"
+#include "vidur/Schedule.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -4,11 +4,11 @@
 // state and the day's sunrise and sunset.
 #pragma once
 
-#include "AnsiString.h"
-#include "DateTime.h"
-#include "Forms.h"
-#include "LocationFile.h"
-#include "kestrun32.h"
+#include "kestrun/kestrun32.h"
+#include "locations/LocationFile.h"
+#include "platform/core/AnsiString.h"
+#include "platform/core/DateTime.h"
+#include "platform/widgets/Forms.h"
 
 #include <QString>
 

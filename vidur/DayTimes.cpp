@@ -1,17 +1,17 @@
 // The day's working table: the place and daylight state from the settings,
 // the day's prayer times, every event's second of the day in the grid, and
 // the search for the next event.
-#include "AzanForm.h"
+#include "vidur/AzanForm.h"
 
 #include "ui_AzanForm.h"
 
-#include "Misri.h"
-#include "PathHelpers.h"
-#include "PrayerTimes.h"
-#include "Projglob.h"
-#include "Schedule.h"
-#include "StringGrid.h"
-#include "SystemTime.h"
+#include "calendar/Misri.h"
+#include "calendar/Projglob.h"
+#include "locations/PrayerTimes.h"
+#include "platform/desktop/SystemTime.h"
+#include "platform/widgets/StringGrid.h"
+#include "vidur/PathHelpers.h"
+#include "vidur/Schedule.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "PathHelpers.h"
+#include "vidur/PathHelpers.h"
 
-#include "Associations.h"
+#include "platform/desktop/Associations.h"
 
 #include <QFileInfo>
 

@@ -3,7 +3,7 @@
 // separate folders, so paths written on either system split alike.
 #pragma once
 
-#include "AnsiString.h"
+#include "platform/core/AnsiString.h"
 
 // The part after the last separator; the whole text when there is none.
 AnsiString FileNameOf(const AnsiString& path);

@@ -1,10 +1,10 @@
-#include "Schedule.h"
+#include "vidur/Schedule.h"
 
-#include "Exceptions.h"
-#include "PathHelpers.h"
-#include "Projglob.h"
-#include "RecordFile.h"
-#include "TextFile.h"
+#include "calendar/Projglob.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/RecordFile.h"
+#include "platform/core/TextFile.h"
+#include "vidur/PathHelpers.h"
 
 #include <algorithm>
 #include <cstring>

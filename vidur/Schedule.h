@@ -3,8 +3,8 @@
 // text file "sched.dat" of the current directory.
 #pragma once
 
-#include "AnsiString.h"
-#include "Misri.h"
+#include "calendar/Misri.h"
+#include "platform/core/AnsiString.h"
 
 #include <cstdint>
 #include <memory>

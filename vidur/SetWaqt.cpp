@@ -1,16 +1,16 @@
-#include "SetWaqt.h"
+#include "vidur/SetWaqt.h"
 
 #include "ui_SetWaqt.h"
 
-#include "AzanForm.h"
-#include "Bitmaps.h"
-#include "FieldEdit.h"
-#include "FormResource.h"
-#include "Handlers.h"
-#include "Misri.h"
-#include "PathHelpers.h"
-#include "PickDate.h"
-#include "Projglob.h"
+#include "calendar/Misri.h"
+#include "calendar/PickDate.h"
+#include "calendar/Projglob.h"
+#include "platform/widgets/FieldEdit.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
+#include "resources/Bitmaps.h"
+#include "vidur/AzanForm.h"
+#include "vidur/PathHelpers.h"
 
 #include <QAbstractItemView>
 #include <QEvent>

@@ -5,8 +5,8 @@
 // back only on a checked OK. Created per use by the main form and freed.
 #pragma once
 
-#include "Forms.h"
-#include "Schedule.h"
+#include "platform/widgets/Forms.h"
+#include "vidur/Schedule.h"
 
 #include <memory>
 

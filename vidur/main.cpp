@@ -2,11 +2,11 @@
 // notification-area icon (or in the task bar where the desktop has none),
 // with the program's folder as the current directory (where sched.dat and
 // the sounds live).
-#include "Application.h"
-#include "AzanForm.h"
-#include "Bitmaps.h"
-#include "PickDate.h"
-#include "SingleInstance.h"
+#include "calendar/PickDate.h"
+#include "platform/desktop/SingleInstance.h"
+#include "platform/widgets/Application.h"
+#include "resources/Bitmaps.h"
+#include "vidur/AzanForm.h"
 
 #include <exception>
 

@@ -9,7 +9,7 @@
 // are 16-bit mono PCM WAV; the same program always writes the same bytes.
 // A file that cannot be written ends the tool with a message and a failure
 // status.
-#include "RecordFile.h"
+#include "platform/core/RecordFile.h"
 
 #include <algorithm>
 #include <cmath>

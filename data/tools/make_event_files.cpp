@@ -11,10 +11,10 @@
 // order of the list, its key in the record's key field. Any fault of the
 // list ends the tool with a message and a failure status, leaving an
 // earlier output as it was.
-#include "EventFile.h"
-#include "Misri.h"
-#include "PlaceCsv.h"
-#include "RecordFile.h"
+#include "calendar/Misri.h"
+#include "diary/calendar/EventFile.h"
+#include "locations/PlaceCsv.h"
+#include "platform/core/RecordFile.h"
 
 #include <QString>
 

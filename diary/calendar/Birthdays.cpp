@@ -1,6 +1,6 @@
-#include "Birthdays.h"
+#include "diary/calendar/Birthdays.h"
 
-#include "DateTime.h"
+#include "platform/core/DateTime.h"
 
 #include <algorithm>
 #include <utility>

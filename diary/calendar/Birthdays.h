@@ -2,9 +2,9 @@
 // contacts' Hijri day-and-month dates, recurring every Hijri year.
 #pragma once
 
-#include "AnsiString.h"
-#include "ContactFile.h"
-#include "Misri.h"
+#include "calendar/Misri.h"
+#include "diary/contacts/ContactFile.h"
+#include "platform/core/AnsiString.h"
 
 #include <optional>
 #include <vector>

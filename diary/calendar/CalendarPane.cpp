@@ -2,15 +2,15 @@
 // as a 7 x 6 grid of day numbers, with the date in the other calendar, the
 // Hijri month's picture, the month's events and its birthdays and
 // anniversaries.
-#include "MainForm.h"
+#include "diary/MainForm.h"
 
 #include "ui_MainForm.h"
 
-#include "Birthdays.h"
-#include "Bitmaps.h"
-#include "EventFile.h"
-#include "Exceptions.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "diary/calendar/Birthdays.h"
+#include "diary/calendar/EventFile.h"
+#include "platform/core/Exceptions.h"
+#include "resources/Bitmaps.h"
 
 #include <QHeaderView>
 

@@ -1,7 +1,7 @@
-#include "EventFile.h"
+#include "diary/calendar/EventFile.h"
 
-#include "Projglob.h"
-#include "RecordFile.h"
+#include "calendar/Projglob.h"
+#include "platform/core/RecordFile.h"
 
 #include <cmath>
 #include <cstring>

@@ -5,9 +5,9 @@
 // so the same entry shows in every year.
 #pragma once
 
-#include "AnsiString.h"
-#include "DateTime.h"
-#include "Misri.h"
+#include "calendar/Misri.h"
+#include "platform/core/AnsiString.h"
+#include "platform/core/DateTime.h"
 
 #include <array>
 #include <cstdint>

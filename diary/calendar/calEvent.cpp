@@ -1,13 +1,13 @@
-#include "calEvent.h"
+#include "diary/calendar/calEvent.h"
 
 #include "ui_calEvent.h"
 
-#include "EventFile.h"
-#include "FieldEdit.h"
-#include "FormResource.h"
-#include "Handlers.h"
-#include "Misri.h"
-#include "Projglob.h"
+#include "calendar/Misri.h"
+#include "calendar/Projglob.h"
+#include "diary/calendar/EventFile.h"
+#include "platform/widgets/FieldEdit.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -5,7 +5,7 @@
 // the dialog closes.
 #pragma once
 
-#include "Forms.h"
+#include "platform/widgets/Forms.h"
 
 #include <cstdint>
 #include <memory>

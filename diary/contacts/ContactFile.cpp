@@ -1,7 +1,7 @@
-#include "ContactFile.h"
+#include "diary/contacts/ContactFile.h"
 
-#include "MisriField.h"
-#include "Projglob.h"
+#include "calendar/MisriField.h"
+#include "calendar/Projglob.h"
 
 #include <cstring>
 

@@ -4,9 +4,9 @@
 // moved or removed.
 #pragma once
 
-#include "AnsiString.h"
-#include "Misri.h"
-#include "RecordFile.h"
+#include "calendar/Misri.h"
+#include "platform/core/AnsiString.h"
+#include "platform/core/RecordFile.h"
 
 #include <array>
 #include <cstdint>

@@ -1,13 +1,13 @@
 // The contacts pane of the main window: the list of every contact of
 // "contact.dat" in file order, the details of the selected one, and the
 // buttons that open the contact editor. Every display reads the file again.
-#include "MainForm.h"
+#include "diary/MainForm.h"
 
 #include "ui_MainForm.h"
 
-#include "ContactFile.h"
-#include "NContact.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "diary/contacts/ContactFile.h"
+#include "diary/contacts/NContact.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>

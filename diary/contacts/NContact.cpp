@@ -1,15 +1,15 @@
-#include "NContact.h"
+#include "diary/contacts/NContact.h"
 
 #include "ui_NContact.h"
 
-#include "Bitmaps.h"
-#include "ContactFile.h"
-#include "FieldEdit.h"
-#include "FormResource.h"
-#include "Handlers.h"
-#include "Misri.h"
-#include "PickDate.h"
-#include "Projglob.h"
+#include "calendar/Misri.h"
+#include "calendar/PickDate.h"
+#include "calendar/Projglob.h"
+#include "diary/contacts/ContactFile.h"
+#include "platform/widgets/FieldEdit.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
+#include "resources/Bitmaps.h"
 
 #include <QFocusEvent>
 

@@ -3,7 +3,7 @@
 // and reused; the record being edited lives only for one Execute call.
 #pragma once
 
-#include "Forms.h"
+#include "platform/widgets/Forms.h"
 
 #include <memory>
 

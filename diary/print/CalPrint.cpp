@@ -1,12 +1,12 @@
-#include "CalPrint.h"
+#include "diary/print/CalPrint.h"
 
 #include "ui_CalPrint.h"
 
-#include "Bitmaps.h"
-#include "FormResource.h"
-#include "Handlers.h"
-#include "PlaceList.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "locations/PlaceList.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
+#include "resources/Bitmaps.h"
 
 #include <QPainter>
 #include <QStylePainter>

@@ -5,9 +5,9 @@
 // when the user presses "&Print".
 #pragma once
 
-#include "Canvas.h"
-#include "Forms.h"
-#include "PrintSettings.h"
+#include "diary/print/PrintSettings.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/Forms.h"
 
 #include <QComboBox>
 

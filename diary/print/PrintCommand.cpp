@@ -1,11 +1,11 @@
-#include "PrintCommand.h"
+#include "diary/print/PrintCommand.h"
 
-#include "CalPrint.h"
-#include "Dialogs.h"
-#include "PrintPage.h"
-#include "PrintSettings.h"
-#include "Printer.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "diary/print/CalPrint.h"
+#include "diary/print/PrintPage.h"
+#include "diary/print/PrintSettings.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Printer.h"
 
 #include <QDir>
 #include <QStandardPaths>

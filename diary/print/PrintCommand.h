@@ -3,7 +3,7 @@
 // options back.
 #pragma once
 
-#include "Misri.h"
+#include "calendar/Misri.h"
 
 struct PrintSource;
 

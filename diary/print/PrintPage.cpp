@@ -1,9 +1,9 @@
-#include "PrintPage.h"
+#include "diary/print/PrintPage.h"
 
-#include "PrintPrimitives.h"
-#include "Printer.h"
-#include "Projglob.h"
-#include "StringGrid.h"
+#include "calendar/Projglob.h"
+#include "diary/print/PrintPrimitives.h"
+#include "platform/widgets/Printer.h"
+#include "platform/widgets/StringGrid.h"
 
 namespace {
 

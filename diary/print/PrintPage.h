@@ -5,8 +5,8 @@
 // properties it changes.
 #pragma once
 
-#include "Canvas.h"
-#include "PrintSettings.h"
+#include "diary/print/PrintSettings.h"
+#include "platform/widgets/Canvas.h"
 
 #include <vector>
 

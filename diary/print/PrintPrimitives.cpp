@@ -1,6 +1,6 @@
-#include "PrintPrimitives.h"
+#include "diary/print/PrintPrimitives.h"
 
-#include "Printer.h"
+#include "platform/widgets/Printer.h"
 
 #include <cmath>
 

@@ -5,8 +5,8 @@
 // PrintFontScale so that they come out the same on every printer.
 #pragma once
 
-#include "AnsiString.h"
-#include "Canvas.h"
+#include "platform/core/AnsiString.h"
+#include "platform/widgets/Canvas.h"
 
 class TPrinter;
 

@@ -1,6 +1,6 @@
-#include "PrintSettings.h"
+#include "diary/print/PrintSettings.h"
 
-#include "Projglob.h"
+#include "calendar/Projglob.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The options of one calendar print, kept in the settings key between runs.
 #pragma once
 
-#include "Colors.h"
-#include "LocationFile.h"
-#include "Misri.h"
+#include "calendar/Misri.h"
+#include "locations/LocationFile.h"
+#include "platform/widgets/Colors.h"
 
 #include <cstdint>
 

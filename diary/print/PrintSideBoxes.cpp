@@ -1,11 +1,11 @@
 // The boxes beside the printed month grid: the month's events and its
 // birthdays and anniversaries as the calendar pane lists them, and the
 // month's prayer-time table for the place chosen in the print wizard.
-#include "PrintPage.h"
+#include "diary/print/PrintPage.h"
 
-#include "PrayerTimes.h"
-#include "PrintPrimitives.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "diary/print/PrintPrimitives.h"
+#include "locations/PrayerTimes.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
-#include "TaskFile.h"
+#include "diary/todo/TaskFile.h"
 
-#include "MisriField.h"
-#include "Projglob.h"
-#include "RecordFile.h"
-#include "TextFile.h"
+#include "calendar/MisriField.h"
+#include "calendar/Projglob.h"
+#include "platform/core/RecordFile.h"
+#include "platform/core/TextFile.h"
 
 #include <cstring>
 #include <string>

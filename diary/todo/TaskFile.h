@@ -5,8 +5,8 @@
 // the text file "<index>.msg" beside it.
 #pragma once
 
-#include "AnsiString.h"
-#include "Misri.h"
+#include "calendar/Misri.h"
+#include "platform/core/AnsiString.h"
 
 #include <array>
 #include <cstdint>

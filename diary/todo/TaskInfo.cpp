@@ -1,14 +1,14 @@
-#include "TaskInfo.h"
+#include "diary/todo/TaskInfo.h"
 
 #include "ui_TaskInfo.h"
 
-#include "Bitmaps.h"
-#include "FieldEdit.h"
-#include "FormResource.h"
-#include "Handlers.h"
-#include "PickDate.h"
-#include "RecordFile.h"
-#include "TaskFile.h"
+#include "calendar/PickDate.h"
+#include "diary/todo/TaskFile.h"
+#include "platform/core/RecordFile.h"
+#include "platform/widgets/FieldEdit.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
+#include "resources/Bitmaps.h"
 
 #include <QTextDocument>
 

@@ -3,7 +3,7 @@
 // edited record back; the dialog keeps the task's note file.
 #pragma once
 
-#include "Forms.h"
+#include "platform/widgets/Forms.h"
 
 #include <memory>
 

@@ -1,11 +1,11 @@
-#include "Tasks.h"
+#include "diary/todo/Tasks.h"
 
 #include "ui_Tasks.h"
 
-#include "FormResource.h"
-#include "Handlers.h"
-#include "Misri.h"
-#include "TaskFile.h"
+#include "calendar/Misri.h"
+#include "diary/todo/TaskFile.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/Handlers.h"
 
 #include <vector>
 

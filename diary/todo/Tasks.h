@@ -3,10 +3,10 @@
 // tasks are ticked; "&Ok" writes each ticked task back as done and deleted.
 #pragma once
 
-#include "Canvas.h"
-#include "Forms.h"
-#include "StringGrid.h"
-#include "TaskFile.h"
+#include "diary/todo/TaskFile.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/Forms.h"
+#include "platform/widgets/StringGrid.h"
 
 #include <memory>
 #include <vector>

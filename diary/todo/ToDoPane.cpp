@@ -3,15 +3,15 @@
 // mark, priority letter, text and due date. Tasks are added by typing and
 // Enter, ticked off by a double click on their mark, and edited in the task
 // detail dialog.
-#include "MainForm.h"
+#include "diary/MainForm.h"
 
 #include "ui_MainForm.h"
 
-#include "MonthGrid.h"
-#include "PickDate.h"
-#include "Projglob.h"
-#include "TaskFile.h"
-#include "TaskInfo.h"
+#include "calendar/MonthGrid.h"
+#include "calendar/PickDate.h"
+#include "calendar/Projglob.h"
+#include "diary/todo/TaskFile.h"
+#include "diary/todo/TaskInfo.h"
 
 namespace {
 

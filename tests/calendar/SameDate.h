@@ -2,7 +2,7 @@
 // under test, so that a fault in that operator cannot hide one elsewhere.
 #pragma once
 
-#include "Misri.h"
+#include "calendar/Misri.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Misri.h"
-#include "SameDate.h"
-#include "Sandbox.h"
+#include "calendar/Misri.h"
+#include "tests/calendar/SameDate.h"
+#include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Every day from 1 January 1900 to 31 December 2199, walked one NextDay at a
 // time, is the reference for the conversions and the day arithmetic.
-#include "Misri.h"
-#include "SameDate.h"
-#include "Sandbox.h"
+#include "calendar/Misri.h"
+#include "tests/calendar/SameDate.h"
+#include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "Keyboard.h"
-#include "MonthGridRows.h"
-#include "PickDate.h"
-#include "SameDate.h"
-#include "Sandbox.h"
+#include "calendar/PickDate.h"
+#include "tests/calendar/SameDate.h"
+#include "tests/support/Keyboard.h"
+#include "tests/support/MonthGridRows.h"
+#include "tests/support/Sandbox.h"
 
 #include <QLabel>
 #include <QToolButton>

@@ -1,8 +1,8 @@
-#include "DesktopLocales.h"
-#include "Exceptions.h"
-#include "Forms.h"
-#include "Projglob.h"
-#include "SettingsSandbox.h"
+#include "calendar/Projglob.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/Forms.h"
+#include "tests/support/DesktopLocales.h"
+#include "tests/support/SettingsSandbox.h"
 
 #include <QDir>
 

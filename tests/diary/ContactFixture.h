@@ -2,8 +2,8 @@
 // with day-and-month dates, and a contact file written from a list of them.
 #pragma once
 
-#include "ContactFile.h"
-#include "Misri.h"
+#include "calendar/Misri.h"
+#include "diary/contacts/ContactFile.h"
 
 #include <string>
 #include <vector>

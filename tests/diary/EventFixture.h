@@ -2,7 +2,7 @@
 // a last key, the days given carrying their texts.
 #pragma once
 
-#include "EventFile.h"
+#include "diary/calendar/EventFile.h"
 
 #include <cstring>
 #include <string>

@@ -3,11 +3,11 @@
 // global as the program's start-up leaves it.
 #pragma once
 
-#include "MainForm.h"
-#include "NContact.h"
-#include "PickDate.h"
-#include "Sandbox.h"
-#include "TaskInfo.h"
+#include "calendar/PickDate.h"
+#include "diary/MainForm.h"
+#include "diary/contacts/NContact.h"
+#include "diary/todo/TaskInfo.h"
+#include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // a task file written from a list of them.
 #pragma once
 
-#include "Misri.h"
-#include "TaskFile.h"
+#include "calendar/Misri.h"
+#include "diary/todo/TaskFile.h"
 
 #include <string>
 #include <vector>

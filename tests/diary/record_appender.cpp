@@ -5,10 +5,10 @@
 // write there starts every program waiting on it at once), then adds <count>
 // records named "<tag> <i>" to the file in <folder> as fast as it can.
 // Exits 0 when every record was written without a box.
-#include "ContactFile.h"
-#include "Dialogs.h"
-#include "LocationFile.h"
-#include "TaskFile.h"
+#include "diary/contacts/ContactFile.h"
+#include "diary/todo/TaskFile.h"
+#include "locations/LocationFile.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,21 +2,21 @@
 // record whose stored key disagrees with its place is still the one a row
 // acts on; a damaged date is shown as it is and painted without a box; a
 // data file that cannot be read is told as one that cannot be opened.
-#include "Canvas.h"
-#include "ContactFile.h"
-#include "ContactFixture.h"
-#include "EventFile.h"
-#include "MainForm.h"
-#include "MainWindowSandbox.h"
-#include "NContact.h"
-#include "PickDate.h"
-#include "SpecialFiles.h"
-#include "StringGrid.h"
-#include "TaskFile.h"
-#include "TaskFixture.h"
-#include "TaskInfo.h"
-#include "Tasks.h"
-#include "calEvent.h"
+#include "calendar/PickDate.h"
+#include "diary/MainForm.h"
+#include "diary/calendar/EventFile.h"
+#include "diary/calendar/calEvent.h"
+#include "diary/contacts/ContactFile.h"
+#include "diary/contacts/NContact.h"
+#include "diary/todo/TaskFile.h"
+#include "diary/todo/TaskInfo.h"
+#include "diary/todo/Tasks.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/StringGrid.h"
+#include "tests/diary/ContactFixture.h"
+#include "tests/diary/MainWindowSandbox.h"
+#include "tests/diary/TaskFixture.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,13 +3,13 @@
 // such text must stand on the background its colour was chosen for, so that
 // it reads as it does on the light desktop the forms were designed on. The
 // contrast is measured on the rendered pixels.
-#include "ContactFixture.h"
-#include "Contrast.h"
-#include "EventFixture.h"
-#include "FormResource.h"
-#include "MainWindowSandbox.h"
-#include "StringGrid.h"
-#include "TaskFixture.h"
+#include "platform/widgets/FormResource.h"
+#include "platform/widgets/StringGrid.h"
+#include "tests/diary/ContactFixture.h"
+#include "tests/diary/EventFixture.h"
+#include "tests/diary/MainWindowSandbox.h"
+#include "tests/diary/TaskFixture.h"
+#include "tests/support/Contrast.h"
 
 #include <gtest/gtest.h>
 

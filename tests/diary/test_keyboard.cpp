@@ -1,12 +1,12 @@
 // The diary with the keyboard alone: every date button and the month and year
 // steps are reached with Tab and pressed with Space, Tab moves on from the
 // memos, and each run of a dialog starts on its first box.
-#include "DISPMSG.h"
-#include "EventFixture.h"
-#include "Keyboard.h"
-#include "MainWindowSandbox.h"
-#include "TaskFixture.h"
-#include "calEvent.h"
+#include "diary/DISPMSG.h"
+#include "diary/calendar/calEvent.h"
+#include "tests/diary/EventFixture.h"
+#include "tests/diary/MainWindowSandbox.h"
+#include "tests/diary/TaskFixture.h"
+#include "tests/support/Keyboard.h"
 
 #include <QApplication>
 #include <QCheckBox>

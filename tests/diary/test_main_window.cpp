@@ -1,9 +1,9 @@
-#include "About.h"
-#include "ClickableImage.h"
-#include "CommandLine.h"
-#include "MainForm.h"
-#include "MainWindowSandbox.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "diary/About.h"
+#include "diary/ClickableImage.h"
+#include "diary/CommandLine.h"
+#include "diary/MainForm.h"
+#include "tests/diary/MainWindowSandbox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -395,9 +395,9 @@ TEST_F(MainWindowTest, TheSettingsKeyLivesAsLongAsTheWindow) {
 
 }  // namespace
 
-#include "Location.h"
-#include "Qibla.h"
-#include "Salaat.h"
+#include "locations/Location.h"
+#include "locations/Qibla.h"
+#include "locations/Salaat.h"
 
 namespace {
 
@@ -431,8 +431,8 @@ TEST_F(MainWindowTest, ToolsOpenThePlaceForms) {
 
 }  // namespace
 
-#include "CalPrint.h"
-#include "Printer.h"
+#include "diary/print/CalPrint.h"
+#include "platform/widgets/Printer.h"
 
 namespace {
 
@@ -458,7 +458,7 @@ TEST_F(MainWindowTest, PrintingFromTheCalendarPaneOnly) {
 
 }  // namespace
 
-#include "calEvent.h"
+#include "diary/calendar/calEvent.h"
 
 namespace {
 

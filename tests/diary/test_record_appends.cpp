@@ -2,11 +2,11 @@
 // tasks or contacts at once, the diary and the alarm adding places. Every
 // record lands on a place of its own and knows it; a record that cannot be
 // written whole (a full disk) leaves the file as it was and is told.
-#include "ContactFile.h"
-#include "LocationFile.h"
-#include "Sandbox.h"
-#include "SpecialFiles.h"
-#include "TaskFile.h"
+#include "diary/contacts/ContactFile.h"
+#include "diary/todo/TaskFile.h"
+#include "locations/LocationFile.h"
+#include "tests/support/Sandbox.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "About.h"
-#include "CodePageMemo.h"
-#include "DISPMSG.h"
-#include "LongText.h"
-#include "MainForm.h"
-#include "Projglob.h"
-#include "Sandbox.h"
-#include "SpecialFiles.h"
-#include "Splash.h"
+#include "calendar/Projglob.h"
+#include "diary/About.h"
+#include "diary/DISPMSG.h"
+#include "diary/MainForm.h"
+#include "diary/Splash.h"
+#include "platform/widgets/CodePageMemo.h"
+#include "tests/support/LongText.h"
+#include "tests/support/Sandbox.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -2,15 +2,15 @@
 // opens them and confirms without changing them: a text longer than its box
 // lets the user type (written by another program), a note with characters a
 // memo would change, a date the text form cannot carry.
-#include "ContactFile.h"
-#include "ContactFixture.h"
-#include "EventFile.h"
-#include "MainForm.h"
-#include "MainWindowSandbox.h"
-#include "StringGrid.h"
-#include "TaskFile.h"
-#include "TaskFixture.h"
-#include "calEvent.h"
+#include "diary/MainForm.h"
+#include "diary/calendar/EventFile.h"
+#include "diary/calendar/calEvent.h"
+#include "diary/contacts/ContactFile.h"
+#include "diary/todo/TaskFile.h"
+#include "platform/widgets/StringGrid.h"
+#include "tests/diary/ContactFixture.h"
+#include "tests/diary/MainWindowSandbox.h"
+#include "tests/diary/TaskFixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>

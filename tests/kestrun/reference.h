@@ -7,7 +7,7 @@
 // library's equation-of-time route to the same moments.
 #pragma once
 
-#include "kestrun32.h"
+#include "kestrun/kestrun32.h"
 
 #include <cmath>
 #include <cstdint>

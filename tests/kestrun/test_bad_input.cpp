@@ -1,7 +1,7 @@
 // Whatever a location record or a caller holds, both functions give times
 // of day, write inside their arrays only, and read out-of-range inputs as
 // documented.
-#include "reference.h"
+#include "tests/kestrun/reference.h"
 
 #include <gtest/gtest.h>
 

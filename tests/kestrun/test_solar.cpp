@@ -1,7 +1,7 @@
 // The calendar arithmetic and the sun's position, against Meeus'
 // Astronomical Algorithms.
-#include "reference.h"
-#include "solar.h"
+#include "kestrun/solar.h"
+#include "tests/kestrun/reference.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Sunrise, sunset and transit through the exported functions.
-#include "reference.h"
+#include "tests/kestrun/reference.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // their parts, and a location file written from a list of them.
 #pragma once
 
-#include "LocationFile.h"
-#include "SettingsSandbox.h"
+#include "locations/LocationFile.h"
+#include "tests/support/SettingsSandbox.h"
 
 #include <string>
 #include <vector>

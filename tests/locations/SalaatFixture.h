@@ -2,9 +2,9 @@
 // prayer-time library answering fixed times.
 #pragma once
 
-#include "FixedPrayerTimes.h"
-#include "PlaceFixture.h"
-#include "Salaat.h"
+#include "locations/Salaat.h"
+#include "tests/locations/PlaceFixture.h"
+#include "tests/support/FixedPrayerTimes.h"
 
 #include <array>
 #include <memory>

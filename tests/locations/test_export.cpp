@@ -1,11 +1,11 @@
-#include "LocaleScope.h"
-#include "LocationFile.h"
-#include "Misri.h"
-#include "PrayerTimes.h"
-#include "Projglob.h"
-#include "Salaat.h"
-#include "SalaatFixture.h"
-#include "expOpt.h"
+#include "calendar/Misri.h"
+#include "calendar/Projglob.h"
+#include "locations/LocationFile.h"
+#include "locations/PrayerTimes.h"
+#include "locations/Salaat.h"
+#include "locations/expOpt.h"
+#include "tests/locations/SalaatFixture.h"
+#include "tests/support/LocaleScope.h"
 
 #include <QCheckBox>
 #include <QDate>

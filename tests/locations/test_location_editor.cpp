@@ -1,10 +1,10 @@
-#include "DesktopLocales.h"
-#include "Location.h"
-#include "LocationFile.h"
-#include "PlaceFixture.h"
-#include "Projglob.h"
-#include "SpecialFiles.h"
-#include "ToolTip.h"
+#include "calendar/Projglob.h"
+#include "locations/Location.h"
+#include "locations/LocationFile.h"
+#include "tests/locations/PlaceFixture.h"
+#include "tests/support/DesktopLocales.h"
+#include "tests/support/SpecialFiles.h"
+#include "tests/support/ToolTip.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,13 +1,13 @@
-#include "DesktopLocales.h"
-#include "Exceptions.h"
-#include "LocaleScope.h"
-#include "LocationFile.h"
-#include "OtherProgram.h"
-#include "PlaceCsv.h"
-#include "PlaceFixture.h"
-#include "PlaceList.h"
-#include "Projglob.h"
-#include "SpecialFiles.h"
+#include "calendar/Projglob.h"
+#include "locations/LocationFile.h"
+#include "locations/PlaceCsv.h"
+#include "locations/PlaceList.h"
+#include "platform/core/Exceptions.h"
+#include "tests/locations/PlaceFixture.h"
+#include "tests/support/DesktopLocales.h"
+#include "tests/support/LocaleScope.h"
+#include "tests/support/OtherProgram.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QComboBox>
 #include <QDir>

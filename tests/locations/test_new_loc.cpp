@@ -1,8 +1,8 @@
-#include "DesktopLocales.h"
-#include "LocationFile.h"
-#include "NewLoc.h"
-#include "PlaceFixture.h"
-#include "Projglob.h"
+#include "calendar/Projglob.h"
+#include "locations/LocationFile.h"
+#include "locations/NewLoc.h"
+#include "tests/locations/PlaceFixture.h"
+#include "tests/support/DesktopLocales.h"
 
 #include <QLineEdit>
 #include <QPushButton>

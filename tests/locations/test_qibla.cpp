@@ -1,7 +1,7 @@
-#include "LocationFile.h"
-#include "PlaceFixture.h"
-#include "Projglob.h"
-#include "Qibla.h"
+#include "calendar/Projglob.h"
+#include "locations/LocationFile.h"
+#include "locations/Qibla.h"
+#include "tests/locations/PlaceFixture.h"
 
 #include <QComboBox>
 #include <QImage>

@@ -1,10 +1,10 @@
-#include "Keyboard.h"
-#include "LocationFile.h"
-#include "PickDate.h"
-#include "PrayerTimes.h"
-#include "Projglob.h"
-#include "Salaat.h"
-#include "SalaatFixture.h"
+#include "calendar/PickDate.h"
+#include "calendar/Projglob.h"
+#include "locations/LocationFile.h"
+#include "locations/PrayerTimes.h"
+#include "locations/Salaat.h"
+#include "tests/locations/SalaatFixture.h"
+#include "tests/support/Keyboard.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Every picture the programs ask for is compiled in, at the size the windows
 // lay it out for, and is not blank.
-#include "Bitmaps.h"
+#include "resources/Bitmaps.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

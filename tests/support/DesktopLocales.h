@@ -9,7 +9,7 @@
 //   INSTANTIATE_ON_EVERY_DESKTOP(PlaceNumbers);
 #pragma once
 
-#include "LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // time by that offset, as the library's do. Installs itself while it lives.
 #pragma once
 
-#include "PrayerTimes.h"
+#include "locations/PrayerTimes.h"
 
 #include <utility>
 #include <vector>

@@ -1,8 +1,8 @@
 // A month grid as text, for the tests' expectations of what it shows.
 #pragma once
 
-#include "AnsiString.h"
-#include "StringGrid.h"
+#include "platform/core/AnsiString.h"
+#include "platform/widgets/StringGrid.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "OtherProgram.h"
+#include "tests/support/OtherProgram.h"
 
 #include <QProcess>
 #include <QStringList>

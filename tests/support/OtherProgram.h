@@ -3,7 +3,7 @@
 // "SOFTWARE\Kestrun\Current_location" in the store under `settingsFolder`.
 #pragma once
 
-#include "AnsiString.h"
+#include "platform/core/AnsiString.h"
 
 #include <QString>
 

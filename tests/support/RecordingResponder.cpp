@@ -1,4 +1,4 @@
-#include "RecordingResponder.h"
+#include "tests/support/RecordingResponder.h"
 
 BoxAnswer RecordingResponder::Box(const BoxRequest& request) {
     boxes_.push_back(request);

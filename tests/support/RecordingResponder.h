@@ -4,8 +4,8 @@
 // save-file dialog Cancel, a modal form without a script mrCancel.
 #pragma once
 
-#include "Dialogs.h"
-#include "Forms.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Forms.h"
 
 #include <deque>
 #include <functional>

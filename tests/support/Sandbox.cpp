@@ -1,8 +1,8 @@
-#include "Sandbox.h"
+#include "tests/support/Sandbox.h"
 
-#include "Clock.h"
-#include "Forms.h"
-#include "Shell.h"
+#include "platform/core/Clock.h"
+#include "platform/desktop/Shell.h"
+#include "platform/widgets/Forms.h"
 
 #include <QFile>
 #include <QSettings>

@@ -3,8 +3,8 @@
 // is put back in TearDown.
 #pragma once
 
-#include "RecordingResponder.h"
-#include "Shell.h"
+#include "platform/desktop/Shell.h"
+#include "tests/support/RecordingResponder.h"
 
 #include <QDateTime>
 #include <QDir>

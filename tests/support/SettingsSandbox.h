@@ -3,8 +3,8 @@
 // padding set. For tests of code that reads or writes settings.
 #pragma once
 
-#include "Projglob.h"
-#include "Sandbox.h"
+#include "calendar/Projglob.h"
+#include "tests/support/Sandbox.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "SpecialFiles.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <cerrno>
 #include <cstring>

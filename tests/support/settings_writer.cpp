@@ -1,7 +1,7 @@
 // A second program for the tests: writes one value of the shared settings key,
 // as the other half of the system would.
 //   settings_writer <settings folder> <name> <value>
-#include "Registry.h"
+#include "platform/core/Registry.h"
 
 #include <QCoreApplication>
 #include <QSettings>

@@ -5,14 +5,14 @@
 // desktop has a notification area unless a test takes it away.
 #pragma once
 
-#include "Associations.h"
-#include "AzanForm.h"
-#include "PrayerTimes.h"
-#include "Projglob.h"
-#include "Sandbox.h"
-#include "Schedule.h"
-#include "Sound.h"
-#include "TrayIcon.h"
+#include "calendar/Projglob.h"
+#include "locations/PrayerTimes.h"
+#include "platform/desktop/Associations.h"
+#include "platform/desktop/Sound.h"
+#include "platform/desktop/TrayIcon.h"
+#include "tests/support/Sandbox.h"
+#include "vidur/AzanForm.h"
+#include "vidur/Schedule.h"
 
 #include <QDir>
 

@@ -1,11 +1,11 @@
 // The alarm's windows laid out as the user sees them: nothing cut short,
 // nothing scrolled out of sight.
-#include "AlarmSandbox.h"
-#include "AzanForm.h"
-#include "Contrast.h"
-#include "SetWaqt.h"
-#include "StringGrid.h"
-#include "ToolTip.h"
+#include "platform/widgets/StringGrid.h"
+#include "tests/support/Contrast.h"
+#include "tests/support/ToolTip.h"
+#include "tests/vidur/AlarmSandbox.h"
+#include "vidur/AzanForm.h"
+#include "vidur/SetWaqt.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

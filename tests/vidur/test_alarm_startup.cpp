@@ -1,13 +1,13 @@
-#include "AlarmSandbox.h"
-#include "Associations.h"
-#include "AzanForm.h"
-#include "FixedPrayerTimes.h"
-#include "Projglob.h"
-#include "Schedule.h"
-#include "Sound.h"
-#include "StringGrid.h"
-#include "TaskbarEntry.h"
-#include "TrayIcon.h"
+#include "calendar/Projglob.h"
+#include "platform/desktop/Associations.h"
+#include "platform/desktop/Sound.h"
+#include "platform/desktop/TaskbarEntry.h"
+#include "platform/desktop/TrayIcon.h"
+#include "platform/widgets/StringGrid.h"
+#include "tests/support/FixedPrayerTimes.h"
+#include "tests/vidur/AlarmSandbox.h"
+#include "vidur/AzanForm.h"
+#include "vidur/Schedule.h"
 
 #include <QAction>
 #include <QDir>

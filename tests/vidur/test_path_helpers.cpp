@@ -1,5 +1,5 @@
-#include "Associations.h"
-#include "PathHelpers.h"
+#include "platform/desktop/Associations.h"
+#include "vidur/PathHelpers.h"
 
 #include <gtest/gtest.h>
 

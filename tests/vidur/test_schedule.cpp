@@ -1,9 +1,9 @@
-#include "Associations.h"
-#include "Exceptions.h"
-#include "Projglob.h"
-#include "Sandbox.h"
-#include "Schedule.h"
-#include "SpecialFiles.h"
+#include "calendar/Projglob.h"
+#include "platform/core/Exceptions.h"
+#include "platform/desktop/Associations.h"
+#include "tests/support/Sandbox.h"
+#include "tests/support/SpecialFiles.h"
+#include "vidur/Schedule.h"
 
 #include <gtest/gtest.h>
 

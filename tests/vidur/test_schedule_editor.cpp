@@ -1,12 +1,12 @@
-#include "Associations.h"
-#include "AzanForm.h"
-#include "Keyboard.h"
-#include "Misri.h"
-#include "PickDate.h"
-#include "Projglob.h"
-#include "Sandbox.h"
-#include "Schedule.h"
-#include "SetWaqt.h"
+#include "calendar/Misri.h"
+#include "calendar/PickDate.h"
+#include "calendar/Projglob.h"
+#include "platform/desktop/Associations.h"
+#include "tests/support/Keyboard.h"
+#include "tests/support/Sandbox.h"
+#include "vidur/AzanForm.h"
+#include "vidur/Schedule.h"
+#include "vidur/SetWaqt.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "Birthdays.h"
-#include "ContactFixture.h"
-#include "Sandbox.h"
+#include "diary/calendar/Birthdays.h"
+#include "tests/diary/ContactFixture.h"
+#include "tests/support/Sandbox.h"
 
-#include "Projglob.h"
+#include "calendar/Projglob.h"
 
 #include <gtest/gtest.h>
 

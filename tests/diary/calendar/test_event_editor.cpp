@@ -1,8 +1,8 @@
-#include "Sandbox.h"
-#include "calEvent.h"
+#include "diary/calendar/calEvent.h"
+#include "tests/support/Sandbox.h"
 
-#include "EventFile.h"
-#include "Misri.h"
+#include "calendar/Misri.h"
+#include "diary/calendar/EventFile.h"
 
 #include <QApplication>
 #include <QComboBox>

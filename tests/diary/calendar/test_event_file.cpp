@@ -1,7 +1,7 @@
-#include "EventFile.h"
-#include "Sandbox.h"
+#include "diary/calendar/EventFile.h"
+#include "tests/support/Sandbox.h"
 
-#include "Projglob.h"
+#include "calendar/Projglob.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ContactFile.h"
-#include "ContactFixture.h"
-#include "NContact.h"
-#include "PickDate.h"
-#include "SettingsSandbox.h"
+#include "calendar/PickDate.h"
+#include "diary/contacts/ContactFile.h"
+#include "diary/contacts/NContact.h"
+#include "tests/diary/ContactFixture.h"
+#include "tests/support/SettingsSandbox.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "ContactFile.h"
-#include "Sandbox.h"
+#include "diary/contacts/ContactFile.h"
+#include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>
 

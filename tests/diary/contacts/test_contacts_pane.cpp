@@ -1,11 +1,11 @@
-#include "ContactFile.h"
-#include "ContactFixture.h"
-#include "MainForm.h"
-#include "MainWindowSandbox.h"
-#include "NContact.h"
-#include "PickDate.h"
-#include "StringGrid.h"
-#include "ToolTip.h"
+#include "calendar/PickDate.h"
+#include "diary/MainForm.h"
+#include "diary/contacts/ContactFile.h"
+#include "diary/contacts/NContact.h"
+#include "platform/widgets/StringGrid.h"
+#include "tests/diary/ContactFixture.h"
+#include "tests/diary/MainWindowSandbox.h"
+#include "tests/support/ToolTip.h"
 
 #include <QFrame>
 #include <QLabel>

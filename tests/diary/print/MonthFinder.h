@@ -1,8 +1,8 @@
 // Hijri months with a given shape, for the tests of the month layouts.
 #pragma once
 
-#include "DateTime.h"
-#include "Misri.h"
+#include "calendar/Misri.h"
+#include "platform/core/DateTime.h"
 
 // The first Hijri month from 1 Moharram 1420 on with that length whose day 1
 // falls on that weekday (1 Monday .. 7 Sunday).

@@ -1,5 +1,5 @@
-#include "PrintPrimitives.h"
-#include "Printer.h"
+#include "diary/print/PrintPrimitives.h"
+#include "platform/widgets/Printer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "FixedPrayerTimes.h"
-#include "MonthFinder.h"
-#include "PrayerTimes.h"
-#include "PrintPage.h"
-#include "PrintPrimitives.h"
-#include "Printer.h"
-#include "Projglob.h"
-#include "Sandbox.h"
+#include "calendar/Projglob.h"
+#include "diary/print/PrintPage.h"
+#include "diary/print/PrintPrimitives.h"
+#include "locations/PrayerTimes.h"
+#include "platform/widgets/Printer.h"
+#include "tests/diary/print/MonthFinder.h"
+#include "tests/support/FixedPrayerTimes.h"
+#include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>
 

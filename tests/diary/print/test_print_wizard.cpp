@@ -1,7 +1,7 @@
-#include "CalPrint.h"
-#include "LocationFile.h"
-#include "Projglob.h"
-#include "SettingsSandbox.h"
+#include "calendar/Projglob.h"
+#include "diary/print/CalPrint.h"
+#include "locations/LocationFile.h"
+#include "tests/support/SettingsSandbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

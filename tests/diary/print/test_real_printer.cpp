@@ -1,15 +1,15 @@
 // The page through the real printer layer: a PDF file from the QPrinter,
 // read back with pdftotext, and the printer set-up dialog.
-#include "CalPrint.h"
-#include "FixedPrayerTimes.h"
-#include "HomeScope.h"
-#include "LocationFile.h"
-#include "PrayerTimes.h"
-#include "PrintCommand.h"
-#include "PrintPage.h"
-#include "Printer.h"
-#include "Sandbox.h"
-#include "SettingsSandbox.h"
+#include "diary/print/CalPrint.h"
+#include "diary/print/PrintCommand.h"
+#include "diary/print/PrintPage.h"
+#include "locations/LocationFile.h"
+#include "locations/PrayerTimes.h"
+#include "platform/widgets/Printer.h"
+#include "tests/support/FixedPrayerTimes.h"
+#include "tests/support/HomeScope.h"
+#include "tests/support/Sandbox.h"
+#include "tests/support/SettingsSandbox.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,12 +1,12 @@
-#include "Canvas.h"
-#include "MainForm.h"
-#include "Projglob.h"
-#include "Sandbox.h"
-#include "Splash.h"
-#include "StringGrid.h"
-#include "TaskFile.h"
-#include "TaskFixture.h"
-#include "Tasks.h"
+#include "calendar/Projglob.h"
+#include "diary/MainForm.h"
+#include "diary/Splash.h"
+#include "diary/todo/TaskFile.h"
+#include "diary/todo/Tasks.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/StringGrid.h"
+#include "tests/diary/TaskFixture.h"
+#include "tests/support/Sandbox.h"
 
 #include <QDir>
 #include <QLabel>

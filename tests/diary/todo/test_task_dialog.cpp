@@ -1,10 +1,10 @@
-#include "CodePageMemo.h"
-#include "Exceptions.h"
-#include "LongText.h"
-#include "PickDate.h"
-#include "Sandbox.h"
-#include "TaskFile.h"
-#include "TaskInfo.h"
+#include "calendar/PickDate.h"
+#include "diary/todo/TaskFile.h"
+#include "diary/todo/TaskInfo.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/CodePageMemo.h"
+#include "tests/support/LongText.h"
+#include "tests/support/Sandbox.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
-#include "Exceptions.h"
-#include "Sandbox.h"
-#include "SpecialFiles.h"
-#include "TaskFile.h"
+#include "diary/todo/TaskFile.h"
+#include "platform/core/Exceptions.h"
+#include "tests/support/Sandbox.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDir>
 

@@ -1,11 +1,11 @@
-#include "Canvas.h"
-#include "MainForm.h"
-#include "MainWindowSandbox.h"
-#include "PickDate.h"
-#include "StringGrid.h"
-#include "TaskFile.h"
-#include "TaskFixture.h"
-#include "TaskInfo.h"
+#include "calendar/PickDate.h"
+#include "diary/MainForm.h"
+#include "diary/todo/TaskFile.h"
+#include "diary/todo/TaskInfo.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/StringGrid.h"
+#include "tests/diary/MainWindowSandbox.h"
+#include "tests/diary/TaskFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,0 +1,39 @@
+// Playing a WAV file to its end while the caller waits, as the alarm's
+// media player does: the sound is decoded with libsndfile and played through
+// PulseAudio's simple API (PipeWire serves it too) on the calling thread,
+// which does nothing else until the sound has ended. Tests install a
+// recording player in place of the real one.
+#pragma once
+
+#include "platform/core/AnsiString.h"
+
+#include <vector>
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Plays the file to its end. Returns the empty text when it played, else
+    // the failure's message text (a missing file, an unreadable format, no
+    // sound server), for the caller's "Message" box.
+    virtual AnsiString PlayWav(const AnsiString& path) = 0;
+};
+
+class Sound {
+public:
+    static AnsiString PlayWav(const AnsiString& path);
+    static void SetPlayer(SoundPlayer* player);  // nullptr: the real player
+};
+
+// Records each file it is asked to play; plays nothing. `failure`, when set,
+// is returned as the message text of every play.
+class RecordingPlayer : public SoundPlayer {
+public:
+    RecordingPlayer() { Sound::SetPlayer(this); }
+    ~RecordingPlayer() override { Sound::SetPlayer(nullptr); }
+    AnsiString PlayWav(const AnsiString& path) override {
+        played.push_back(path);
+        return failure;
+    }
+    std::vector<AnsiString> played;
+    AnsiString failure;
+};
