@@ -1,13 +1,11 @@
-// The contacts pane of the main window: the list of every contact of
-// "contact.dat" in file order, the details of the selected one, and the
-// buttons that open the contact editor. Every display reads the file again.
-#include "diary/MainForm.h"
+#include "diary/contacts/ContactsPane.h"
 
-#include "ui_MainForm.h"
+#include "ui_ContactsPane.h"
 
 #include "calendar/Projglob.h"
 #include "diary/contacts/ContactFile.h"
 #include "diary/contacts/NContact.h"
+#include "platform/widgets/Handlers.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -67,13 +65,24 @@ QString DateText(const TMisri& date) {
 
 }  // namespace
 
-void TfrmMain::AddContactItem(const TContactRecord& record, int number, ContactItems& items) {
+TContactsPane::TContactsPane(QWidget* parent) : QFrame(parent), ui(new Ui::TContactsPane) {
+    ui->setupUi(this);
+    // The list's click runs when the user makes another item current (mouse
+    // or keyboard); the program's own selections are quiet.
+    OnEvent(ui->lstContact, &QListWidget::currentRowChanged, this, &TContactsPane::lstContactClick);
+    OnEvent(ui->btnAddNew, &QPushButton::clicked, this, &TContactsPane::btnAddNewClick);
+    OnEvent(ui->btnEditContact, &QPushButton::clicked, this, &TContactsPane::btnEditContactClick);
+}
+
+TContactsPane::~TContactsPane() = default;
+
+void TContactsPane::AddContactItem(const TContactRecord& record, int number, ContactItems& items) {
     const AnsiString shown = DisplayName(record);
     items.shown << ToQString(shown);
     items.full << ToQString(shown + ListItemPadding + IntToStr(number));
 }
 
-void TfrmMain::LoadContacts(bool one, int number) {
+void TContactsPane::LoadContacts(bool one, int number) {
     if (one) {
         if (const auto record = ReadContact(number))
             ShowContactDetails(*record);
@@ -102,14 +111,19 @@ void TfrmMain::LoadContacts(bool one, int number) {
         flush();
 }
 
-void TfrmMain::SelectFirstContact() {
+void TContactsPane::ShowContactList() {
+    LoadContacts(false, 0);
+    SelectFirstContact();
+}
+
+void TContactsPane::SelectFirstContact() {
     if (ui->lstContact->count() < 1)
         return;
     SelectItem(ui->lstContact, 0);
     LoadContacts(true, SelectedContactNumber(ui->lstContact));
 }
 
-void TfrmMain::ShowContactDetails(const TContactRecord& r) {
+void TContactsPane::ShowContactDetails(const TContactRecord& r) {
     ui->lblName->setText(ToQString(DisplayName(r)));
     ui->lblBirth->setText(DateText(r.birth));
     ui->lblAnniversary->setText(DateText(r.anniversary));
@@ -135,34 +149,26 @@ void TfrmMain::ShowContactDetails(const TContactRecord& r) {
     ui->lblWeb->setText(ToQString(r.web));
 }
 
-void TfrmMain::lstContactClick() {
+void TContactsPane::lstContactClick() {
     const int number = SelectedContactNumber(ui->lstContact);
     if (number != 0)
         LoadContacts(true, number);
 }
 
-void TfrmMain::ListBirthdaysAgain() {
-    // The editor writes after its window has closed, when the calendar pane
-    // that the closing brought back has listed its month already.
-    if (ui->pnlHijri->isVisibleTo(this))
-        LoadShownMonthBirthdays();
-}
-
-void TfrmMain::btnAddNewClick() {
+void TContactsPane::btnAddNewClick() {
     if (frmNewContact)
         frmNewContact->Execute(false);
-    ListBirthdaysAgain();
-    LoadContacts(false, 0);
-    SelectFirstContact();
+    emit ContactsEdited();
+    ShowContactList();
 }
 
-void TfrmMain::btnEditContactClick() {
+void TContactsPane::btnEditContactClick() {
     // With no contact selected there is nothing to edit.
     const int number = SelectedContactNumber(ui->lstContact);
     if (number == 0 || !frmNewContact)
         return;
     frmNewContact->Execute(true, number);
-    ListBirthdaysAgain();
+    emit ContactsEdited();
     // The labels show the saved values; the list keeps its text until the
     // next reload.
     LoadContacts(true, SelectedContactNumber(ui->lstContact));
