@@ -76,9 +76,7 @@ bool IsLastGregorianMonth(TDateTime date) {
 // Empties the 42 cells, writes 1..days from column `first` of row 0 on and
 // makes the cell of `day` the current one.
 void FillDayGrid(TStringGrid* grid, int first, int days, int day) {
-    for (int row = 0; row < kGridRows; ++row)
-        for (int col = 0; col < kGridColumns; ++col)
-            grid->SetCell(col, row, "");
+    grid->ClearCells(0);
     for (int n = 1, cell = first; n <= days && cell < kGridColumns * kGridRows; ++n, ++cell)
         grid->SetCell(cell % kGridColumns, cell / kGridColumns, IntToStr(n));
     const AnsiString wanted = IntToStr(day);
@@ -94,12 +92,6 @@ void FitListRows(TStringGrid* list, std::size_t rows) {
     const int wanted = static_cast<int>(std::max<std::size_t>(kListRows, rows));
     if (list->RowCount() != wanted)
         list->SetRowCount(wanted);
-}
-
-void ClearGrid(TStringGrid* grid) {
-    for (int row = 0; row < grid->RowCount(); ++row)
-        for (int col = 0; col < grid->ColCount(); ++col)
-            grid->SetCell(col, row, "");
 }
 
 }  // namespace
@@ -384,7 +376,7 @@ void TCalendarPane::FillEventList(const char* fileName, const std::vector<EventD
 }
 
 void TCalendarPane::ClearEventList() {
-    ClearGrid(ui->grdHijriEvents);
+    ui->grdHijriEvents->ClearCells(0);
 }
 
 void TCalendarPane::LoadBirthdays(TMisri first, int count) {
@@ -416,7 +408,7 @@ void TCalendarPane::LoadShownMonthBirthdays() {
 }
 
 void TCalendarPane::ClearBirthdays() {
-    ClearGrid(ui->grdBirth);
+    ui->grdBirth->ClearCells(0);
 }
 
 const TStringGrid& TCalendarPane::EventList() const {

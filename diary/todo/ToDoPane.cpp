@@ -122,9 +122,7 @@ void TToDoPane::ClearToDoGrid() {
     TStringGrid* grid = ui->grdToDo;
     // Shrunk first, so that only the rows that stay need emptying.
     grid->SetRowCount(kBlankRows);
-    for (int row = 0; row < grid->RowCount(); ++row)
-        for (int col = 0; col < grid->ColCount(); ++col)
-            grid->SetCell(col, row, "");
+    grid->ClearCells(0);
     dayTasks.clear();
     grid->Repaint();
 }
