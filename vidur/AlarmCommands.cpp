@@ -1,19 +1,18 @@
-// The 45-second timer that sounds the marked event, the playing of sound
-// files, and the window's commands: the location dialog, the action menu,
-// editing and adding schedule entries.
+// The 45-second timer that sounds the marked event, and the window's
+// commands: the location dialog, the action menu, editing and adding
+// schedule entries.
 #include "vidur/AzanForm.h"
 
 #include "ui_AzanForm.h"
 
 #include "calendar/Projglob.h"
 #include "locations/Location.h"
-#include "platform/desktop/Shell.h"
-#include "platform/desktop/Sound.h"
 #include "platform/desktop/SystemTime.h"
 #include "platform/widgets/StringGrid.h"
 #include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
 #include "vidur/SetWaqt.h"
+#include "vidur/SoundFile.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -36,20 +35,6 @@ constexpr int64_t kSecondsPerDay = 86400;
 constexpr int kLatestCall = 600;
 
 }  // namespace
-
-void PlaySoundFile(TfrmMain* form, const char* path) {
-    (void)form;
-    MakeProgramFolderCurrent();
-    const AnsiString file = path ? path : "";
-    if (AnsiUpperCase(ExtensionOf(file)) == "WAV") {
-        const AnsiString failure = Sound::PlayWav(file);
-        if (!failure.empty())
-            ShowMessageBox(failure);
-    } else if (!Shell::OpenDocument(file)) {
-        // Told as a WAV file that cannot play is: the call stays silent.
-        ShowMessageBox("Cannot open file " + file + ": no program could be started for it");
-    }
-}
 
 void TfrmMain::RefreshFromLocation() {
     if (ShowLocation()) {

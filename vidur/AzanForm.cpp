@@ -11,21 +11,18 @@
 #include "platform/widgets/Handlers.h"
 #include "platform/widgets/StringGrid.h"
 #include "resources/Bitmaps.h"
+#include "vidur/CommandLine.h"
 #include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
+#include "vidur/SoundFile.h"
+#include "vidur/WindowMessages.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QCursor>
-#include <QDir>
 #include <QMenu>
 #include <QTimer>
 
-#include <map>
-#include <string>
-
 TfrmMain* frmMain = nullptr;
-bool debugMode = false;
 
 namespace {
 
@@ -37,55 +34,7 @@ constexpr const char* kFirstTip = "Miravel 4.0";
 // sound holds the program until it ends.
 constexpr int kStartSoundDelay = 1000;
 
-QString& ProgramFolderOverride() {
-    static QString folder;
-    return folder;
-}
-
 }  // namespace
-
-int32_t RegisterWindowMessageA(const char* name) {
-    static std::map<std::string, int32_t> ids;
-    const auto [it, added] =
-        ids.emplace(name ? name : "", 0xC000 + static_cast<int32_t>(ids.size()));
-    (void)added;
-    return it->second;
-}
-
-QString ProgramFolder() {
-    if (!ProgramFolderOverride().isEmpty())
-        return ProgramFolderOverride();
-    return QCoreApplication::applicationDirPath();
-}
-
-void SetProgramFolder(const QString& folder) {
-    ProgramFolderOverride() = folder;
-}
-
-void MakeProgramFolderCurrent() {
-    const QString folder = ProgramFolder();
-    if (!folder.isEmpty())
-        QDir::setCurrent(folder);
-}
-
-std::vector<AnsiString> CommandLineParameters() {
-    std::vector<AnsiString> params;
-    for (const QString& arg : QCoreApplication::arguments())
-        params.push_back(FromQString(arg));
-    return params;
-}
-
-void ReadCommandLineSwitches(const std::vector<AnsiString>& params) {
-    for (const AnsiString& param : params) {
-        const AnsiString upper = AnsiUpperCase(param);
-        if (upper == "-VEROR")
-            generalMode = 0;
-        else if (upper == "-DEBUG")
-            debugMode = true;
-        else if (upper == "-NOHBOHRA")
-            generalMode = 1;
-    }
-}
 
 TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     ui->setupUi(this);

@@ -10,23 +10,17 @@
 #include "locations/PrayerTimes.h"
 #include "platform/desktop/SystemTime.h"
 #include "platform/widgets/StringGrid.h"
+#include "vidur/CommandLine.h"
+#include "vidur/DayTimes.h"
 #include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
+#include "vidur/WindowMessages.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <utility>
 
 namespace {
-
-// The integer of a cell, or `fallback` when it holds none.
-int CellInt(const TStringGrid* grid, int col, int row, int fallback) {
-    return DecimalOr(grid->Cell(col, row), fallback);
-}
-
-bool CellEmpty(const TStringGrid* grid, int col, int row) {
-    return Trim(grid->Cell(col, row)).empty();
-}
 
 // An event sounds on the Hijri days from its period's start to its end.
 bool PeriodHolds(const TStringGrid* grid, int row, int day) {
@@ -82,31 +76,6 @@ void GetTodayTimings(TLocationRecord place, TPrayerTimes* out, bool daylight) {
 
 void GetTomorrowTimings(TLocationRecord place, TPrayerTimes* out, bool daylight) {
     GetTimingsFor(place, out, daylight, Date() + 1);
-}
-
-void SortGridByColumn(TStringGrid* grid, int column) {
-    std::vector<std::pair<int, int>> rows;  // (row, value)
-    for (int row = 1; row < grid->RowCount(); ++row)
-        if (!CellEmpty(grid, column, row))
-            rows.emplace_back(row, CellInt(grid, column, row, 0));
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const auto& a, const auto& b) { return a.second < b.second; });
-
-    std::vector<std::vector<AnsiString>> sorted;
-    sorted.reserve(rows.size());
-    for (const auto& [row, value] : rows) {
-        (void)value;
-        std::vector<AnsiString> cells;
-        for (int col = 0; col < grid->ColCount(); ++col)
-            cells.push_back(grid->Cell(col, row));
-        sorted.push_back(std::move(cells));
-    }
-    for (int row = 1; row < grid->RowCount(); ++row) {
-        const std::size_t i = static_cast<std::size_t>(row - 1);
-        for (int col = 0; col < grid->ColCount(); ++col)
-            grid->SetCell(col, row,
-                          i < sorted.size() ? sorted[i][static_cast<std::size_t>(col)] : "");
-    }
 }
 
 bool TfrmMain::ShowLocation() {

@@ -9,7 +9,6 @@
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/Handlers.h"
 #include "resources/Bitmaps.h"
-#include "vidur/AzanForm.h"
 #include "vidur/PathHelpers.h"
 
 #include <QAbstractItemView>
