@@ -79,12 +79,12 @@ void TfrmMain::FireDueEvent() {
         const TStringGrid* grid = ui->grdMain;
         int due = -1;
         for (int row = 1; row < grid->RowCount() && due < 0; ++row)
-            if (!Trim(grid->Cell(colSeconds, row)).empty() && grid->Cell(colNext, row) == "1" &&
-                DecimalOr(grid->Cell(colSeconds, row), 0) < now)
+            if (!CellEmpty(grid, colSeconds, row) && grid->Cell(colNext, row) == "1" &&
+                CellInt(grid, colSeconds, row, 0) < now)
                 due = row;
         if (due < 0)
             return;
-        if (now - DecimalOr(grid->Cell(colSeconds, due), 0) <= kLatestCall) {
+        if (now - CellInt(grid, colSeconds, due, 0) <= kLatestCall) {
             PlaySoundFile(this, grid->Cell(colFullPath, due).c_str());
             Recalculate();
             return;
@@ -116,7 +116,7 @@ void TfrmMain::grdMainDblClick() {
 
 void TfrmMain::EditCurrentRecord() {
     const TStringGrid* grid = ui->grdMain;
-    const int32_t key = DecimalOr(grid->Cell(colKey, grid->Row()), -1);
+    const int32_t key = CellInt(grid, colKey, grid->Row(), -1);
     if (key == -1) {
         ShowErrorBox("Please select a row to edit.");
         return;
