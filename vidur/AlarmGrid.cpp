@@ -1,6 +1,7 @@
 #include "vidur/AlarmGrid.h"
 
 #include "calendar/Projglob.h"
+#include "platform/core/RecordFile.h"
 #include "platform/widgets/StringGrid.h"
 #include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
@@ -78,13 +79,13 @@ void FillAlarmGrid(TStringGrid* grid) {
     for (std::size_t k = 0; k < schedList->size(); ++k) {
         const ScheduleEntry& e = *(*schedList)[k];
         const int row = static_cast<int>(k) + 1;
-        grid->SetCell(colName, row, e.name);
+        grid->SetCell(colName, row, RecordBytes::FieldText(e.name));
         grid->SetCell(colTime, row, TimeText(e));
-        grid->SetCell(colFileName, row, FileNameOf(e.filePath));
+        grid->SetCell(colFileName, row, FileNameOf(RecordBytes::FieldText(e.filePath)));
         grid->SetCell(colFrequency, row, FrequencyText(e));
         grid->SetCell(colPeriodStart, row, IntToStr(e.periodStart));
         grid->SetCell(colPeriodEnd, row, IntToStr(e.periodEnd));
-        grid->SetCell(colFullPath, row, e.filePath);
+        grid->SetCell(colFullPath, row, RecordBytes::FieldText(e.filePath));
         grid->SetCell(colEnabled, row, IntToStr(e.enabled));
         grid->SetCell(colNext, row, "-1");
         grid->SetCell(colKey, row, IntToStr(e.key));
