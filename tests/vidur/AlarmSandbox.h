@@ -12,6 +12,8 @@
 #include "platform/desktop/TrayIcon.h"
 #include "tests/support/Sandbox.h"
 #include "vidur/AzanForm.h"
+#include "vidur/CommandLine.h"
+#include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
 
 #include <QDir>

@@ -11,6 +11,7 @@
 #include "vidur/AzanForm.h"
 #include "vidur/Schedule.h"
 #include "vidur/SetWaqt.h"
+#include "vidur/SoundFile.h"
 
 #include <QDir>
 #include <QLabel>
