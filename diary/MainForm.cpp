@@ -6,17 +6,18 @@
 #include "diary/About.h"
 #include "diary/DISPMSG.h"
 #include "diary/Splash.h"
+#include "diary/calendar/CalendarPane.h"
 #include "diary/calendar/calEvent.h"
+#include "diary/contacts/ContactsPane.h"
 #include "diary/print/PrintCommand.h"
 #include "diary/print/PrintPage.h"
-#include "diary/todo/TaskFile.h"
 #include "diary/todo/Tasks.h"
+#include "diary/todo/ToDoPane.h"
 #include "locations/Location.h"
 #include "locations/Qibla.h"
 #include "locations/Salaat.h"
 #include "platform/desktop/Shell.h"
 #include "platform/widgets/Application.h"
-#include "platform/widgets/FieldEdit.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/Handlers.h"
 #include "platform/widgets/Printer.h"
@@ -29,11 +30,6 @@
 #include <memory>
 
 TfrmMain* frmMain = nullptr;
-
-QString GregorianDayText(const TMisri& day) {
-    const TDateTime date = day.ToDateTime();
-    return InDateRange(date) ? FormatDateTimeForScreen("mmm d, yyyy", date) : QString();
-}
 
 namespace {
 
@@ -118,49 +114,8 @@ TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     OnEvent(ui->btnLocationEditor, &QToolButton::clicked, this, &TfrmMain::btnLocationEditorClick);
     OnEvent(ui->btnWallPaper, &QToolButton::clicked, this, &TfrmMain::btnWallPaperClick);
 
-    // The calendar pane.
-    ui->btnPreviousMonth->setIcon(LoadIcon("PREV_MONTH"));
-    ui->btnNextMonth->setIcon(LoadIcon("NEXT_MONTH"));
-    OnEvent(ui->btnPreviousMonth, &QToolButton::clicked, this, &TfrmMain::btnPreviousMonthClick);
-    OnEvent(ui->btnNextMonth, &QToolButton::clicked, this, &TfrmMain::btnNextMonthClick);
-    OnEvent(ui->grdHijri, &TStringGrid::Click, this, &TfrmMain::grdHijriClick);
-    // In both month grids a day reached with the arrow keys shows as a clicked one.
-    OnEvent(ui->grdHijri, &TStringGrid::KeyboardMove, this, &TfrmMain::grdHijriClick);
-    OnEvent(ui->grdHijriTitle, &TStringGrid::DrawCell, this, &TfrmMain::grdHijriTitleDrawCell);
-    // A radio button's handler runs whenever its checked state changes; it
-    // acts only for the button that became checked.
-    OnEvent(ui->rdbHijriEvents, &QRadioButton::toggled, this, &TfrmMain::rdbHijriEventsClick);
-    OnEvent(ui->rdbEnglishEvents, &QRadioButton::toggled, this, &TfrmMain::rdbEnglishEventsClick);
-
-    // The to-do pane.
-    ui->imgCheck->setPixmap(LoadBitmap("CHECK"));
-    ui->imgLate->setPixmap(LoadBitmap("LATE"));
-    ui->btnToDoMonthDcr->setIcon(LoadIcon("PREV_SMALL"));
-    ui->btnToDoYearDcr->setIcon(LoadIcon("PREV_SMALL"));
-    ui->btnToDoMonthInc->setIcon(LoadIcon("NEXT_SMALL"));
-    ui->btnToDoYearInc->setIcon(LoadIcon("NEXT_SMALL"));
-    ui->btnOpenDueDate->setIcon(LoadIcon("CALENDAR_BUTTON"));
-    LimitToRecordField(ui->txtNewToDo, TaskTextSize);
-    OnEvent(ui->grdToDoCal, &TStringGrid::Click, this, &TfrmMain::grdToDoCalClick);
-    OnEvent(ui->grdToDoCal, &TStringGrid::KeyboardMove, this, &TfrmMain::grdToDoCalClick);
-    OnEvent(ui->grdToDoCal, &TStringGrid::DrawCell, this, &TfrmMain::grdToDoCalDrawCell);
-    OnEvent(ui->btnToDoMonthDcr, &QToolButton::clicked, this, &TfrmMain::btnToDoMonthDcrClick);
-    OnEvent(ui->btnToDoMonthInc, &QToolButton::clicked, this, &TfrmMain::btnToDoMonthIncClick);
-    OnEvent(ui->btnToDoYearDcr, &QToolButton::clicked, this, &TfrmMain::btnToDoYearDcrClick);
-    OnEvent(ui->btnToDoYearInc, &QToolButton::clicked, this, &TfrmMain::btnToDoYearIncClick);
-    OnEvent(ui->btnOpenDueDate, &QToolButton::clicked, this, &TfrmMain::btnOpenDueDateClick);
-    // The class library's change event runs also when the program sets the text.
-    OnEvent(ui->txtNewToDo, &QLineEdit::textChanged, this, &TfrmMain::txtNewToDoChange);
-    // Enter is the one key the task box acts on.
-    OnEvent(ui->txtNewToDo, &QLineEdit::returnPressed, this, &TfrmMain::txtNewToDoKeyPress);
-    OnEvent(ui->grdToDo, &TStringGrid::DblClick, this, &TfrmMain::grdToDoDblClick);
-    OnEvent(ui->grdToDo, &TStringGrid::DrawCell, this, &TfrmMain::grdToDoDrawCell);
-
-    // The contacts pane. The list's click runs when the user makes another
-    // item current (mouse or keyboard); the program's own selections are quiet.
-    OnEvent(ui->lstContact, &QListWidget::currentRowChanged, this, &TfrmMain::lstContactClick);
-    OnEvent(ui->btnAddNew, &QPushButton::clicked, this, &TfrmMain::btnAddNewClick);
-    OnEvent(ui->btnEditContact, &QPushButton::clicked, this, &TfrmMain::btnEditContactClick);
+    // The contacts pane's editor may change the birthdays the calendar pane lists.
+    OnEvent(ui->pnlContact, &TContactsPane::ContactsEdited, this, &TfrmMain::ListBirthdaysAgain);
 
     // Fires every 3000 ms until its own handler switches it off.
     tmrSplash = new QTimer(this);
@@ -211,10 +166,8 @@ void TfrmMain::ShowPane(int pane) {
         return;
     QAction* const items[4] = {ui->HijriCalendar1, ui->GregorianCalendar1, ui->ToDoList1,
                                ui->Contacts1};
-    if (pane == 3) {
-        LoadContacts(false, 0);
-        SelectFirstContact();
-    }
+    if (pane == 3)
+        ui->pnlContact->ShowContactList();
     ui->pnlToDo->setVisible(pane == 2);
     ui->pnlContact->setVisible(pane == 3);
     ui->pnlHijri->setVisible(pane <= 1);
@@ -360,13 +313,194 @@ void TfrmMain::AddHijriEvents1Click() {
 void TfrmMain::AddEnglishEvents1Click() {
     frmEvents->Execute(true);
 }
+void TfrmMain::GotoYear1Click() {
+    if (ui->pnlHijri->isVisibleTo(this))
+        ui->pnlHijri->GotoYear();
+}
+
 void TfrmMain::Print1Click() {
-    RunPrintCommand(ui->pnlHijri->isVisibleTo(this), shownMonth,
-                    PrintSourceOf(gregorianShown, *ui->grdHijriEvents, *ui->grdBirth));
+    const TCalendarPane& calendar = *ui->pnlHijri;
+    RunPrintCommand(
+        calendar.isVisibleTo(this), calendar.shownMonth,
+        PrintSourceOf(calendar.gregorianShown, calendar.EventList(), calendar.BirthdayList()));
 }
 void TfrmMain::btnPrintClick() {
     Print1Click();
 }
 void TfrmMain::PrintSetup1Click() {
     PrinterSetupDialog(this);
+}
+
+void TfrmMain::ListBirthdaysAgain() {
+    // The editor writes after its window has closed, when the calendar pane
+    // that the closing brought back has listed its month already.
+    if (ui->pnlHijri->isVisibleTo(this))
+        ui->pnlHijri->LoadShownMonthBirthdays();
+}
+
+TCalendarPane* TfrmMain::CalendarPane() const {
+    return ui->pnlHijri;
+}
+TToDoPane* TfrmMain::ToDoPane() const {
+    return ui->pnlToDo;
+}
+TContactsPane* TfrmMain::ContactsPane() const {
+    return ui->pnlContact;
+}
+
+// ---- The calendar pane
+
+void TfrmMain::SetupCalendarGrids() {
+    ui->pnlHijri->SetupCalendarGrids();
+}
+void TfrmMain::ShowCurrentHijriMonth() {
+    ui->pnlHijri->ShowCurrentHijriMonth();
+}
+void TfrmMain::ShowCurrentGregorianMonth() {
+    ui->pnlHijri->ShowCurrentGregorianMonth();
+}
+void TfrmMain::ShowHijriMonth(TMisri date) {
+    ui->pnlHijri->ShowHijriMonth(date);
+}
+void TfrmMain::ShowGregorianMonth(TDateTime date) {
+    ui->pnlHijri->ShowGregorianMonth(date);
+}
+void TfrmMain::FillGregorianGrid(TDateTime date) {
+    ui->pnlHijri->FillGregorianGrid(date);
+}
+void TfrmMain::FillHijriGrid(int firstWeekDay, int days, int day) {
+    ui->pnlHijri->FillHijriGrid(firstWeekDay, days, day);
+}
+void TfrmMain::ShowMonthPicture(int month) {
+    ui->pnlHijri->ShowMonthPicture(month);
+}
+void TfrmMain::PrevGregorianMonth() {
+    ui->pnlHijri->PrevGregorianMonth();
+}
+void TfrmMain::NextGregorianMonth() {
+    ui->pnlHijri->NextGregorianMonth();
+}
+void TfrmMain::PrevHijriMonth() {
+    ui->pnlHijri->PrevHijriMonth();
+}
+void TfrmMain::NextHijriMonth() {
+    ui->pnlHijri->NextHijriMonth();
+}
+void TfrmMain::btnPreviousMonthClick() {
+    ui->pnlHijri->btnPreviousMonthClick();
+}
+void TfrmMain::btnNextMonthClick() {
+    ui->pnlHijri->btnNextMonthClick();
+}
+void TfrmMain::grdHijriClick() {
+    ui->pnlHijri->grdHijriClick();
+}
+void TfrmMain::rdbHijriEventsClick() {
+    ui->pnlHijri->rdbHijriEventsClick();
+}
+void TfrmMain::rdbEnglishEventsClick() {
+    ui->pnlHijri->rdbEnglishEventsClick();
+}
+void TfrmMain::LoadGregorianEventsOfGregorianMonth(int month) {
+    ui->pnlHijri->LoadGregorianEventsOfGregorianMonth(month);
+}
+void TfrmMain::LoadHijriEventsOfGregorianMonth(int month) {
+    ui->pnlHijri->LoadHijriEventsOfGregorianMonth(month);
+}
+void TfrmMain::LoadGregorianEventsOfHijriMonth(int month) {
+    ui->pnlHijri->LoadGregorianEventsOfHijriMonth(month);
+}
+void TfrmMain::LoadHijriEventsOfHijriMonth(int month) {
+    ui->pnlHijri->LoadHijriEventsOfHijriMonth(month);
+}
+void TfrmMain::ClearEventList() {
+    ui->pnlHijri->ClearEventList();
+}
+void TfrmMain::LoadBirthdays(TMisri first, int count) {
+    ui->pnlHijri->LoadBirthdays(first, count);
+}
+void TfrmMain::ClearBirthdays() {
+    ui->pnlHijri->ClearBirthdays();
+}
+
+// ---- The to-do pane
+
+void TfrmMain::SetupToDoGrid() {
+    ui->pnlToDo->SetupToDoGrid();
+}
+void TfrmMain::ShowToDoToday() {
+    ui->pnlToDo->ShowToDoToday();
+}
+void TfrmMain::ShowToDoDay(TMisri day) {
+    ui->pnlToDo->ShowToDoDay(day);
+}
+void TfrmMain::FillToDoCalendar(int firstWeekDay, int days) {
+    ui->pnlToDo->FillToDoCalendar(firstWeekDay, days);
+}
+void TfrmMain::ClearToDoGrid() {
+    ui->pnlToDo->ClearToDoGrid();
+}
+void TfrmMain::AddTaskRow(const AnsiString& text, const AnsiString& dueText, std::int32_t index,
+                          std::int16_t status, std::int16_t priority) {
+    ui->pnlToDo->AddTaskRow(text, dueText, index, status, priority);
+}
+void TfrmMain::LoadDayTasks() {
+    ui->pnlToDo->LoadDayTasks();
+}
+void TfrmMain::WriteTaskRecord(TTaskRecord& record, std::int32_t index) {
+    ui->pnlToDo->WriteTaskRecord(record, index);
+}
+void TfrmMain::grdToDoCalClick() {
+    ui->pnlToDo->grdToDoCalClick();
+}
+void TfrmMain::btnToDoMonthDcrClick() {
+    ui->pnlToDo->btnToDoMonthDcrClick();
+}
+void TfrmMain::btnToDoMonthIncClick() {
+    ui->pnlToDo->btnToDoMonthIncClick();
+}
+void TfrmMain::btnToDoYearDcrClick() {
+    ui->pnlToDo->btnToDoYearDcrClick();
+}
+void TfrmMain::btnToDoYearIncClick() {
+    ui->pnlToDo->btnToDoYearIncClick();
+}
+void TfrmMain::btnOpenDueDateClick() {
+    ui->pnlToDo->btnOpenDueDateClick();
+}
+void TfrmMain::txtNewToDoChange() {
+    ui->pnlToDo->txtNewToDoChange();
+}
+void TfrmMain::txtNewToDoKeyPress() {
+    ui->pnlToDo->txtNewToDoKeyPress();
+}
+void TfrmMain::grdToDoDblClick() {
+    ui->pnlToDo->grdToDoDblClick();
+}
+void TfrmMain::grdToDoDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State) {
+    ui->pnlToDo->grdToDoDrawCell(ACol, ARow, Rect, State);
+}
+void TfrmMain::grdToDoCalDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState State) {
+    ui->pnlToDo->grdToDoCalDrawCell(ACol, ARow, Rect, State);
+}
+
+// ---- The contacts pane
+
+void TfrmMain::LoadContacts(bool one, int number) {
+    ui->pnlContact->LoadContacts(one, number);
+}
+void TfrmMain::AddContactItem(const TContactRecord& record, int number, ContactItems& items) {
+    ui->pnlContact->AddContactItem(record, number, items);
+}
+void TfrmMain::ShowContactDetails(const TContactRecord& record) {
+    ui->pnlContact->ShowContactDetails(record);
+}
+void TfrmMain::lstContactClick() {
+    ui->pnlContact->lstContactClick();
+}
+void TfrmMain::btnAddNewClick() {
+    ui->pnlContact->btnAddNewClick();
+}
+void TfrmMain::btnEditContactClick() {
+    ui->pnlContact->btnEditContactClick();
 }

@@ -1,13 +1,9 @@
 #include "locations/PlaceList.h"
 
 #include "calendar/Projglob.h"
-#include "platform/core/Exceptions.h"
 
 #include <QCollator>
-#include <QComboBox>
-#include <QListWidget>
 #include <QLocale>
-#include <QSignalBlocker>
 
 #include <optional>
 
@@ -17,10 +13,6 @@ constexpr const char* kDefaultPlace = "New York City, USA";
 // How much of an item is compared with the default place's name.
 constexpr std::size_t kDefaultCompareLength = 50;
 
-[[noreturn]] void ThrowIndexError(int i) {
-    throw EListError(Format("List index out of bounds (%d)", i));
-}
-
 bool InRange(int i, int count) {
     return i >= 0 && i < count;
 }
@@ -29,10 +21,6 @@ bool InRange(int i, int count) {
 // throws the conversion error.
 int PlaceNumberOf(const AnsiString& item) {
     return StrToInt(ListItemKey(item));
-}
-
-QString DisplayText(const AnsiString& item) {
-    return ToQString(PlaceItemVisibleText(item));
 }
 
 }  // namespace
@@ -62,15 +50,7 @@ int ComparePlaceItems(const AnsiString& a, const AnsiString& b) {
 }
 
 AnsiString PlaceItemText(const AnsiString& name, int recordNumber) {
-    return name + ListItemPadding + IntToStr(recordNumber);
-}
-
-AnsiString PlaceItemVisibleText(const AnsiString& item) {
-    if (ListItemPadding.empty())
-        return item;
-    // The last run of padding: a name may itself end in blanks.
-    const std::size_t at = item.rfind(ListItemPadding);
-    return at == AnsiString::npos ? item : item.substr(0, at);
+    return KeyedItemText(name, IntToStr(recordNumber));
 }
 
 bool FillPlaceList(PlaceList& list) {
@@ -103,7 +83,7 @@ bool SelectDefaultPlace(PlaceList& list, DefaultMatch which) {
 int SelectedPlaceNumber(const PlaceList& list) {
     const int selected = list.Selected();
     if (!InRange(selected, list.Count()))
-        ThrowIndexError(selected);
+        ThrowListIndexError(selected);
     return PlaceNumberOf(list.Item(selected));
 }
 
@@ -123,73 +103,53 @@ bool ReadSelectedPlace(const PlaceList& list, TLocationRecord& rec) {
 // ---- ListBoxPlaces
 
 void ListBoxPlaces::Clear() {
-    const QSignalBlocker quiet(list_);
-    list_->clear();
+    items_.Clear();
 }
 
 void ListBoxPlaces::Add(const AnsiString& text) {
-    const QSignalBlocker quiet(list_);
-    auto* item = new QListWidgetItem(DisplayText(text));
-    item->setData(Qt::UserRole, ToQString(text));
-    list_->insertItem(InsertPosition(text), item);
+    items_.Insert(InsertPosition(text), text);
 }
 
 int ListBoxPlaces::Count() const {
-    return list_->count();
+    return items_.Count();
 }
 
 AnsiString ListBoxPlaces::Item(int i) const {
-    const QListWidgetItem* item = list_->item(i);
-    if (!item)
-        ThrowIndexError(i);
-    const QVariant full = item->data(Qt::UserRole);
-    return FromQString(full.isValid() ? full.toString() : item->text());
+    return items_.Item(i);
 }
 
 void ListBoxPlaces::Select(int i) {
-    const QSignalBlocker quiet(list_);
-    list_->setCurrentRow(InRange(i, Count()) ? i : -1);
+    items_.Select(i);
 }
 
 int ListBoxPlaces::Selected() const {
-    return list_->currentRow();
+    return items_.Selected();
 }
 
 // ---- ComboPlaces
 
 void ComboPlaces::Clear() {
-    const QSignalBlocker quiet(combo_);
-    combo_->clear();
+    items_.Clear();
 }
 
 void ComboPlaces::Add(const AnsiString& text) {
-    const QSignalBlocker quiet(combo_);
-    const bool hadCurrent = combo_->currentIndex() >= 0;
-    combo_->insertItem(InsertPosition(text), DisplayText(text), ToQString(text));
-    // A combo box makes its first item current by itself; a list of places
-    // has no current item until one is selected.
-    if (!hadCurrent)
-        combo_->setCurrentIndex(-1);
+    items_.Insert(InsertPosition(text), text);
 }
 
 int ComboPlaces::Count() const {
-    return combo_->count();
+    return items_.Count();
 }
 
 AnsiString ComboPlaces::Item(int i) const {
-    if (!InRange(i, Count()))
-        ThrowIndexError(i);
-    const QVariant full = combo_->itemData(i);
-    return FromQString(full.isValid() ? full.toString() : combo_->itemText(i));
+    return items_.Item(i);
 }
 
 void ComboPlaces::Select(int i) {
-    const QSignalBlocker quiet(combo_);
-    combo_->setCurrentIndex(InRange(i, Count()) ? i : -1);
+    items_.Select(i);
 }
 
 int ComboPlaces::Selected() const {
-    return combo_->currentIndex();
+    return items_.Selected();
 }
 
 // ---- MemoryPlaces
@@ -208,7 +168,7 @@ void MemoryPlaces::Add(const AnsiString& text) {
 
 AnsiString MemoryPlaces::Item(int i) const {
     if (!InRange(i, Count()))
-        ThrowIndexError(i);
+        ThrowListIndexError(i);
     return items_[static_cast<std::size_t>(i)];
 }
 

@@ -3,6 +3,7 @@
 // text, with the default place (the setting "Location") pre-selected.
 #pragma once
 
+#include "calendar/KeyedList.h"
 #include "locations/LocationFile.h"
 #include "platform/core/AnsiString.h"
 
@@ -41,9 +42,6 @@ int ComparePlaceItems(const AnsiString& a, const AnsiString& b);
 
 // name + ListItemPadding + the record number in decimal.
 AnsiString PlaceItemText(const AnsiString& name, int recordNumber);
-// What the user sees of an item: the text before the padding (the whole text
-// when it holds no padding).
-AnsiString PlaceItemVisibleText(const AnsiString& item);
 
 // Fills the list with one item per whole record of the file, in sorted order,
 // and selects nothing. A missing file leaves the list as it was, silently; a
@@ -69,13 +67,10 @@ void SelectPlaceNumber(PlaceList& list, int recordNumber);
 // SelectedPlaceNumber does before anything is read.
 bool ReadSelectedPlace(const PlaceList& list, TLocationRecord& rec);
 
-// A list box of places. The widget shows only each item's visible text and
-// keeps the full text in Qt::UserRole, so a key can never come into sight.
-// Changes made through the adapter emit none of the widget's signals: as in
-// the class library, only the user's actions reach the form's handlers.
+// A list box of places, its items kept as KeyedListBox keeps them.
 class ListBoxPlaces : public PlaceList {
 public:
-    explicit ListBoxPlaces(QListWidget* list) : list_(list) {}
+    explicit ListBoxPlaces(QListWidget* list) : items_(list) {}
 
     void Clear() override;
     void Add(const AnsiString& text) override;
@@ -85,14 +80,14 @@ public:
     int Selected() const override;
 
 private:
-    QListWidget* list_;
+    KeyedListBox items_;
 };
 
-// A drop-down list of places, shown and kept as ListBoxPlaces does. Adding
-// items never makes one current by itself.
+// A drop-down list of places, its items kept as KeyedComboBox keeps them:
+// adding items never makes one current by itself.
 class ComboPlaces : public PlaceList {
 public:
-    explicit ComboPlaces(QComboBox* combo) : combo_(combo) {}
+    explicit ComboPlaces(QComboBox* combo) : items_(combo) {}
 
     void Clear() override;
     void Add(const AnsiString& text) override;
@@ -102,7 +97,7 @@ public:
     int Selected() const override;
 
 private:
-    QComboBox* combo_;
+    KeyedComboBox items_;
 };
 
 // A list held in memory only.

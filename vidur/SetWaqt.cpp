@@ -2,6 +2,7 @@
 
 #include "ui_SetWaqt.h"
 
+#include "calendar/KeyedList.h"
 #include "calendar/Misri.h"
 #include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
@@ -40,12 +41,11 @@ constexpr const char* kTimeHelp = "Select a time. You can select 'Custom' to spe
                                   "defined time. Custom time must be relative to a predefined "
                                   "time in minutes.";
 constexpr const char* kPanelHelp = "Click a control to display help.";
-// The full text of an item (label, padding, code) rides along as its data:
-// only the label is ever shown, so the code stays out of sight.
-constexpr int kFullTextRole = Qt::UserRole;
 
+// Only the label is ever shown; the code stays out of sight.
 void AddCodedItem(QComboBox* combo, const AnsiString& label, const AnsiString& code) {
-    combo->addItem(ToQString(label), ToQString(label + ListItemPadding + code));
+    KeyedComboBox items(combo);
+    items.Insert(items.Count(), KeyedItemText(label, code));
 }
 
 bool Present(const CodedItem& item) {
@@ -192,12 +192,13 @@ AnsiString TfrmSchedule::SelectedCode(const QComboBox* combo) const {
     const int i = combo->currentIndex();
     if (i < 0)
         return "";
-    return ListItemKey(FromQString(combo->itemData(i, kFullTextRole).toString()));
+    return ListItemKey(KeyedItem(combo, i));
 }
 
 int TfrmSchedule::FindItemByCode(const AnsiString& code, QComboBox* combo) const {
-    for (int i = 0; i < combo->count(); ++i)
-        if (ListItemKey(FromQString(combo->itemData(i, kFullTextRole).toString())) == code)
+    const KeyedComboBox items(combo);
+    for (int i = 0; i < items.Count(); ++i)
+        if (items.Key(i) == code)
             return i;
     return -1;
 }

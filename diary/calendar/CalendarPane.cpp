@@ -1,15 +1,14 @@
-// The month calendar pane of the main window: a Hijri or a Gregorian month
-// as a 7 x 6 grid of day numbers, with the date in the other calendar, the
-// Hijri month's picture, the month's events and its birthdays and
-// anniversaries.
-#include "diary/MainForm.h"
+#include "diary/calendar/CalendarPane.h"
 
-#include "ui_MainForm.h"
+#include "ui_CalendarPane.h"
 
+#include "calendar/GregorianDayText.h"
 #include "calendar/Projglob.h"
 #include "diary/calendar/Birthdays.h"
 #include "diary/calendar/EventFile.h"
 #include "platform/core/Exceptions.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Handlers.h"
 #include "resources/Bitmaps.h"
 
 #include <QHeaderView>
@@ -77,9 +76,7 @@ bool IsLastGregorianMonth(TDateTime date) {
 // Empties the 42 cells, writes 1..days from column `first` of row 0 on and
 // makes the cell of `day` the current one.
 void FillDayGrid(TStringGrid* grid, int first, int days, int day) {
-    for (int row = 0; row < kGridRows; ++row)
-        for (int col = 0; col < kGridColumns; ++col)
-            grid->SetCell(col, row, "");
+    grid->ClearCells(0);
     for (int n = 1, cell = first; n <= days && cell < kGridColumns * kGridRows; ++n, ++cell)
         grid->SetCell(cell % kGridColumns, cell / kGridColumns, IntToStr(n));
     const AnsiString wanted = IntToStr(day);
@@ -97,15 +94,29 @@ void FitListRows(TStringGrid* list, std::size_t rows) {
         list->SetRowCount(wanted);
 }
 
-void ClearGrid(TStringGrid* grid) {
-    for (int row = 0; row < grid->RowCount(); ++row)
-        for (int col = 0; col < grid->ColCount(); ++col)
-            grid->SetCell(col, row, "");
-}
-
 }  // namespace
 
-void TfrmMain::SetupCalendarGrids() {
+TCalendarPane::TCalendarPane(QWidget* parent) : QFrame(parent), ui(new Ui::TCalendarPane) {
+    ui->setupUi(this);
+    ui->btnPreviousMonth->setIcon(LoadIcon("PREV_MONTH"));
+    ui->btnNextMonth->setIcon(LoadIcon("NEXT_MONTH"));
+    OnEvent(ui->btnPreviousMonth, &QToolButton::clicked, this,
+            &TCalendarPane::btnPreviousMonthClick);
+    OnEvent(ui->btnNextMonth, &QToolButton::clicked, this, &TCalendarPane::btnNextMonthClick);
+    OnEvent(ui->grdHijri, &TStringGrid::Click, this, &TCalendarPane::grdHijriClick);
+    // In both month grids a day reached with the arrow keys shows as a clicked one.
+    OnEvent(ui->grdHijri, &TStringGrid::KeyboardMove, this, &TCalendarPane::grdHijriClick);
+    OnEvent(ui->grdHijriTitle, &TStringGrid::DrawCell, this, &TCalendarPane::grdHijriTitleDrawCell);
+    // A radio button's handler runs whenever its checked state changes; it
+    // acts only for the button that became checked.
+    OnEvent(ui->rdbHijriEvents, &QRadioButton::toggled, this, &TCalendarPane::rdbHijriEventsClick);
+    OnEvent(ui->rdbEnglishEvents, &QRadioButton::toggled, this,
+            &TCalendarPane::rdbEnglishEventsClick);
+}
+
+TCalendarPane::~TCalendarPane() = default;
+
+void TCalendarPane::SetupCalendarGrids() {
     TStringGrid* days = ui->grdHijri;
     days->SetColCount(kGridColumns);
     days->SetRowCount(kGridRows);
@@ -143,15 +154,15 @@ void TfrmMain::SetupCalendarGrids() {
     birth->SetDefaultRowHeight(kListRowHeight);
 }
 
-void TfrmMain::ShowCurrentHijriMonth() {
+void TCalendarPane::ShowCurrentHijriMonth() {
     ShowHijriMonth(TMisri(Date()));
 }
 
-void TfrmMain::ShowCurrentGregorianMonth() {
+void TCalendarPane::ShowCurrentGregorianMonth() {
     ShowGregorianMonth(Date());
 }
 
-void TfrmMain::ShowHijriMonth(TMisri date) {
+void TCalendarPane::ShowHijriMonth(TMisri date) {
     shownMonth = date;
     ui->lblCalendar->setText(ToQString("   Hijri Calendar"));
     ui->lblCorrespondingDate->setText(GregorianDateText(date));
@@ -166,7 +177,7 @@ void TfrmMain::ShowHijriMonth(TMisri date) {
     ShowMonthPicture(date.Month());
 }
 
-void TfrmMain::ShowGregorianMonth(TDateTime date) {
+void TCalendarPane::ShowGregorianMonth(TDateTime date) {
     int year, month, day;
     DecodeDate(date, year, month, day);
     shownMonth = TMisri(date);
@@ -184,7 +195,7 @@ void TfrmMain::ShowGregorianMonth(TDateTime date) {
     ShowMonthPicture(shownMonth.Month());
 }
 
-void TfrmMain::FillGregorianGrid(TDateTime date) {
+void TCalendarPane::FillGregorianGrid(TDateTime date) {
     int year, month, day;
     DecodeDate(date, year, month, day);
     // Every fourth year has a 29 February here, 1900 and 2100 included.
@@ -195,13 +206,13 @@ void TfrmMain::FillGregorianGrid(TDateTime date) {
     FillDayGrid(ui->grdHijri, DayOfWeek(first) - 1, days, day);  // column 0 is Sunday
 }
 
-void TfrmMain::FillHijriGrid(int firstWeekDay, int days, int day) {
+void TCalendarPane::FillHijriGrid(int firstWeekDay, int days, int day) {
     gregorianShown = false;
     // Weekdays count from Monday; column 0 is Sunday.
     FillDayGrid(ui->grdHijri, firstWeekDay == 7 ? 0 : firstWeekDay, days, day);
 }
 
-void TfrmMain::ShowMonthPicture(int month) {
+void TCalendarPane::ShowMonthPicture(int month) {
     QLabel* image = ui->imgMonths;
     if (gregorianShown) {
         image->hide();
@@ -218,45 +229,43 @@ void TfrmMain::ShowMonthPicture(int month) {
     image->setPixmap(picture);
 }
 
-void TfrmMain::PrevGregorianMonth() {
+void TCalendarPane::PrevGregorianMonth() {
     const TDateTime shown = shownMonth.ToDateTime();
     if (!IsFirstGregorianMonth(shown))
         ShowGregorianMonth(PrevMonthStart(shown));
 }
 
-void TfrmMain::NextGregorianMonth() {
+void TCalendarPane::NextGregorianMonth() {
     const TDateTime shown = shownMonth.ToDateTime();
     if (!IsLastGregorianMonth(shown))
         ShowGregorianMonth(NextMonthStart(shown));
 }
 
-void TfrmMain::PrevHijriMonth() {
+void TCalendarPane::PrevHijriMonth() {
     if (!IsFirstHijriMonth(shownMonth))
         ShowHijriMonth(shownMonth.PrevMonth());
 }
 
-void TfrmMain::NextHijriMonth() {
+void TCalendarPane::NextHijriMonth() {
     if (!IsLastHijriMonth(shownMonth))
         ShowHijriMonth(shownMonth.NextMonth());
 }
 
-void TfrmMain::btnPreviousMonthClick() {
+void TCalendarPane::btnPreviousMonthClick() {
     if (gregorianShown)
         PrevGregorianMonth();
     else
         PrevHijriMonth();
 }
 
-void TfrmMain::btnNextMonthClick() {
+void TCalendarPane::btnNextMonthClick() {
     if (gregorianShown)
         NextGregorianMonth();
     else
         NextHijriMonth();
 }
 
-void TfrmMain::GotoYear1Click() {
-    if (!ui->pnlHijri->isVisibleTo(this))
-        return;
+void TCalendarPane::GotoYear() {
     // A text that is no number ends here in the conversion error.
     if (gregorianShown) {
         const int year = StrToInt(
@@ -279,7 +288,7 @@ void TfrmMain::GotoYear1Click() {
     }
 }
 
-void TfrmMain::grdHijriClick() {
+void TCalendarPane::grdHijriClick() {
     const TStringGrid* grid = ui->grdHijri;
     const AnsiString text = Trim(grid->Cell(grid->Col(), grid->Row()));
     if (text.empty())
@@ -301,7 +310,7 @@ void TfrmMain::grdHijriClick() {
     }
 }
 
-void TfrmMain::grdHijriTitleDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
+void TCalendarPane::grdHijriTitleDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
     TStringGrid* grid = ui->grdHijriTitle;
     TCanvas& c = *grid->Canvas();
     const TCanvas::State saved = c.Save();
@@ -315,7 +324,7 @@ void TfrmMain::grdHijriTitleDrawCell(int ACol, int ARow, TRect Rect, TGridDrawSt
     c.Restore(saved);
 }
 
-void TfrmMain::rdbHijriEventsClick() {
+void TCalendarPane::rdbHijriEventsClick() {
     if (!ui->rdbHijriEvents->isChecked())
         return;
     if (gregorianShown)
@@ -324,7 +333,7 @@ void TfrmMain::rdbHijriEventsClick() {
         LoadHijriEventsOfHijriMonth(shownMonth.Month());
 }
 
-void TfrmMain::rdbEnglishEventsClick() {
+void TCalendarPane::rdbEnglishEventsClick() {
     if (!ui->rdbEnglishEvents->isChecked())
         return;
     if (gregorianShown)
@@ -333,24 +342,24 @@ void TfrmMain::rdbEnglishEventsClick() {
         LoadGregorianEventsOfHijriMonth(shownMonth.Month());
 }
 
-void TfrmMain::LoadGregorianEventsOfGregorianMonth(int month) {
+void TCalendarPane::LoadGregorianEventsOfGregorianMonth(int month) {
     FillEventList(GregorianEventFileName, GregorianEventDaysOfGregorianMonth(month));
 }
 
-void TfrmMain::LoadHijriEventsOfGregorianMonth(int month) {
+void TCalendarPane::LoadHijriEventsOfGregorianMonth(int month) {
     FillEventList(HijriEventFileName,
                   HijriEventDaysOfGregorianMonth(month, shownMonth.ToDateTime()));
 }
 
-void TfrmMain::LoadGregorianEventsOfHijriMonth(int month) {
+void TCalendarPane::LoadGregorianEventsOfHijriMonth(int month) {
     FillEventList(GregorianEventFileName, GregorianEventDaysOfHijriMonth(month, shownMonth));
 }
 
-void TfrmMain::LoadHijriEventsOfHijriMonth(int month) {
+void TCalendarPane::LoadHijriEventsOfHijriMonth(int month) {
     FillEventList(HijriEventFileName, HijriEventDaysOfHijriMonth(month));
 }
 
-void TfrmMain::FillEventList(const char* fileName, const std::vector<EventDay>& days) {
+void TCalendarPane::FillEventList(const char* fileName, const std::vector<EventDay>& days) {
     const auto rows = ReadEventRows(fileName, days);
     if (!rows) {
         ShowErrorBox(EventFileOpenFailure(fileName));
@@ -366,11 +375,11 @@ void TfrmMain::FillEventList(const char* fileName, const std::vector<EventDay>& 
     }
 }
 
-void TfrmMain::ClearEventList() {
-    ClearGrid(ui->grdHijriEvents);
+void TCalendarPane::ClearEventList() {
+    ui->grdHijriEvents->ClearCells(0);
 }
 
-void TfrmMain::LoadBirthdays(TMisri first, int count) {
+void TCalendarPane::LoadBirthdays(TMisri first, int count) {
     // Without a contact file the list keeps what it shows.
     const auto rows = ReadBirthdayRows(first, count, gregorianShown);
     if (!rows)
@@ -386,7 +395,7 @@ void TfrmMain::LoadBirthdays(TMisri first, int count) {
     }
 }
 
-void TfrmMain::LoadShownMonthBirthdays() {
+void TCalendarPane::LoadShownMonthBirthdays() {
     if (gregorianShown) {
         const TDateTime date = shownMonth.ToDateTime();
         int year, month, day;
@@ -398,6 +407,14 @@ void TfrmMain::LoadShownMonthBirthdays() {
     }
 }
 
-void TfrmMain::ClearBirthdays() {
-    ClearGrid(ui->grdBirth);
+void TCalendarPane::ClearBirthdays() {
+    ui->grdBirth->ClearCells(0);
+}
+
+const TStringGrid& TCalendarPane::EventList() const {
+    return *ui->grdHijriEvents;
+}
+
+const TStringGrid& TCalendarPane::BirthdayList() const {
+    return *ui->grdBirth;
 }

@@ -1,57 +1,31 @@
-// The contacts pane of the main window: the list of every contact of
-// "contact.dat" in file order, the details of the selected one, and the
-// buttons that open the contact editor. Every display reads the file again.
-#include "diary/MainForm.h"
+#include "diary/contacts/ContactsPane.h"
 
-#include "ui_MainForm.h"
+#include "ui_ContactsPane.h"
 
-#include "calendar/Projglob.h"
+#include "calendar/KeyedList.h"
 #include "diary/contacts/ContactFile.h"
 #include "diary/contacts/NContact.h"
+#include "platform/widgets/Handlers.h"
 
 #include <QListWidget>
-#include <QSignalBlocker>
-#include <QStringList>
 
-// The items of a list being loaded, added to the list at once: one insertion
-// costs the list as much as one item.
+#include <vector>
+
+// The full texts of the items of a list being loaded, added to the list at
+// once: one insertion costs the list as much as one item.
 struct ContactItems {
-    QStringList shown;  // the display names
-    QStringList full;   // with the hidden key
+    std::vector<AnsiString> texts;
 };
 
-constexpr qsizetype kItemsAtOnce = 4096;
+constexpr std::size_t kItemsAtOnce = 4096;
 
 namespace {
 
-// The contact list keeps the file's order. Like the place lists it shows
-// only an item's visible text and keeps the full text, hidden key included,
-// in Qt::UserRole. Changes made here emit none of the widget's signals: only
-// the user's actions reach the pane's handlers.
-void ClearItems(QListWidget* list) {
-    const QSignalBlocker quiet(list);
-    list->clear();
-}
-
-void AppendItems(QListWidget* list, const ContactItems& items) {
-    const QSignalBlocker quiet(list);
-    const int first = list->count();
-    list->addItems(items.shown);
-    for (qsizetype i = 0; i < items.full.size(); ++i)
-        list->item(first + static_cast<int>(i))->setData(Qt::UserRole, items.full[i]);
-}
-
-void SelectItem(QListWidget* list, int i) {
-    const QSignalBlocker quiet(list);
-    list->setCurrentRow(i);
-}
-
 // The record number behind the selected item; 0 when nothing is selected.
-int SelectedContactNumber(const QListWidget* list) {
-    const QListWidgetItem* item = list->currentItem();
-    if (!item)
-        return 0;
-    return StrToInt(ListItemKey(FromQString(item->data(Qt::UserRole).toString())));
+int SelectedContactNumber(QListWidget* list) {
+    const KeyedListBox items(list);
+    const int i = items.Selected();
+    return i < 0 ? 0 : StrToInt(items.Key(i));
 }
 
 // The stored texts as they are; a title of blanks only is no title.
@@ -67,13 +41,22 @@ QString DateText(const TMisri& date) {
 
 }  // namespace
 
-void TfrmMain::AddContactItem(const TContactRecord& record, int number, ContactItems& items) {
-    const AnsiString shown = DisplayName(record);
-    items.shown << ToQString(shown);
-    items.full << ToQString(shown + ListItemPadding + IntToStr(number));
+TContactsPane::TContactsPane(QWidget* parent) : QFrame(parent), ui(new Ui::TContactsPane) {
+    ui->setupUi(this);
+    // The list's click runs when the user makes another item current (mouse
+    // or keyboard); the program's own selections are quiet.
+    OnEvent(ui->lstContact, &QListWidget::currentRowChanged, this, &TContactsPane::lstContactClick);
+    OnEvent(ui->btnAddNew, &QPushButton::clicked, this, &TContactsPane::btnAddNewClick);
+    OnEvent(ui->btnEditContact, &QPushButton::clicked, this, &TContactsPane::btnEditContactClick);
 }
 
-void TfrmMain::LoadContacts(bool one, int number) {
+TContactsPane::~TContactsPane() = default;
+
+void TContactsPane::AddContactItem(const TContactRecord& record, int number, ContactItems& items) {
+    items.texts.push_back(KeyedItemText(DisplayName(record), IntToStr(number)));
+}
+
+void TContactsPane::LoadContacts(bool one, int number) {
     if (one) {
         if (const auto record = ReadContact(number))
             ShowContactDetails(*record);
@@ -83,33 +66,41 @@ void TfrmMain::LoadContacts(bool one, int number) {
     // can be damaged, or wrap past 32,767 records. A file that cannot be
     // opened leaves the list as it was; the old items go with the first new
     // ones, and the new ones join the list a few thousand at a time, so that
-    // the two lists are never held whole at once.
+    // the two lists are never held whole at once. The list keeps the file's
+    // order.
+    KeyedListBox list(ui->lstContact);
     ContactItems items;
     bool emptied = false;
     const auto flush = [&] {
         if (!emptied)
-            ClearItems(ui->lstContact);
+            list.Clear();
         emptied = true;
-        AppendItems(ui->lstContact, items);
+        list.Append(items.texts);
         items = {};
     };
     const bool read = ForEachContact([&](const TContactRecord& record, int place) {
         AddContactItem(record, place, items);
-        if (items.shown.size() >= kItemsAtOnce)
+        if (items.texts.size() >= kItemsAtOnce)
             flush();
     });
     if (read || emptied)
         flush();
 }
 
-void TfrmMain::SelectFirstContact() {
-    if (ui->lstContact->count() < 1)
+void TContactsPane::ShowContactList() {
+    LoadContacts(false, 0);
+    SelectFirstContact();
+}
+
+void TContactsPane::SelectFirstContact() {
+    KeyedListBox list(ui->lstContact);
+    if (list.Count() < 1)
         return;
-    SelectItem(ui->lstContact, 0);
+    list.Select(0);
     LoadContacts(true, SelectedContactNumber(ui->lstContact));
 }
 
-void TfrmMain::ShowContactDetails(const TContactRecord& r) {
+void TContactsPane::ShowContactDetails(const TContactRecord& r) {
     ui->lblName->setText(ToQString(DisplayName(r)));
     ui->lblBirth->setText(DateText(r.birth));
     ui->lblAnniversary->setText(DateText(r.anniversary));
@@ -135,34 +126,26 @@ void TfrmMain::ShowContactDetails(const TContactRecord& r) {
     ui->lblWeb->setText(ToQString(r.web));
 }
 
-void TfrmMain::lstContactClick() {
+void TContactsPane::lstContactClick() {
     const int number = SelectedContactNumber(ui->lstContact);
     if (number != 0)
         LoadContacts(true, number);
 }
 
-void TfrmMain::ListBirthdaysAgain() {
-    // The editor writes after its window has closed, when the calendar pane
-    // that the closing brought back has listed its month already.
-    if (ui->pnlHijri->isVisibleTo(this))
-        LoadShownMonthBirthdays();
-}
-
-void TfrmMain::btnAddNewClick() {
+void TContactsPane::btnAddNewClick() {
     if (frmNewContact)
         frmNewContact->Execute(false);
-    ListBirthdaysAgain();
-    LoadContacts(false, 0);
-    SelectFirstContact();
+    emit ContactsEdited();
+    ShowContactList();
 }
 
-void TfrmMain::btnEditContactClick() {
+void TContactsPane::btnEditContactClick() {
     // With no contact selected there is nothing to edit.
     const int number = SelectedContactNumber(ui->lstContact);
     if (number == 0 || !frmNewContact)
         return;
     frmNewContact->Execute(true, number);
-    ListBirthdaysAgain();
+    emit ContactsEdited();
     // The labels show the saved values; the list keeps its text until the
     // next reload.
     LoadContacts(true, SelectedContactNumber(ui->lstContact));

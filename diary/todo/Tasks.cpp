@@ -59,9 +59,7 @@ void TfrmTasks::ClearGrid() {
     TStringGrid* grid = ui->grdMain;
     // Shrunk first, so that only the rows that stay need emptying.
     grid->SetRowCount(kRows);
-    for (int row = 1; row < grid->RowCount(); ++row)
-        for (int col = 0; col < grid->ColCount(); ++col)
-            grid->SetCell(col, row, "");
+    grid->ClearCells(1);
     listed.clear();
 }
 

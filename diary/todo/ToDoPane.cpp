@@ -1,17 +1,16 @@
-// The to-do pane of the main window: one Hijri day with its month grid, and
-// the live tasks that belong to that day, each with its completed or late
-// mark, priority letter, text and due date. Tasks are added by typing and
-// Enter, ticked off by a double click on their mark, and edited in the task
-// detail dialog.
-#include "diary/MainForm.h"
+#include "diary/todo/ToDoPane.h"
 
-#include "ui_MainForm.h"
+#include "ui_ToDoPane.h"
 
+#include "calendar/GregorianDayText.h"
 #include "calendar/MonthGrid.h"
 #include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
 #include "diary/todo/TaskFile.h"
 #include "diary/todo/TaskInfo.h"
+#include "platform/widgets/FieldEdit.h"
+#include "platform/widgets/Handlers.h"
+#include "resources/Bitmaps.h"
 
 namespace {
 
@@ -74,7 +73,35 @@ void CentredText(TCanvas& c, const TRect& r, const AnsiString& text) {
 
 }  // namespace
 
-void TfrmMain::SetupToDoGrid() {
+TToDoPane::TToDoPane(QWidget* parent) : QFrame(parent), ui(new Ui::TToDoPane) {
+    ui->setupUi(this);
+    ui->imgCheck->setPixmap(LoadBitmap("CHECK"));
+    ui->imgLate->setPixmap(LoadBitmap("LATE"));
+    ui->btnToDoMonthDcr->setIcon(LoadIcon("PREV_SMALL"));
+    ui->btnToDoYearDcr->setIcon(LoadIcon("PREV_SMALL"));
+    ui->btnToDoMonthInc->setIcon(LoadIcon("NEXT_SMALL"));
+    ui->btnToDoYearInc->setIcon(LoadIcon("NEXT_SMALL"));
+    ui->btnOpenDueDate->setIcon(LoadIcon("CALENDAR_BUTTON"));
+    LimitToRecordField(ui->txtNewToDo, TaskTextSize);
+    OnEvent(ui->grdToDoCal, &TStringGrid::Click, this, &TToDoPane::grdToDoCalClick);
+    OnEvent(ui->grdToDoCal, &TStringGrid::KeyboardMove, this, &TToDoPane::grdToDoCalClick);
+    OnEvent(ui->grdToDoCal, &TStringGrid::DrawCell, this, &TToDoPane::grdToDoCalDrawCell);
+    OnEvent(ui->btnToDoMonthDcr, &QToolButton::clicked, this, &TToDoPane::btnToDoMonthDcrClick);
+    OnEvent(ui->btnToDoMonthInc, &QToolButton::clicked, this, &TToDoPane::btnToDoMonthIncClick);
+    OnEvent(ui->btnToDoYearDcr, &QToolButton::clicked, this, &TToDoPane::btnToDoYearDcrClick);
+    OnEvent(ui->btnToDoYearInc, &QToolButton::clicked, this, &TToDoPane::btnToDoYearIncClick);
+    OnEvent(ui->btnOpenDueDate, &QToolButton::clicked, this, &TToDoPane::btnOpenDueDateClick);
+    // The class library's change event runs also when the program sets the text.
+    OnEvent(ui->txtNewToDo, &QLineEdit::textChanged, this, &TToDoPane::txtNewToDoChange);
+    // Enter is the one key the task box acts on.
+    OnEvent(ui->txtNewToDo, &QLineEdit::returnPressed, this, &TToDoPane::txtNewToDoKeyPress);
+    OnEvent(ui->grdToDo, &TStringGrid::DblClick, this, &TToDoPane::grdToDoDblClick);
+    OnEvent(ui->grdToDo, &TStringGrid::DrawCell, this, &TToDoPane::grdToDoDrawCell);
+}
+
+TToDoPane::~TToDoPane() = default;
+
+void TToDoPane::SetupToDoGrid() {
     TStringGrid* grid = ui->grdToDo;
     grid->SetColCount(kTaskCols);
     grid->SetRowCount(kBlankRows);
@@ -91,31 +118,29 @@ void TfrmMain::SetupToDoGrid() {
     cal->SetDefaultDrawing(false);
 }
 
-void TfrmMain::ClearToDoGrid() {
+void TToDoPane::ClearToDoGrid() {
     TStringGrid* grid = ui->grdToDo;
     // Shrunk first, so that only the rows that stay need emptying.
     grid->SetRowCount(kBlankRows);
-    for (int row = 0; row < grid->RowCount(); ++row)
-        for (int col = 0; col < grid->ColCount(); ++col)
-            grid->SetCell(col, row, "");
+    grid->ClearCells(0);
     dayTasks.clear();
     grid->Repaint();
 }
 
-void TfrmMain::AddTaskRow(const AnsiString& text, const AnsiString& dueText, std::int32_t index,
-                          std::int16_t status, std::int16_t priority) {
+void TToDoPane::AddTaskRow(const AnsiString& text, const AnsiString& dueText, std::int32_t index,
+                           std::int16_t status, std::int16_t priority) {
     TStringGrid* grid = ui->grdToDo;
     grid->SetRowCount(grid->RowCount() + 1);
     SetTaskRow(grid, grid->RowCount() - kBlankRows - 1, text, dueText, index, status, priority);
     grid->Repaint();
 }
 
-void TfrmMain::AddTask(const TTaskRecord& record, const AnsiString& dueText, std::int16_t status) {
+void TToDoPane::AddTask(const TTaskRecord& record, const AnsiString& dueText, std::int16_t status) {
     AddTaskRow(record.text, dueText, record.index, status, record.priority);
     dayTasks.push_back(record);
 }
 
-void TfrmMain::LoadDayTasks() {
+void TToDoPane::LoadDayTasks() {
     const TMisri today = Today();
     const auto records = ReadTaskRecords();
     // A list that cannot be read shows no tasks: rows of another day left
@@ -143,15 +168,15 @@ void TfrmMain::LoadDayTasks() {
     grid->Repaint();
 }
 
-void TfrmMain::WriteTaskRecord(TTaskRecord& record, std::int32_t index) {
+void TToDoPane::WriteTaskRecord(TTaskRecord& record, std::int32_t index) {
     ::WriteTaskRecord(record, index);
 }
 
-void TfrmMain::ShowToDoToday() {
+void TToDoPane::ShowToDoToday() {
     ShowToDoDay(Today());
 }
 
-void TfrmMain::ShowToDoDay(TMisri day) {
+void TToDoPane::ShowToDoDay(TMisri day) {
     toDoDay = day;
     const TMisri first = day.FirstOfMonth();
     FillToDoCalendar(first.DayOfWeek(), first.DaysInMonth());
@@ -164,11 +189,11 @@ void TfrmMain::ShowToDoDay(TMisri day) {
     LoadDayTasks();
 }
 
-void TfrmMain::FillToDoCalendar(int firstWeekDay, int days) {
+void TToDoPane::FillToDoCalendar(int firstWeekDay, int days) {
     FillMonthGrid(ui->grdToDoCal, firstWeekDay, days);
 }
 
-void TfrmMain::grdToDoCalClick() {
+void TToDoPane::grdToDoCalClick() {
     const int clicked = MonthGridDay(ui->grdToDoCal);
     if (clicked == 0)
         return;
@@ -177,35 +202,35 @@ void TfrmMain::grdToDoCalClick() {
     ShowToDoDay(day);
 }
 
-void TfrmMain::btnToDoMonthDcrClick() {
+void TToDoPane::btnToDoMonthDcrClick() {
     const int m = toDoDay.Month(), y = toDoDay.Year();
     ShowToDoDay(m == 1 ? Stepped(toDoDay, 12, y - 1) : Stepped(toDoDay, m - 1, y));
 }
 
-void TfrmMain::btnToDoMonthIncClick() {
+void TToDoPane::btnToDoMonthIncClick() {
     const int m = toDoDay.Month(), y = toDoDay.Year();
     ShowToDoDay(m == 12 ? Stepped(toDoDay, 1, y + 1) : Stepped(toDoDay, m + 1, y));
 }
 
-void TfrmMain::btnToDoYearDcrClick() {
+void TToDoPane::btnToDoYearDcrClick() {
     ShowToDoDay(Stepped(toDoDay, toDoDay.Month(), toDoDay.Year() - 1));
 }
 
-void TfrmMain::btnToDoYearIncClick() {
+void TToDoPane::btnToDoYearIncClick() {
     ShowToDoDay(Stepped(toDoDay, toDoDay.Month(), toDoDay.Year() + 1));
 }
 
-void TfrmMain::btnOpenDueDateClick() {
+void TToDoPane::btnOpenDueDateClick() {
     const TMisri picked = PickDateBelow(ui->btnOpenDueDate, toDoDay);
     ui->txtDueDate->setText(ToQString(picked.Format(0)));
 }
 
-void TfrmMain::txtNewToDoChange() {
+void TToDoPane::txtNewToDoChange() {
     if (Trim(FromQString(ui->txtDueDate->text())).empty())
         ui->txtDueDate->setText(ToQString(toDoDay.Format(0)));
 }
 
-void TfrmMain::txtNewToDoKeyPress() {
+void TToDoPane::txtNewToDoKeyPress() {
     const AnsiString text = FromQString(ui->txtNewToDo->text());
     if (Trim(text).empty())
         return;
@@ -233,7 +258,7 @@ void TfrmMain::txtNewToDoKeyPress() {
     ui->txtDueDate->clear();
 }
 
-void TfrmMain::grdToDoDblClick() {
+void TToDoPane::grdToDoDblClick() {
     TStringGrid* grid = ui->grdToDo;
     const int r = grid->Row();
     const int c = grid->Col();
@@ -276,7 +301,7 @@ void TfrmMain::grdToDoDblClick() {
     grid->Repaint();
 }
 
-void TfrmMain::grdToDoDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
+void TToDoPane::grdToDoDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
     TStringGrid* grid = ui->grdToDo;
     TCanvas& c = *grid->Canvas();
     const TCanvas::State saved = c.Save();
@@ -330,6 +355,6 @@ void TfrmMain::grdToDoDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
     c.Restore(saved);
 }
 
-void TfrmMain::grdToDoCalDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
+void TToDoPane::grdToDoCalDrawCell(int ACol, int ARow, TRect Rect, TGridDrawState) {
     DrawMonthGridCell(ui->grdToDoCal, ACol, ARow, Rect, toDoDay.Day());
 }

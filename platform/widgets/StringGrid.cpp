@@ -206,6 +206,12 @@ void TStringGrid::SetCell(int col, int row, const AnsiString& text) {
     RepaintSoon();
 }
 
+void TStringGrid::ClearCells(int firstRow) {
+    for (int row = std::max(firstRow, 0); row < rowCount_; ++row)
+        for (int col = 0; col < colCount_; ++col)
+            SetCell(col, row, "");
+}
+
 void TStringGrid::RepaintSoon() {
     if (repaintQueued_)
         return;

@@ -32,6 +32,8 @@ public:
     // Cells outside the grid read as empty and are not written.
     AnsiString Cell(int col, int row) const;
     void SetCell(int col, int row, const AnsiString& text);
+    // Empties every cell of the rows from `firstRow` on; 1 keeps a header row.
+    void ClearCells(int firstRow);
 
     int ColWidth(int col) const;
     void SetColWidth(int col, int width);  // 0 hides the column

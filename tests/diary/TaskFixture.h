@@ -30,3 +30,16 @@ inline std::string FileOf(const std::vector<TTaskRecord>& records) {
     }
     return bytes;
 }
+
+// A file of six tasks of which three are due: one today, one yesterday (of a
+// task filed for a later day) and one long ago; one due tomorrow, one done
+// and one deleted are not.
+inline std::string MixedTaskFile() {
+    TTaskRecord done = Task(3, "Done", kToday.SubtractDays(2));
+    done.completed = 1;
+    TTaskRecord gone = Task(4, "Gone", kToday.SubtractDays(2));
+    gone.deleted = 1;
+    return FileOf({Task(0, "Due today", kToday), Task(1, "Tomorrow", kToday.AddDays(1)),
+                   Task(2, "Yesterday", kToday.SubtractDays(1), kToday.AddDays(5)), done, gone,
+                   Task(5, "Long due", TMisri(1, 1, 1447))});
+}

@@ -3,7 +3,10 @@
 #include "diary/DISPMSG.h"
 #include "diary/MainForm.h"
 #include "diary/Splash.h"
+#include "diary/todo/TaskFile.h"
+#include "diary/todo/Tasks.h"
 #include "platform/widgets/CodePageMemo.h"
+#include "tests/diary/TaskFixture.h"
 #include "tests/support/LongText.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/SpecialFiles.h"
@@ -407,5 +410,43 @@ INSTANTIATE_TEST_SUITE_P(Values, StartupFormsMessageChoiceTest,
                                            MessageCase{1, "1", false}, MessageCase{1, "10", false},
                                            MessageCase{1, "0", false}),
                          CaseName);
+
+// The start-up timer with the list of outstanding tasks made, and the
+// start-up message switched off.
+class OutstandingTasksAtStartTest : public StartupFormsTimerTest {
+protected:
+    void SetUp() override {
+        StartupFormsTimerTest::SetUp();
+        tasks = std::make_unique<TfrmTasks>();
+        frmTasks = tasks.get();
+        WriteSettingString("ShowMessage", "0");
+    }
+    void TearDown() override {
+        frmTasks = nullptr;
+        tasks.reset();
+        StartupFormsTimerTest::TearDown();
+    }
+
+    std::unique_ptr<TfrmTasks> tasks;
+};
+
+TEST_F(OutstandingTasksAtStartTest, TheStartUpTimerShowsTheDueTasks) {
+    WriteFile(TaskFileName, MixedTaskFile());
+    responder->QueueForm([&](TForm& f) {
+        EXPECT_EQ(&f, tasks.get());
+        return mrCancel;
+    });
+    form->tmrSplashTimer();
+    EXPECT_EQ(responder->ModalCount(), 1);
+    EXPECT_EQ(frmSplash, nullptr);
+    EXPECT_FALSE(form->tmrSplash->isActive());
+}
+
+TEST_F(OutstandingTasksAtStartTest, WithoutTheListTheStartGoesOn) {
+    frmTasks = nullptr;
+    form->tmrSplashTimer();
+    EXPECT_EQ(frmSplash, nullptr);
+    EXPECT_EQ(responder->ModalCount(), 0);
+}
 
 }  // namespace

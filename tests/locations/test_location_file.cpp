@@ -1,3 +1,4 @@
+#include "calendar/KeyedList.h"
 #include "calendar/Projglob.h"
 #include "locations/LocationFile.h"
 #include "locations/PlaceCsv.h"
@@ -47,7 +48,7 @@ protected:
     static std::vector<std::string> Keyed(const PlaceList& list) {
         std::vector<std::string> out;
         for (int i = 0; i < list.Count(); ++i)
-            out.push_back(PlaceItemVisibleText(list.Item(i)) + "#" + ListItemKey(list.Item(i)));
+            out.push_back(KeyedItemVisibleText(list.Item(i)) + "#" + ListItemKey(list.Item(i)));
         return out;
     }
 };
@@ -391,10 +392,10 @@ TEST_F(LocationFileTest, TakingTheSelectedPlace) {
 }
 
 TEST_F(LocationFileTest, VisibleTextStopsAtThePadding) {
-    EXPECT_EQ(PlaceItemVisibleText(PlaceItemText("Aden", 12)), "Aden");
-    EXPECT_EQ(PlaceItemVisibleText(PlaceItemText("Aden  ", 3)), "Aden  ");
-    EXPECT_EQ(PlaceItemVisibleText(PlaceItemText("", 3)), "");
-    EXPECT_EQ(PlaceItemVisibleText("no key"), "no key");
+    EXPECT_EQ(KeyedItemVisibleText(PlaceItemText("Aden", 12)), "Aden");
+    EXPECT_EQ(KeyedItemVisibleText(PlaceItemText("Aden  ", 3)), "Aden  ");
+    EXPECT_EQ(KeyedItemVisibleText(PlaceItemText("", 3)), "");
+    EXPECT_EQ(KeyedItemVisibleText("no key"), "no key");
 }
 
 // ---- the widget adapters

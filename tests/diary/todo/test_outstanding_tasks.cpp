@@ -1,6 +1,3 @@
-#include "calendar/Projglob.h"
-#include "diary/MainForm.h"
-#include "diary/Splash.h"
 #include "diary/todo/TaskFile.h"
 #include "diary/todo/Tasks.h"
 #include "platform/widgets/Canvas.h"
@@ -11,7 +8,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -54,17 +50,7 @@ protected:
                 return &op;
         return nullptr;
     }
-    // A file of five tasks of which three are due.
-    void WriteMixedFile() {
-        TTaskRecord done = Task(3, "Done", kToday.SubtractDays(2));
-        done.completed = 1;
-        TTaskRecord gone = Task(4, "Gone", kToday.SubtractDays(2));
-        gone.deleted = 1;
-        WriteFile(TaskFileName,
-                  FileOf({Task(0, "Due today", kToday), Task(1, "Tomorrow", kToday.AddDays(1)),
-                          Task(2, "Yesterday", kToday.SubtractDays(1), kToday.AddDays(5)), done,
-                          gone, Task(5, "Long due", TMisri(1, 1, 1447))}));
-    }
+    void WriteMixedFile() { WriteFile(TaskFileName, MixedTaskFile()); }
 
     std::unique_ptr<TfrmTasks> form;
     TStringGrid* grid = nullptr;
@@ -202,47 +188,6 @@ TEST_F(OutstandingTasksTest, AFileThatCannotBeReadIsToldOnce) {
     ASSERT_TRUE(QDir().mkdir(TaskFileName));
     EXPECT_EQ(form->Execute(), 0);
     EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"Error opening file 'todotask.dat'."});
-}
-
-class OutstandingTasksAtStartTest : public OutstandingTasksTest {
-protected:
-    void SetUp() override {
-        OutstandingTasksTest::SetUp();
-        main = std::make_unique<TfrmMain>();
-        frmMain = main.get();
-        frmTasks = form.get();
-        WriteSettingString("ShowMessage", "0");
-        frmSplash = new TfrmSplash;
-        frmSplash->show();
-    }
-    void TearDown() override {
-        delete frmSplash;
-        frmSplash = nullptr;
-        frmTasks = nullptr;
-        frmMain = nullptr;
-        main.reset();
-        OutstandingTasksTest::TearDown();
-    }
-    std::unique_ptr<TfrmMain> main;
-};
-
-TEST_F(OutstandingTasksAtStartTest, TheStartUpTimerShowsTheDueTasks) {
-    WriteMixedFile();
-    responder->QueueForm([&](TForm& f) {
-        EXPECT_EQ(&f, form.get());
-        return mrCancel;
-    });
-    main->tmrSplashTimer();
-    EXPECT_EQ(responder->ModalCount(), 1);
-    EXPECT_EQ(frmSplash, nullptr);
-    EXPECT_FALSE(main->tmrSplash->isActive());
-}
-
-TEST_F(OutstandingTasksAtStartTest, WithoutTheListTheStartGoesOn) {
-    frmTasks = nullptr;
-    main->tmrSplashTimer();
-    EXPECT_EQ(frmSplash, nullptr);
-    EXPECT_EQ(responder->ModalCount(), 0);
 }
 
 }  // namespace

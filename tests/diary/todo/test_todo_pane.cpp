@@ -1,83 +1,58 @@
 #include "calendar/PickDate.h"
-#include "diary/MainForm.h"
 #include "diary/todo/TaskFile.h"
 #include "diary/todo/TaskInfo.h"
+#include "diary/todo/ToDoPane.h"
 #include "platform/widgets/Canvas.h"
 #include "platform/widgets/StringGrid.h"
-#include "tests/diary/MainWindowSandbox.h"
+#include "tests/diary/PaneHost.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/diary/todo/ToDoPaneFixture.h"
+#include "tests/support/Sandbox.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-class ToDoPaneTest : public MainWindowSandbox {
+// The pane on its own, in a form as the main window holds it, with the date
+// picker and the task dialog it opens, each in its global as the program's
+// start-up leaves it.
+class ToDoPaneTest : public ToDoPaneFixture<Sandbox> {
 protected:
     void SetUp() override {
-        MainWindowSandbox::SetUp();
-        ASSERT_EQ(TMisri(Date()), kToday);
-        grid = Find<TStringGrid>("grdToDo");
-        cal = Find<TStringGrid>("grdToDoCal");
-        text = Find<QLineEdit>("txtNewToDo");
-        due = Find<QLineEdit>("txtDueDate");
+        Sandbox::SetUp();
+        picker = std::make_unique<TfrmPickDate>();
+        frmPickDate = picker.get();
+        task = std::make_unique<TfrmTask>();
+        frmTask = task.get();
+        host = std::make_unique<PaneHost<TToDoPane>>();
+        host->pane->SetupToDoGrid();
+        Attach(host.get(), host->pane);
+    }
+    void TearDown() override {
+        host.reset();
+        frmTask = nullptr;
+        task.reset();
+        frmPickDate = nullptr;
+        picker.reset();
+        Sandbox::TearDown();
     }
 
-    std::string Label(const char* name) const { return Find<QLabel>(name)->text().toStdString(); }
-    // The task rows: "status|priority|text|due|index", up to the first blank row.
-    std::vector<std::string> Rows() const {
-        std::vector<std::string> rows;
-        for (int r = 0; r < grid->RowCount() && !grid->Cell(5, r).empty(); ++r)
-            rows.push_back(grid->Cell(4, r) + "|" + grid->Cell(1, r) + "|" + grid->Cell(2, r) +
-                           "|" + grid->Cell(3, r) + "|" + grid->Cell(5, r));
-        return rows;
-    }
-    TTaskRecord Record(int slot) const {
-        const std::string bytes = ReadFile(TaskFileName);
-        EXPECT_GE(bytes.size(), static_cast<std::size_t>(slot + 1) * TaskRecordSize);
-        TaskRecordBytes packed{};
-        if (bytes.size() >= static_cast<std::size_t>(slot + 1) * TaskRecordSize)
-            std::memcpy(packed.data(), bytes.data() + slot * TaskRecordSize, packed.size());
-        return UnpackTaskRecord(packed);
-    }
-    void PressEnter() {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
-        QApplication::sendEvent(text, &press);
-    }
-    // Typed at the cursor, as the keyboard would.
-    void Type(const char* keys) { text->insert(keys); }
-    // The ops drawn for one cell of the task grid.
-    std::vector<RecordingCanvas::Op> Paint(int col, int row) const {
-        RecordingCanvas canvas;
-        grid->PaintCell(canvas, col, row);
-        return canvas.ops;
-    }
-    static const RecordingCanvas::Op* TextOp(const std::vector<RecordingCanvas::Op>& ops) {
-        for (const auto& op : ops)
-            if (op.kind == RecordingCanvas::Op::Text)
-                return &op;
-        return nullptr;
-    }
-
-    TStringGrid* grid = nullptr;
-    TStringGrid* cal = nullptr;
-    QLineEdit* text = nullptr;
-    QLineEdit* due = nullptr;
+    std::unique_ptr<TfrmPickDate> picker;
+    std::unique_ptr<TfrmTask> task;
+    std::unique_ptr<PaneHost<TToDoPane>> host;
 };
 
 TEST_F(ToDoPaneTest, Layout) {
@@ -112,32 +87,11 @@ TEST_F(ToDoPaneTest, Layout) {
     EXPECT_EQ(cal->RowHeight(3), 12);
 }
 
-TEST_F(ToDoPaneTest, TheMenuShowsTodayWithItsMonth) {
-    form->ShowPane(2);
-    EXPECT_FALSE(Find<QFrame>("pnlToDo")->isHidden());
-    EXPECT_EQ(form->toDoDay, kToday);
-    EXPECT_EQ(Label("lblToDoDayNumber"), "2");
-    EXPECT_EQ(Label("lblToDoMonth"), "Rajjab");
-    EXPECT_EQ(Label("lblToDoYear"), "1448");
-    EXPECT_EQ(Label("lblToDoDayName"), "Thursday");
-    EXPECT_EQ(Label("lblToDoEngDate"), "Dec 10, 2026");
-    // 1 Rajjab 1448 is a Wednesday; Rajjab has 30 days.
-    const char* letters[] = {"S", "M", "T", "W", "T", "F", "S"};
-    for (int c = 0; c < 7; ++c)
-        EXPECT_EQ(cal->Cell(c, 0), letters[c]);
-    EXPECT_EQ(cal->Cell(2, 1), " ");
-    EXPECT_EQ(cal->Cell(3, 1), "1");
-    EXPECT_EQ(cal->Cell(0, 2), "5");
-    EXPECT_EQ(cal->Cell(4, 5), "30");
-    EXPECT_EQ(cal->Cell(5, 5), " ");
-    EXPECT_EQ(cal->Cell(0, 6), " ");
-}
-
 TEST_F(ToDoPaneTest, TheCalendarStartsSundaysInColumnZero) {
-    form->FillToDoCalendar(7, 29);
+    pane->FillToDoCalendar(7, 29);
     EXPECT_EQ(cal->Cell(0, 1), "1");
     EXPECT_EQ(cal->Cell(0, 5), "29");
-    form->FillToDoCalendar(6, 30);  // a Saturday start reaches the sixth row
+    pane->FillToDoCalendar(6, 30);  // a Saturday start reaches the sixth row
     EXPECT_EQ(cal->Cell(6, 1), "1");
     EXPECT_EQ(cal->Cell(0, 6), "30");
 }
@@ -153,7 +107,7 @@ TEST_F(ToDoPaneTest, TheDaysTasksWithTheirMarks) {
     WriteFile(TaskFileName, FileOf({low, Task(1, "Due today", kToday),
                                     Task(2, "Other day", kToday, kToday.AddDays(1)), done, gone,
                                     Task(5, "Next week", kToday.AddDays(7))}));
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"2|1|Late one|1 Rajjab, 1448|0",
                                                 "0|2|Due today|2 Rajjab, 1448|1",
                                                 "1|3|Done long ago|22 Jamadi-ul-Aakhar, 1448|3",
@@ -161,22 +115,22 @@ TEST_F(ToDoPaneTest, TheDaysTasksWithTheirMarks) {
     EXPECT_EQ(grid->RowCount(), 14);
     EXPECT_EQ(grid->Cell(0, 0), "");
 
-    form->ShowToDoDay(kToday.AddDays(2));  // a day without tasks
+    pane->ShowToDoDay(kToday.AddDays(2));  // a day without tasks
     EXPECT_TRUE(Rows().empty());
     EXPECT_EQ(grid->RowCount(), 10);
 }
 
 TEST_F(ToDoPaneTest, AListThatCannotBeReadShowsNoTasks) {
     WriteFile(TaskFileName, FileOf({Task(0, "Today's", kToday)}));
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
     ASSERT_EQ(Rows().size(), 1u);
     QFile::remove(TaskFileName);
-    form->ShowToDoDay(kToday.AddDays(1));
+    pane->ShowToDoDay(kToday.AddDays(1));
     EXPECT_TRUE(Rows().empty());
     EXPECT_TRUE(responder->Boxes().empty());
 
     ASSERT_TRUE(QDir().mkdir(TaskFileName));
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
     EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"Error opening file 'todotask.dat'."});
 }
 
@@ -186,7 +140,7 @@ TEST_F(ToDoPaneTest, CellDrawing) {
     TTaskRecord high = Task(1, "Late", kToday.SubtractDays(1));
     high.priority = 3;
     WriteFile(TaskFileName, FileOf({Task(0, "Open", kToday), high, done}));
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
 
     // Column 0: the mark picture at the cell's corner, none for an open task.
     auto picture = [&](int row) -> const RecordingCanvas::Op* {
@@ -258,7 +212,7 @@ TEST_F(ToDoPaneTest, CellDrawing) {
 }
 
 TEST_F(ToDoPaneTest, TheShownDayIsHighlightedInTheMonthGrid) {
-    form->ShowToDoDay(TMisri(17, 9, 1447));
+    pane->ShowToDoDay(TMisri(17, 9, 1447));
     std::vector<AnsiString> yellow;
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 7; ++c) {
@@ -282,21 +236,21 @@ TEST_F(ToDoPaneTest, TheShownDayIsHighlightedInTheMonthGrid) {
 }
 
 TEST_F(ToDoPaneTest, DayClicksOutsideTheDaysChangeNothing) {
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
     cal->ClickCell(3, 0);  // the letter row
     cal->ClickCell(0, 1);  // blank before day 1
-    EXPECT_EQ(form->toDoDay, kToday);
+    EXPECT_EQ(pane->toDoDay, kToday);
     cal->ClickCell(0, 3);  // day 12
-    EXPECT_EQ(form->toDoDay, TMisri(12, 7, 1448));
+    EXPECT_EQ(pane->toDoDay, TMisri(12, 7, 1448));
     EXPECT_EQ(Label("lblToDoDayNumber"), "12");
 }
 
 TEST_F(ToDoPaneTest, ArrowKeysShowTheDayTheyReach) {
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
     cal->ClickCell(0, 3);  // day 12
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(cal, &right);
-    EXPECT_EQ(form->toDoDay, TMisri(13, 7, 1448));
+    EXPECT_EQ(pane->toDoDay, TMisri(13, 7, 1448));
     EXPECT_EQ(Label("lblToDoDayNumber"), "13");
     EXPECT_EQ(Label("lblToDoEngDate"), "Dec 21, 2026");
 }
@@ -316,16 +270,16 @@ TEST_F(ToDoPaneTest, MonthAndYearSteps) {
         {"btnToDoYearDcr", TMisri(8, 4, 1), TMisri(8, 4, 1)},
     };
     for (const auto& c : cases) {
-        form->ShowToDoDay(c.from);
+        pane->ShowToDoDay(c.from);
         Find<QToolButton>(c.button)->click();
-        EXPECT_EQ(form->toDoDay, c.to) << c.button << " " << c.from.Format(0);
+        EXPECT_EQ(pane->toDoDay, c.to) << c.button << " " << c.from.Format(0);
     }
     EXPECT_EQ(Label("lblToDoYear"), "1");
     EXPECT_TRUE(responder->Boxes().empty());
 }
 
 TEST_F(ToDoPaneTest, TypingFillsAnEmptyDueDateWithTheShownDay) {
-    form->ShowToDoDay(TMisri(20, 8, 1448));
+    pane->ShowToDoDay(TMisri(20, 8, 1448));
     Type("Call");
     EXPECT_EQ(due->text(), "20 Shaaban, 1448");
     due->setText("1 Ramadan, 1448");
@@ -334,7 +288,7 @@ TEST_F(ToDoPaneTest, TypingFillsAnEmptyDueDateWithTheShownDay) {
 }
 
 TEST_F(ToDoPaneTest, TheDatePickerOpensOnTheShownDay) {
-    form->ShowToDoDay(TMisri(20, 8, 1448));
+    pane->ShowToDoDay(TMisri(20, 8, 1448));
     responder->QueueForm([&](TForm& f) {
         EXPECT_EQ(&f, picker.get());
         EXPECT_EQ(picker->picked, TMisri(20, 8, 1448));
@@ -345,47 +299,8 @@ TEST_F(ToDoPaneTest, TheDatePickerOpensOnTheShownDay) {
     EXPECT_EQ(due->text(), "4 Ramadan, 1448");
 }
 
-TEST_F(ToDoPaneTest, EnterAsksAndAppendsToTheShownDay) {
-    ActiveForms::Push(form.get());
-    WriteFile(TaskFileName, FileOf({Task(0, "Old", kToday)}));
-    form->ShowPane(2);
-    form->ShowToDoDay(TMisri(25, 7, 1448));
-
-    // Nothing to save: no question at all.
-    PressEnter();
-    EXPECT_TRUE(responder->Boxes().empty());
-
-    Type("Pay the rent");
-    responder->QueueAnswer(mrNo);
-    PressEnter();
-    // (The calendar pane that the answer brings back tells of its missing event file.)
-    ASSERT_FALSE(responder->Boxes().empty());
-    EXPECT_EQ(responder->Texts()[0], "Do you want to save this task?");
-    EXPECT_EQ(responder->Boxes()[0].buttons, BoxButtons::YesNo);
-    EXPECT_EQ(text->text(), "Pay the rent");
-    EXPECT_EQ(due->text(), "25 Rajjab, 1448");
-    EXPECT_EQ(ReadFile(TaskFileName).size(), 84u);
-
-    due->setText("1 Rajjab, 1448");  // already late
-    PressEnter();
-    // The question's closing brings the calendar pane back; the task still
-    // belongs to the day the to-do pane showed.
-    EXPECT_FALSE(Find<QFrame>("pnlHijri")->isHidden());
-    EXPECT_EQ(Rows(), std::vector<std::string>{"2|2|Pay the rent|1 Rajjab, 1448|1"});
-    EXPECT_TRUE(text->text().isEmpty());
-    EXPECT_TRUE(due->text().isEmpty());
-    const TTaskRecord r = Record(1);
-    EXPECT_EQ(r.index, 1);
-    EXPECT_EQ(r.priority, 2);
-    EXPECT_EQ(r.completed, 0);
-    EXPECT_EQ(r.deleted, 0);
-    EXPECT_EQ(r.text, "Pay the rent");
-    EXPECT_EQ(r.dueDate, TMisri(1, 7, 1448));
-    EXPECT_EQ(r.taskDate, TMisri(25, 7, 1448));
-}
-
 TEST_F(ToDoPaneTest, AFailedAppendAddsNoRowAndKeepsTheTexts) {
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
     ASSERT_TRUE(QDir().mkdir(TaskFileName));
     Type("Lost?");
     PressEnter();
@@ -400,7 +315,7 @@ TEST_F(ToDoPaneTest, DoubleClickOnTheMarkTogglesCompleted) {
     TTaskRecord late = Task(1, "Late", kToday.SubtractDays(1));
     late.priority = 3;
     WriteFile(TaskFileName, FileOf({Task(0, "Other", kToday), late}));
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
     const std::string other = ReadFile(TaskFileName).substr(0, 84);
 
     grid->DoubleClickCell(0, 1);
@@ -425,7 +340,7 @@ TEST_F(ToDoPaneTest, DoubleClickOnTheMarkTogglesCompleted) {
 
 TEST_F(ToDoPaneTest, DoubleClickOnABlankRowDoesNothing) {
     WriteFile(TaskFileName, FileOf({Task(0, "Only", kToday)}));
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
     const std::string before = ReadFile(TaskFileName);
     grid->DoubleClickCell(0, 3);
     grid->DoubleClickCell(2, 4);
@@ -435,55 +350,10 @@ TEST_F(ToDoPaneTest, DoubleClickOnABlankRowDoesNothing) {
     EXPECT_EQ(grid->Cell(4, 3), "");
 }
 
-TEST_F(ToDoPaneTest, TheTaskDialogEditsTheRow) {
-    ActiveForms::Push(form.get());
-    WriteFile(TaskFileName, FileOf({Task(0, "First", kToday), Task(1, "Second", kToday)}));
-    form->ShowPane(2);
-    form->ShowToDoDay(kToday);
-
-    // Cancelled: nothing changes.
-    responder->QueueForm([](TForm& f) {
-        f.findChild<QLineEdit*>("txtTask")->setText("Changed");
-        return mrCancel;
-    });
-    const std::string before = ReadFile(TaskFileName);
-    grid->DoubleClickCell(2, 1);
-    EXPECT_EQ(ReadFile(TaskFileName), before);
-    EXPECT_EQ(grid->Cell(2, 1), "Second");
-
-    responder->QueueForm([](TForm& f) {
-        EXPECT_EQ(f.findChild<QLineEdit*>("txtTask")->text(), "Second");
-        f.findChild<QLineEdit*>("txtTask")->setText("Second, edited");
-        f.findChild<QLineEdit*>("txtDueDate")->setText("1 Rajjab, 1448");
-        f.findChild<QRadioButton*>("rdbHigh")->setChecked(true);
-        f.findChild<QPushButton*>("btnOk")->click();
-        return f.ModalResult();
-    });
-    grid->DoubleClickCell(3, 1);
-    EXPECT_FALSE(Find<QFrame>("pnlHijri")->isHidden());
-    EXPECT_EQ(Rows(), (std::vector<std::string>{"0|2|First|2 Rajjab, 1448|0",
-                                                "2|3|Second, edited|1 Rajjab, 1448|1"}));
-    const TTaskRecord r = Record(1);
-    EXPECT_EQ(r.text, "Second, edited");
-    EXPECT_EQ(r.priority, 3);
-    EXPECT_EQ(r.dueDate, TMisri(1, 7, 1448));
-    EXPECT_EQ(r.taskDate, kToday);
-    EXPECT_EQ(r.deleted, 0);
-
-    responder->QueueForm([](TForm& f) {
-        f.findChild<QCheckBox*>("chkCompleted")->setChecked(true);
-        f.findChild<QPushButton*>("btnOk")->click();
-        return f.ModalResult();
-    });
-    grid->DoubleClickCell(2, 1);
-    EXPECT_EQ(grid->Cell(4, 1), "1");
-    EXPECT_EQ(Record(1).completed, 1);
-}
-
 TEST_F(ToDoPaneTest, DeletingInTheDialogRemovesTheTaskFromTheList) {
     WriteFile(TaskFileName, FileOf({Task(0, "Keep", kToday), Task(1, "Drop", kToday)}));
     WriteFile("1.msg", "note\r\n");
-    form->ShowToDoDay(kToday);
+    pane->ShowToDoDay(kToday);
     responder->QueueForm([](TForm& f) {
         f.findChild<QCheckBox*>("chkDeleted")->setChecked(true);
         f.findChild<QPushButton*>("btnOk")->click();

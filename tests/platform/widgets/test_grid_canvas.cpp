@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(StringGrid, CellsCountsAndSizes) {
@@ -96,6 +98,39 @@ TEST(StringGrid, AnEmptyGridShowsNoSelection) {
             grid.viewport()->mapTo(&grid, QPoint(cell.Right - 2, cell.Bottom - 2));
         const QColor drawn = grid.grab().toImage().pixelColor(corner);
         EXPECT_EQ(drawn == ToQColor(clHighlight), c.selectionShown) << drawn.name().toStdString();
+    }
+}
+
+// Emptying a grid from a row on keeps the rows above it, a header row among them.
+TEST(StringGrid, ClearingCellsFromARowKeepsTheRowsAboveIt) {
+    TStringGrid grid;
+    grid.SetColCount(3);
+    grid.SetRowCount(4);
+    grid.SetFixedRows(1);
+    const auto fill = [&grid] {
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 3; ++c)
+                grid.SetCell(c, r, IntToStr(10 * r + c));
+    };
+    // Each row's cells joined by "|", one string for the grid.
+    const auto rows = [&grid] {
+        std::string all;
+        for (int r = 0; r < grid.RowCount(); ++r)
+            all += grid.Cell(0, r) + "|" + grid.Cell(1, r) + "|" + grid.Cell(2, r) + ";";
+        return all;
+    };
+    const struct {
+        int firstRow;
+        const char* left;
+    } cases[] = {{1, "0|1|2;||;||;||;"},
+                 {0, "||;||;||;||;"},
+                 {3, "0|1|2;10|11|12;20|21|22;||;"},
+                 {4, "0|1|2;10|11|12;20|21|22;30|31|32;"},
+                 {-1, "||;||;||;||;"}};
+    for (const auto& c : cases) {
+        fill();
+        grid.ClearCells(c.firstRow);
+        EXPECT_EQ(rows(), c.left) << c.firstRow;
     }
 }
 
