@@ -57,10 +57,3 @@ void Shell::SetHandler(ShellHandler* handler) {
 ShellHandler* Shell::Handler() {
     return Current();
 }
-
-void RecordingShell::StartDetached(const AnsiString& program, const std::vector<AnsiString>& args) {
-    AnsiString line = program;
-    for (const auto& a : args)
-        line += " " + a;
-    started.push_back(line);
-}

@@ -2,6 +2,7 @@
 #include "tests/calendar/SameDate.h"
 #include "tests/support/Keyboard.h"
 #include "tests/support/MonthGridRows.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/Sandbox.h"
 
 #include <QLabel>

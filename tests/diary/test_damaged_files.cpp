@@ -16,6 +16,7 @@
 #include "tests/diary/ContactFixture.h"
 #include "tests/diary/MainWindowSandbox.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/SpecialFiles.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 #include "locations/LocationFile.h"
 #include "locations/Qibla.h"
 #include "tests/locations/PlaceFixture.h"
+#include "tests/support/RecordingCanvas.h"
 
 #include <QComboBox>
 #include <QImage>

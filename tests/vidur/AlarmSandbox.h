@@ -10,6 +10,8 @@
 #include "platform/desktop/Associations.h"
 #include "platform/desktop/Sound.h"
 #include "platform/desktop/TrayIcon.h"
+#include "tests/support/FakeAssociations.h"
+#include "tests/support/RecordingPlayer.h"
 #include "tests/support/Sandbox.h"
 #include "vidur/AzanForm.h"
 #include "vidur/Schedule.h"

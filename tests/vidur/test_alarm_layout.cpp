@@ -2,6 +2,7 @@
 // nothing scrolled out of sight.
 #include "platform/widgets/StringGrid.h"
 #include "tests/support/Contrast.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/ToolTip.h"
 #include "tests/vidur/AlarmSandbox.h"
 #include "vidur/AzanForm.h"

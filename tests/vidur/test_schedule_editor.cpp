@@ -2,6 +2,7 @@
 #include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
 #include "platform/desktop/Associations.h"
+#include "tests/support/FakeAssociations.h"
 #include "tests/support/Keyboard.h"
 #include "tests/support/Sandbox.h"
 #include "vidur/AzanForm.h"

@@ -9,6 +9,7 @@
 #include "tests/support/LocaleScope.h"
 #include "tests/support/MonthGridRows.h"
 #include "tests/support/ReadingOrder.h"
+#include "tests/support/RecordingCanvas.h"
 
 #include <QAction>
 #include <QApplication>

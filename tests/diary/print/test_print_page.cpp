@@ -7,6 +7,8 @@
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/print/MonthFinder.h"
 #include "tests/support/FixedPrayerTimes.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/RecordingPrinter.h"
 #include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>

@@ -8,6 +8,8 @@
 #include "platform/widgets/Printer.h"
 #include "tests/support/FixedPrayerTimes.h"
 #include "tests/support/HomeScope.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/RecordingPrinter.h"
 #include "tests/support/SettingsSandbox.h"
 
 #include <QCheckBox>

@@ -6,6 +6,7 @@
 #include "platform/widgets/Canvas.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/Sandbox.h"
 
 #include <QDir>

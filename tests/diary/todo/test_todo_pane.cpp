@@ -6,6 +6,7 @@
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/MainWindowSandbox.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/RecordingCanvas.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,6 +2,7 @@
 #include "platform/widgets/Colors.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/StringGrid.h"
+#include "tests/support/RecordingCanvas.h"
 
 #include <QApplication>
 #include <QImage>
