@@ -3,7 +3,7 @@
 // text, with the default place (the setting "Location") pre-selected.
 #pragma once
 
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 #include "platform/core/AnsiString.h"
 
 #include <vector>

@@ -3,6 +3,7 @@
 #include "ui_AzanForm.h"
 
 #include "calendar/Projglob.h"
+#include "calendar/widgets/FormHelpers.h"
 #include "platform/core/RecordFile.h"
 #include "platform/desktop/TaskbarEntry.h"
 #include "platform/desktop/TrayIcon.h"

@@ -3,8 +3,9 @@
 #include "ui_SetWaqt.h"
 
 #include "calendar/Misri.h"
-#include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
+#include "calendar/widgets/FormHelpers.h"
+#include "calendar/widgets/PickDate.h"
 #include "platform/widgets/FieldEdit.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/Handlers.h"

@@ -8,7 +8,7 @@
 
 #include "calendar/Projglob.h"
 #include "diary/calendar/Birthdays.h"
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
 #include "platform/core/Exceptions.h"
 #include "resources/Bitmaps.h"
 

@@ -4,7 +4,7 @@
 
 #include "calendar/Misri.h"
 #include "calendar/Projglob.h"
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
 #include "platform/widgets/FieldEdit.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/Handlers.h"

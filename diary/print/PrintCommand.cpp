@@ -1,6 +1,7 @@
 #include "diary/print/PrintCommand.h"
 
 #include "calendar/Projglob.h"
+#include "calendar/widgets/FormHelpers.h"
 #include "diary/print/CalPrint.h"
 #include "diary/print/PrintPage.h"
 #include "diary/print/PrintSettings.h"

@@ -7,7 +7,7 @@
 // Exits 0 when every record was written without a box.
 #include "diary/contacts/ContactFile.h"
 #include "diary/todo/TaskFile.h"
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 #include "platform/widgets/Dialogs.h"
 
 #include <QCoreApplication>

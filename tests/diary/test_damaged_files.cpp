@@ -2,10 +2,10 @@
 // record whose stored key disagrees with its place is still the one a row
 // acts on; a damaged date is shown as it is and painted without a box; a
 // data file that cannot be read is told as one that cannot be opened.
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/MainForm.h"
-#include "diary/calendar/EventFile.h"
 #include "diary/calendar/calEvent.h"
+#include "diary/calendar/records/EventFile.h"
 #include "diary/contacts/ContactFile.h"
 #include "diary/contacts/NContact.h"
 #include "diary/todo/TaskFile.h"

@@ -3,8 +3,8 @@
 // lets the user type (written by another program), a note with characters a
 // memo would change, a date the text form cannot carry.
 #include "diary/MainForm.h"
-#include "diary/calendar/EventFile.h"
 #include "diary/calendar/calEvent.h"
+#include "diary/calendar/records/EventFile.h"
 #include "diary/contacts/ContactFile.h"
 #include "diary/todo/TaskFile.h"
 #include "platform/widgets/StringGrid.h"

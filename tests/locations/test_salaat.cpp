@@ -1,8 +1,8 @@
-#include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
-#include "locations/LocationFile.h"
+#include "calendar/widgets/PickDate.h"
 #include "locations/PrayerTimes.h"
 #include "locations/Salaat.h"
+#include "locations/records/LocationFile.h"
 #include "tests/locations/SalaatFixture.h"
 #include "tests/support/Keyboard.h"
 

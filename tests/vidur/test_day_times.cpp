@@ -1,7 +1,7 @@
 #include "calendar/Misri.h"
 #include "calendar/Projglob.h"
-#include "locations/LocationFile.h"
 #include "locations/PrayerTimes.h"
+#include "locations/records/LocationFile.h"
 #include "platform/core/Exceptions.h"
 #include "platform/desktop/Associations.h"
 #include "platform/desktop/Sound.h"

@@ -1,6 +1,6 @@
 #include "calendar/Misri.h"
-#include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
+#include "calendar/widgets/PickDate.h"
 #include "platform/desktop/Associations.h"
 #include "tests/support/FakeAssociations.h"
 #include "tests/support/Keyboard.h"

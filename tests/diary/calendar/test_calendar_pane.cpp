@@ -1,6 +1,6 @@
 #include "calendar/Projglob.h"
 #include "diary/MainForm.h"
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
 #include "platform/widgets/Canvas.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/ContactFixture.h"

@@ -1,4 +1,4 @@
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/MainForm.h"
 #include "diary/contacts/ContactFile.h"
 #include "diary/contacts/NContact.h"

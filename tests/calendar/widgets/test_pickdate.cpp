@@ -1,4 +1,4 @@
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "tests/calendar/SameDate.h"
 #include "tests/support/Keyboard.h"
 #include "tests/support/MonthGridRows.h"

@@ -4,7 +4,7 @@
 // North, time zones in hours. Used by the build's data generator.
 #pragma once
 
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 
 #include <QString>
 
