@@ -7,7 +7,7 @@
 #include "platform/core/AnsiString.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Registry.h"
-#include "platform/widgets/Colors.h"
+#include "platform/core/Colors.h"
 
 #include <vector>
 
