@@ -1,6 +1,6 @@
 #include "calendar/Projglob.h"
 
-#include "platform/widgets/Dialogs.h"
+#include "platform/core/Dialogs.h"
 
 #include <QDir>
 

@@ -1,10 +1,10 @@
 #include "calendar/widgets/FormHelpers.h"
 
-#include "platform/widgets/Dialogs.h"
+#include "platform/core/Dialogs.h"
 #include "platform/widgets/Forms.h"
 
 int AskYesNo(const AnsiString& text) {
-    return Dialogs::MessageDlg(text, BoxIcon::Question, BoxButtons::YesNo) == mrYes ? 1 : 0;
+    return MessageDlg(text, BoxIcon::Question, BoxButtons::YesNo) == mrYes ? 1 : 0;
 }
 
 void SetBusyCursor(short on) {

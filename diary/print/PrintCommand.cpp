@@ -5,7 +5,7 @@
 #include "diary/print/CalPrint.h"
 #include "diary/print/PrintPage.h"
 #include "diary/print/PrintSettings.h"
-#include "platform/widgets/Dialogs.h"
+#include "platform/core/Dialogs.h"
 #include "platform/widgets/Printer.h"
 
 #include <QDir>

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/core/AnsiString.h"
+#include "platform/widgets/QtBoxes.h"
 
 #include <QApplication>
 
@@ -46,6 +47,7 @@ public:
 
 private:
     QApplication* app_;
+    QtBoxes boxes_;  // the dialog seam's presenter while the application runs
     std::vector<QWidget*> forms_;
     QWidget* mainForm_ = nullptr;
 };

@@ -3,7 +3,7 @@
 // exception box and the program goes on, as under the class library's loop.
 #pragma once
 
-#include "platform/widgets/Dialogs.h"
+#include "platform/core/Dialogs.h"
 
 #include <QObject>
 
