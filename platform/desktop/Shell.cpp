@@ -53,7 +53,3 @@ bool Shell::OpenDocument(const AnsiString& path) {
 void Shell::SetHandler(ShellHandler* handler) {
     Current() = handler;
 }
-
-ShellHandler* Shell::Handler() {
-    return Current();
-}

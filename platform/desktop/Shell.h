@@ -27,5 +27,4 @@ public:
     static bool OpenDocument(const AnsiString& path);
 
     static void SetHandler(ShellHandler* handler);  // nullptr: the real shell
-    static ShellHandler* Handler();
 };

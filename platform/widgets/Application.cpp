@@ -84,7 +84,3 @@ AnsiString TApplication::CommandLine() const {
         args.removeFirst();
     return FromQString(args.join(u' '));
 }
-
-AnsiString TApplication::ExeName() const {
-    return FromQString(QCoreApplication::applicationFilePath());
-}

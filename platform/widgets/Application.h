@@ -43,7 +43,6 @@ public:
 
     // The program's arguments joined by blanks, as the command line would give them.
     AnsiString CommandLine() const;
-    AnsiString ExeName() const;
 
 private:
     QApplication* app_;

@@ -47,10 +47,6 @@ void TCanvas::SetFontSize(int points) {
     Font.Height = -static_cast<int>(std::lround(points * static_cast<double>(PixelsPerInch) / 72));
 }
 
-int TCanvas::FontSize() const {
-    return static_cast<int>(std::lround(-Font.Height * 72.0 / PixelsPerInch));
-}
-
 void QPainterCanvas::ApplyPen() {
     if (Pen.Style == psClear) {
         painter_.setPen(Qt::NoPen);

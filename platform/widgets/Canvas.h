@@ -69,7 +69,6 @@ public:
     int PixelsPerInch = 96;
 
     void SetFontSize(int points);
-    int FontSize() const;
     // A brush colour makes a clear brush solid, as the class library's does.
     void SetBrushColor(TColor color) {
         Brush.Color = color;

@@ -16,6 +16,7 @@
 #include "tests/diary/ContactFixture.h"
 #include "tests/diary/MainWindowSandbox.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/RecordingCanvas.h"
 #include "tests/support/SpecialFiles.h"
 
@@ -124,7 +125,7 @@ TEST_F(DamagedFilesTest, ARowActsOnTheSlotItWasReadFromAndPaintsWithoutABox) {
             ASSERT_EQ(outstanding.LoadOutstandingTasks(), 1);
             TStringGrid* grid = outstanding.findChild<TStringGrid*>("grdMain");
             PaintAll(grid);
-            grid->DoubleClickCell(0, c.row);
+            DoubleClickCell(grid, 0, c.row);
             PaintAll(grid);
             outstanding.SaveMarkedTasks();
         } else {
@@ -135,7 +136,7 @@ TEST_F(DamagedFilesTest, ARowActsOnTheSlotItWasReadFromAndPaintsWithoutABox) {
                 f.findChild<QPushButton*>("btnOk")->click();
                 return f.ModalResult();
             });
-            grid->DoubleClickCell(c.act == Act::Toggle ? 0 : 2, c.row);
+            DoubleClickCell(grid, c.act == Act::Toggle ? 0 : 2, c.row);
             PaintAll(grid);
         }
         EXPECT_TRUE(responder->Boxes().empty()) << responder->Texts().front();

@@ -11,6 +11,7 @@
 #include "tests/diary/ContactFixture.h"
 #include "tests/diary/MainWindowSandbox.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/GridClicks.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,7 +36,7 @@ protected:
     void OpenFirstTask() {
         form->ShowToDoDay(kToday);
         PressOk();
-        Find<TStringGrid>("grdToDo")->DoubleClickCell(2, 0);
+        DoubleClickCell(Find<TStringGrid>("grdToDo"), 2, 0);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "platform/desktop/Sound.h"
 #include "platform/desktop/TrayIcon.h"
 #include "tests/support/FakeAssociations.h"
+#include "tests/support/NotificationArea.h"
 #include "tests/support/RecordingPlayer.h"
 #include "tests/support/Sandbox.h"
 #include "vidur/AzanForm.h"
@@ -27,7 +28,7 @@ protected:
         schedList.reset();
         savedMode_ = generalMode;
         SetProgramFolder(QDir::currentPath());
-        TTrayIcon::SetAreaForTests(true);  // a desktop with a notification area
+        SetNotificationArea(true);  // a desktop with a notification area
     }
     void TearDown() override {
         form.reset();
@@ -35,7 +36,7 @@ protected:
         SetProgramFolder("");
         generalMode = savedMode_;
         debugMode = false;
-        TTrayIcon::SetAreaForTests(std::nullopt);
+        SetNotificationArea(std::nullopt);
         Sandbox::TearDown();
     }
     // Writes one value of the settings key, as the location editor would.

@@ -6,6 +6,7 @@
 #include "tests/diary/ContactFixture.h"
 #include "tests/diary/EventFixture.h"
 #include "tests/diary/MainWindowSandbox.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/LocaleScope.h"
 #include "tests/support/MonthGridRows.h"
 #include "tests/support/ReadingOrder.h"
@@ -71,7 +72,7 @@ protected:
         for (int r = 0; r < 6; ++r)
             for (int c = 0; c < 7; ++c)
                 if (days->Cell(c, r) == day) {
-                    days->ClickCell(c, r);
+                    ClickCell(days, c, r);
                     return;
                 }
         ADD_FAILURE() << "no day " << day;
@@ -502,7 +503,7 @@ TEST_F(CalendarPaneTest, ClickingADayShowsItInTheOtherCalendar) {
     WriteEventFiles();
     form->ShowHijriMonth(TMisri(2, 7, 1448));
     const std::vector<std::string> eventsBefore = ListRows(events);
-    days->ClickCell(0, 0);  // an empty cell
+    ClickCell(days, 0, 0);  // an empty cell
     EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Dec 10, 2026");
     ClickDay("1");
     EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Dec 9, 2026");
@@ -519,7 +520,7 @@ TEST_F(CalendarPaneTest, ClickingADayShowsItInTheOtherCalendar) {
     EXPECT_TRUE(BoxTexts().empty());
 
     days->SetCell(6, 5, "x");
-    days->ClickCell(6, 5);
+    ClickCell(days, 6, 5);
     ASSERT_EQ(responder->Boxes().size(), 1u);
     EXPECT_EQ(responder->Boxes()[0].caption, "Error");
     EXPECT_EQ(responder->Boxes()[0].text, "Conversion error. String is not a valid integer.");

@@ -6,6 +6,7 @@
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/MainWindowSandbox.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/RecordingCanvas.h"
 
 #include <QApplication>
@@ -284,17 +285,17 @@ TEST_F(ToDoPaneTest, TheShownDayIsHighlightedInTheMonthGrid) {
 
 TEST_F(ToDoPaneTest, DayClicksOutsideTheDaysChangeNothing) {
     form->ShowToDoDay(kToday);
-    cal->ClickCell(3, 0);  // the letter row
-    cal->ClickCell(0, 1);  // blank before day 1
+    ClickCell(cal, 3, 0);  // the letter row
+    ClickCell(cal, 0, 1);  // blank before day 1
     EXPECT_EQ(form->toDoDay, kToday);
-    cal->ClickCell(0, 3);  // day 12
+    ClickCell(cal, 0, 3);  // day 12
     EXPECT_EQ(form->toDoDay, TMisri(12, 7, 1448));
     EXPECT_EQ(Label("lblToDoDayNumber"), "12");
 }
 
 TEST_F(ToDoPaneTest, ArrowKeysShowTheDayTheyReach) {
     form->ShowToDoDay(kToday);
-    cal->ClickCell(0, 3);  // day 12
+    ClickCell(cal, 0, 3);  // day 12
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(cal, &right);
     EXPECT_EQ(form->toDoDay, TMisri(13, 7, 1448));
@@ -404,7 +405,7 @@ TEST_F(ToDoPaneTest, DoubleClickOnTheMarkTogglesCompleted) {
     form->ShowToDoDay(kToday);
     const std::string other = ReadFile(TaskFileName).substr(0, 84);
 
-    grid->DoubleClickCell(0, 1);
+    DoubleClickCell(grid, 0, 1);
     EXPECT_EQ(grid->Cell(4, 1), "1");
     TTaskRecord r = Record(1);
     EXPECT_EQ(r.completed, 1);
@@ -413,12 +414,12 @@ TEST_F(ToDoPaneTest, DoubleClickOnTheMarkTogglesCompleted) {
     EXPECT_EQ(r.taskDate, kToday);
     EXPECT_EQ(r.dueDate, kToday.SubtractDays(1));
 
-    grid->DoubleClickCell(0, 1);  // back to late, not open
+    DoubleClickCell(grid, 0, 1);  // back to late, not open
     EXPECT_EQ(grid->Cell(4, 1), "2");
     EXPECT_EQ(Record(1).completed, 0);
-    grid->DoubleClickCell(0, 0);
+    DoubleClickCell(grid, 0, 0);
     EXPECT_EQ(grid->Cell(4, 0), "1");
-    grid->DoubleClickCell(0, 0);
+    DoubleClickCell(grid, 0, 0);
     EXPECT_EQ(grid->Cell(4, 0), "0");
     EXPECT_EQ(ReadFile(TaskFileName).size(), 168u);
     EXPECT_TRUE(responder->Boxes().empty());
@@ -428,8 +429,8 @@ TEST_F(ToDoPaneTest, DoubleClickOnABlankRowDoesNothing) {
     WriteFile(TaskFileName, FileOf({Task(0, "Only", kToday)}));
     form->ShowToDoDay(kToday);
     const std::string before = ReadFile(TaskFileName);
-    grid->DoubleClickCell(0, 3);
-    grid->DoubleClickCell(2, 4);
+    DoubleClickCell(grid, 0, 3);
+    DoubleClickCell(grid, 2, 4);
     EXPECT_EQ(ReadFile(TaskFileName), before);
     EXPECT_TRUE(responder->Boxes().empty());
     EXPECT_EQ(responder->ModalCount(), 0);
@@ -448,7 +449,7 @@ TEST_F(ToDoPaneTest, TheTaskDialogEditsTheRow) {
         return mrCancel;
     });
     const std::string before = ReadFile(TaskFileName);
-    grid->DoubleClickCell(2, 1);
+    DoubleClickCell(grid, 2, 1);
     EXPECT_EQ(ReadFile(TaskFileName), before);
     EXPECT_EQ(grid->Cell(2, 1), "Second");
 
@@ -460,7 +461,7 @@ TEST_F(ToDoPaneTest, TheTaskDialogEditsTheRow) {
         f.findChild<QPushButton*>("btnOk")->click();
         return f.ModalResult();
     });
-    grid->DoubleClickCell(3, 1);
+    DoubleClickCell(grid, 3, 1);
     EXPECT_FALSE(Find<QFrame>("pnlHijri")->isHidden());
     EXPECT_EQ(Rows(), (std::vector<std::string>{"0|2|First|2 Rajjab, 1448|0",
                                                 "2|3|Second, edited|1 Rajjab, 1448|1"}));
@@ -476,7 +477,7 @@ TEST_F(ToDoPaneTest, TheTaskDialogEditsTheRow) {
         f.findChild<QPushButton*>("btnOk")->click();
         return f.ModalResult();
     });
-    grid->DoubleClickCell(2, 1);
+    DoubleClickCell(grid, 2, 1);
     EXPECT_EQ(grid->Cell(4, 1), "1");
     EXPECT_EQ(Record(1).completed, 1);
 }
@@ -490,7 +491,7 @@ TEST_F(ToDoPaneTest, DeletingInTheDialogRemovesTheTaskFromTheList) {
         f.findChild<QPushButton*>("btnOk")->click();
         return f.ModalResult();
     });
-    grid->DoubleClickCell(2, 1);
+    DoubleClickCell(grid, 2, 1);
     EXPECT_EQ(Rows(), std::vector<std::string>{"0|2|Keep|2 Rajjab, 1448|0"});
     EXPECT_EQ(grid->RowCount(), 11);
     EXPECT_EQ(Record(1).deleted, 1);

@@ -2,6 +2,7 @@
 #include "platform/widgets/Colors.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/StringGrid.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/RecordingCanvas.h"
 
 #include <QApplication>
@@ -65,8 +66,8 @@ TEST(StringGrid, ClicksReachTheHandlerWithTheCurrentCell) {
     int clicks = 0, doubles = 0;
     QObject::connect(&grid, &TStringGrid::Click, [&] { ++clicks; });
     QObject::connect(&grid, &TStringGrid::DblClick, [&] { ++doubles; });
-    grid.ClickCell(3, 2);
-    grid.DoubleClickCell(1, 4);
+    ClickCell(&grid, 3, 2);
+    DoubleClickCell(&grid, 1, 4);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(doubles, 1);
     EXPECT_EQ(grid.Col(), 1);
