@@ -1,5 +1,6 @@
 #include "calendar/Projglob.h"
 
+#include "kestrun/civil.h"
 #include "platform/core/Dialogs.h"
 
 #include <QDir>
@@ -144,12 +145,11 @@ int IsAllDigits(const char* text) {
 }
 
 int GregorianDaysInMonth(int month, int year) {
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12)
         return 0;
-    if (month == 2 && year != 0 && year % 4 == 0)
-        return 29;
-    return kLengths[month - 1];
+    // Every fourth year has a 29 February here, the century years included.
+    const bool leap = year != 0 && year % 4 == 0;
+    return static_cast<int>(kestrun::month_length(static_cast<unsigned>(month), leap));
 }
 
 TDateTime PrevMonthStart(TDateTime t) {

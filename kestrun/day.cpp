@@ -1,5 +1,6 @@
 #include "kestrun/day.h"
 
+#include "kestrun/civil.h"
 #include "kestrun/solar.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The sun's position by the NOAA solar-calculator equations, which are those
 // of Meeus, Astronomical Algorithms, chapters 25 (solar coordinates, low
-// accuracy) and 28 (equation of time), and the calendar arithmetic they
-// need. Internal to kestrun32; the tests use it directly.
+// accuracy) and 28 (equation of time), and the Julian day they count in.
+// Internal to kestrun32; the tests use it directly.
 //
 // Angles are in degrees unless a name says otherwise; t is the Julian
 // century from J2000.0, in which universal and dynamical time are taken as
@@ -11,28 +11,6 @@
 #include <cstdint>
 
 namespace kestrun {
-
-// Days from 1970-01-01 to the proleptic Gregorian date y-m-d, for m in
-// [1, 12], d in [1, 31] and any y whose result fits.
-constexpr std::int64_t days_from_civil(std::int64_t y, unsigned m, unsigned d) noexcept {
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);                 // [0, 399]
-    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;            // [0, 146096]
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-// Whether y is a Gregorian leap year.
-constexpr bool is_leap(std::int64_t y) noexcept {
-    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
-}
-
-// Number of days in month m ([1, 12]) of year y.
-constexpr unsigned last_day_of_month(std::int64_t y, unsigned m) noexcept {
-    constexpr unsigned char n[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && is_leap(y) ? 29u : n[m - 1];
-}
 
 // Julian day at 0h UT of the day dn days after 1970-01-01.
 constexpr double julian_day(std::int64_t dn) noexcept {

@@ -1,19 +1,18 @@
-// The 45-second timer that sounds the marked event, the playing of sound
-// files, and the window's commands: the location dialog, the action menu,
-// editing and adding schedule entries.
+// The 45-second timer that sounds the marked event, and the window's
+// commands: the location dialog, the action menu, editing and adding
+// schedule entries.
 #include "vidur/AzanForm.h"
 
 #include "ui_AzanForm.h"
 
 #include "calendar/Projglob.h"
 #include "locations/Location.h"
-#include "platform/desktop/Shell.h"
-#include "platform/desktop/Sound.h"
 #include "platform/desktop/SystemTime.h"
 #include "platform/widgets/StringGrid.h"
 #include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
 #include "vidur/SetWaqt.h"
+#include "vidur/SoundFile.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -36,20 +35,6 @@ constexpr int64_t kSecondsPerDay = 86400;
 constexpr int kLatestCall = 600;
 
 }  // namespace
-
-void PlaySoundFile(TfrmMain* form, const char* path) {
-    (void)form;
-    MakeProgramFolderCurrent();
-    const AnsiString file = path ? path : "";
-    if (AnsiUpperCase(ExtensionOf(file)) == "WAV") {
-        const AnsiString failure = Sound::PlayWav(file);
-        if (!failure.empty())
-            ShowMessageBox(failure);
-    } else if (!Shell::OpenDocument(file)) {
-        // Told as a WAV file that cannot play is: the call stays silent.
-        ShowMessageBox("Cannot open file " + file + ": no program could be started for it");
-    }
-}
 
 void TfrmMain::RefreshFromLocation() {
     if (ShowLocation()) {
@@ -94,12 +79,12 @@ void TfrmMain::FireDueEvent() {
         const TStringGrid* grid = ui->grdMain;
         int due = -1;
         for (int row = 1; row < grid->RowCount() && due < 0; ++row)
-            if (!Trim(grid->Cell(colSeconds, row)).empty() && grid->Cell(colNext, row) == "1" &&
-                DecimalOr(grid->Cell(colSeconds, row), 0) < now)
+            if (!CellEmpty(grid, colSeconds, row) && grid->Cell(colNext, row) == "1" &&
+                CellInt(grid, colSeconds, row, 0) < now)
                 due = row;
         if (due < 0)
             return;
-        if (now - DecimalOr(grid->Cell(colSeconds, due), 0) <= kLatestCall) {
+        if (now - CellInt(grid, colSeconds, due, 0) <= kLatestCall) {
             PlaySoundFile(this, grid->Cell(colFullPath, due).c_str());
             Recalculate();
             return;
@@ -131,7 +116,7 @@ void TfrmMain::grdMainDblClick() {
 
 void TfrmMain::EditCurrentRecord() {
     const TStringGrid* grid = ui->grdMain;
-    const int32_t key = DecimalOr(grid->Cell(colKey, grid->Row()), -1);
+    const int32_t key = CellInt(grid, colKey, grid->Row(), -1);
     if (key == -1) {
         ShowErrorBox("Please select a row to edit.");
         return;

@@ -2,6 +2,7 @@
 
 #include "ui_AzanForm.h"
 
+#include "calendar/Misri.h"
 #include "calendar/Projglob.h"
 #include "calendar/widgets/FormHelpers.h"
 #include "platform/core/RecordFile.h"
@@ -12,21 +13,19 @@
 #include "platform/widgets/Handlers.h"
 #include "platform/widgets/StringGrid.h"
 #include "resources/Bitmaps.h"
+#include "vidur/CommandLine.h"
+#include "vidur/DayTimes.h"
 #include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
+#include "vidur/SoundFile.h"
+#include "vidur/WindowMessages.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QCursor>
-#include <QDir>
 #include <QMenu>
 #include <QTimer>
 
-#include <map>
-#include <string>
-
 TfrmMain* frmMain = nullptr;
-bool debugMode = false;
 
 namespace {
 
@@ -38,55 +37,7 @@ constexpr const char* kFirstTip = "Miravel 4.0";
 // sound holds the program until it ends.
 constexpr int kStartSoundDelay = 1000;
 
-QString& ProgramFolderOverride() {
-    static QString folder;
-    return folder;
-}
-
 }  // namespace
-
-int32_t RegisterWindowMessageA(const char* name) {
-    static std::map<std::string, int32_t> ids;
-    const auto [it, added] =
-        ids.emplace(name ? name : "", 0xC000 + static_cast<int32_t>(ids.size()));
-    (void)added;
-    return it->second;
-}
-
-QString ProgramFolder() {
-    if (!ProgramFolderOverride().isEmpty())
-        return ProgramFolderOverride();
-    return QCoreApplication::applicationDirPath();
-}
-
-void SetProgramFolder(const QString& folder) {
-    ProgramFolderOverride() = folder;
-}
-
-void MakeProgramFolderCurrent() {
-    const QString folder = ProgramFolder();
-    if (!folder.isEmpty())
-        QDir::setCurrent(folder);
-}
-
-std::vector<AnsiString> CommandLineParameters() {
-    std::vector<AnsiString> params;
-    for (const QString& arg : QCoreApplication::arguments())
-        params.push_back(FromQString(arg));
-    return params;
-}
-
-void ReadCommandLineSwitches(const std::vector<AnsiString>& params) {
-    for (const AnsiString& param : params) {
-        const AnsiString upper = AnsiUpperCase(param);
-        if (upper == "-VEROR")
-            generalMode = 0;
-        else if (upper == "-DEBUG")
-            debugMode = true;
-        else if (upper == "-NOHBOHRA")
-            generalMode = 1;
-    }
-}
 
 TfrmMain::TfrmMain(QWidget* owner) : TMainForm(owner), ui(new Ui::TfrmMain) {
     ui->setupUi(this);
@@ -290,4 +241,129 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 void TfrmMain::resizeEvent(QResizeEvent* event) {
     TMainForm::resizeEvent(event);
     RunGuarded([this] { FormResize(); });
+}
+
+bool TfrmMain::ShowLocation() {
+    UpdateDaylightFromSystem();
+    const AnsiString place = ReadSettingString("Location", "");
+    const AnsiString saving = ReadSettingString("DayLightSavings", "0");
+    if (place.empty()) {
+        ui->lblLocation->setText("Click the configure button to setup location");
+        ui->lblDaylight->setText("Not available");
+        ui->lblSunrise->setText("");
+        ui->lblSunset->setText("");
+        return false;
+    }
+    ui->lblLocation->setText(ToQString(place));
+    daylight = saving != "0";
+    const AnsiString state = daylight ? "ON" : "OFF";
+    if (ReadSettingString("AutoUpdate", "1") == "1")
+        ui->lblDaylight->setText(ToQString(state + ". (AutoUpdate is enabled.)"));
+    else
+        ui->lblDaylight->setText(ToQString(state + ". (AutoUpdate is NOT enabled.)"));
+    return true;
+}
+
+void TfrmMain::ReadLocation() {
+    SetLocationName(location, ReadSettingString("Location", "Not set yet"));
+    // Each value is stored as soon as it converts: a bad one leaves the rest.
+    location.longitude = static_cast<float>(StrToFloat(ReadSettingString("Longitude", "0")));
+    location.latitude = static_cast<float>(StrToFloat(ReadSettingString("Latitude", "0")));
+    location.timeZone = static_cast<float>(StrToFloat(ReadSettingString("TimeZone", "0")));
+}
+
+void TfrmMain::SetupGrid() {
+    SetupAlarmGrid(ui->grdMain, frameGeometry().width(), debugMode);
+}
+
+void TfrmMain::FillGrid() {
+    FillAlarmGrid(ui->grdMain);
+}
+
+int32_t TfrmMain::ActualSeconds(char timeCode, int32_t deltaMinutes,
+                                const TPrayerTimes times) const {
+    return EventSeconds(timeCode, deltaMinutes, times);
+}
+
+int TfrmMain::FindRowByKey(int32_t key) {
+    return AlarmGridRowOfKey(ui->grdMain, key);
+}
+
+void TfrmMain::ComputeActualTimes() {
+    if (schedList)
+        for (const auto& entry : *schedList) {
+            const int row = FindRowByKey(entry->key);
+            if (row >= 0)
+                ui->grdMain->SetCell(
+                    colSeconds, row,
+                    IntToStr(ActualSeconds(entry->timeCode, entry->deltaMinutes, prayerTimes)));
+        }
+    ui->lblSunrise->setText(ToQString(TimeToStr(prayerTimes[1])));
+    ui->lblSunset->setText(ToQString(TimeToStr(prayerTimes[4])));
+}
+
+void TfrmMain::FindNextEvent() {
+    FindNextEventAfter(SecondsOfDay(Now()));
+}
+
+void TfrmMain::FindNextEventAfter(int from) {
+    TStringGrid* grid = ui->grdMain;
+    const TMisri todayDate(Date());
+    const int today = todayDate.DayOfYear();
+
+    for (int row = 1; row < grid->RowCount() && !CellEmpty(grid, colSeconds, row); ++row)
+        grid->SetCell(colNext, row, "0");
+
+    auto announce = [&](int row, TMisri day) {
+        grid->SetCell(colNext, row, "1");
+        const AnsiString text = Announcement(grid, row, day);
+        setWindowTitle(ToQString(text));
+        RemoveTrayIcon();
+        trayMessage = RegisterWindowMessageA("IconNotify");
+        AddTrayIcon(text.c_str());
+    };
+
+    for (int row = 1; row < grid->RowCount(); ++row) {
+        if (CellEmpty(grid, colSeconds, row))
+            continue;
+        if (CellInt(grid, colSeconds, row, 0) > from && grid->Cell(colEnabled, row) == "1" &&
+            PeriodHolds(grid, row, today)) {
+            announce(row, todayDate);
+            markedDay = Date();
+            nextIsTomorrow = false;
+            return;
+        }
+    }
+
+    // After the last day of a year comes the first of the next.
+    const int tomorrow = todayDate.AddDays(1).DayOfYear();
+    int found = -1;
+    for (int row = 1; row < grid->RowCount() && found < 0; ++row)
+        if (!CellEmpty(grid, colSeconds, row) && grid->Cell(colEnabled, row) == "1" &&
+            PeriodHolds(grid, row, tomorrow))
+            found = row;
+    if (found < 0)
+        return;
+
+    const int32_t key = CellInt(grid, colKey, found, 0);
+    GetTomorrowTimings(location, &prayerTimes, daylight);
+    ComputeActualTimes();
+    SortGridByColumn(grid, colSeconds);
+    const int row = FindRowByKey(key);
+    if (row < 0)
+        return;
+    announce(row, todayDate.AddDays(1));
+    markedDay = Date() + 1;
+    nextIsTomorrow = true;
+}
+
+void TfrmMain::Recalculate() {
+    RecalculateAfter(SecondsOfDay(Now()));
+}
+
+void TfrmMain::RecalculateAfter(int from) {
+    GetTodayTimings(location, &prayerTimes, daylight);
+    ComputeActualTimes();
+    SortGridByColumn(ui->grdMain, colSeconds);
+    FindNextEventAfter(from);
 }

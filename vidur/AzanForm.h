@@ -9,12 +9,10 @@
 #include "platform/core/AnsiString.h"
 #include "platform/core/DateTime.h"
 #include "platform/widgets/Forms.h"
-
-#include <QString>
+#include "vidur/AlarmGrid.h"
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 class QAction;
 class QCloseEvent;
@@ -27,25 +25,6 @@ class TTrayIcon;
 namespace Ui {
 class TfrmMain;
 }
-
-// The grid's columns: the four shown ones, then the working store.
-enum AlarmGridColumn : int {
-    colName = 0,
-    colTime = 1,
-    colFileName = 2,
-    colFrequency = 3,
-    colSeconds = 4,
-    colPeriodStart = 5,
-    colPeriodEnd = 6,
-    colFullPath = 7,
-    colEnabled = 8,
-    colNext = 9,
-    colKey = 10,
-};
-inline constexpr int AlarmGridColumns = 11;
-// The title row and room for 49 events at least; the grid grows so that
-// every entry of the schedule has a row.
-inline constexpr int AlarmGridRows = 50;
 
 // The close actions of a form, valued as the class library's.
 enum TCloseAction : int { caNone = 0, caHide = 1, caFree = 2, caMinimize = 3 };
@@ -146,40 +125,3 @@ private:
 };
 
 extern TfrmMain* frmMain;
-// When true the grid shows its working columns ("-DEBUG").
-extern bool debugMode;
-
-// The command-line switches: parameter 0 (the program's path) and every
-// argument, each upper-cased; "-VEROR" community mode, "-NOHBOHRA" general
-// mode (the last one wins), "-DEBUG" the debug display.
-void ReadCommandLineSwitches(const std::vector<AnsiString>& params);
-// The program's parameters, its own path first.
-std::vector<AnsiString> CommandLineParameters();
-
-// One identifier per window-message name for the whole process, from 0xC000
-// on; the same name always gives the same identifier.
-int32_t RegisterWindowMessageA(const char* name);
-
-// The program's folder: where sched.dat and the sounds live. A file-system
-// path, kept in full Unicode. Tests set a folder of their own (empty = the
-// program file's).
-QString ProgramFolder();
-void SetProgramFolder(const QString& folder);
-// Makes the program's folder the current directory, so that sched.dat and
-// relative sound paths are found there.
-void MakeProgramFolderCurrent();
-
-// Plays one sound file: a WAV file to its end, any other file in the program
-// associated with it (not waited for); a failure of either is told in the
-// "Message" box.
-void PlaySoundFile(TfrmMain* form, const char* path);
-
-// The day's six prayer times at the place, today's or tomorrow's.
-void GetTimingsFor(TLocationRecord place, TPrayerTimes* out, bool daylight, TDateTime date);
-void GetTodayTimings(TLocationRecord place, TPrayerTimes* out, bool daylight);
-void GetTomorrowTimings(TLocationRecord place, TPrayerTimes* out, bool daylight);
-// Rewrites "DayLightSavings" from the system unless "AutoUpdate" is "0".
-void UpdateDaylightFromSystem();
-// Sorts the grid's rows 1.. by the integer in `column`, ascending; rows with
-// equal values keep their order, rows without a value end up empty at the end.
-void SortGridByColumn(TStringGrid* grid, int column);

@@ -2,6 +2,8 @@
 
 #include "platform/desktop/Associations.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -26,6 +28,11 @@ AnsiString CleanCommand(AnsiString command) {
            (command.back() == ' ' || command.back() == '\n' || command.back() == '"'))
         command.pop_back();
     return command;
+}
+
+QString& ProgramFolderOverride() {
+    static QString folder;
+    return folder;
 }
 
 }  // namespace
@@ -65,4 +72,20 @@ AnsiString AssociatedProgram(const AnsiString& ext) {
         }
     }
     return CleanCommand(result);
+}
+
+QString ProgramFolder() {
+    if (!ProgramFolderOverride().isEmpty())
+        return ProgramFolderOverride();
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetProgramFolder(const QString& folder) {
+    ProgramFolderOverride() = folder;
+}
+
+void MakeProgramFolderCurrent() {
+    const QString folder = ProgramFolder();
+    if (!folder.isEmpty())
+        QDir::setCurrent(folder);
 }

@@ -7,7 +7,6 @@
 #include "vidur/PathHelpers.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <set>
 #include <string_view>
@@ -16,16 +15,6 @@
 std::unique_ptr<ScheduleList> schedList;
 
 namespace {
-
-void PutField(char* field, std::size_t size, const AnsiString& text) {
-    std::memset(field, 0, size);
-    std::memcpy(field, text.data(), std::min(text.size(), size - 1));
-}
-
-// The field's text up to its NUL (a full field without one stays inside it).
-AnsiString FieldText(const char* field, std::size_t size) {
-    return AnsiString(field, strnlen(field, size));
-}
 
 bool IsBlank(char c) {
     const auto code = static_cast<unsigned char>(c);
@@ -125,11 +114,11 @@ void MakeKeysDistinct(ScheduleList& list) {
 }  // namespace
 
 void ScheduleEntry::SetName(const AnsiString& text) {
-    PutField(name, sizeof name, text);
+    RecordBytes::PutText(reinterpret_cast<unsigned char*>(name), 0, sizeof name, text);
 }
 
 void ScheduleEntry::SetFilePath(const AnsiString& text) {
-    PutField(filePath, sizeof filePath, text);
+    RecordBytes::PutText(reinterpret_cast<unsigned char*>(filePath), 0, sizeof filePath, text);
 }
 
 std::vector<AnsiString> SplitScheduleLine(const AnsiString& text) {
@@ -186,10 +175,9 @@ std::vector<AnsiString> SplitScheduleLine(const AnsiString& text) {
 }
 
 AnsiString ScheduleLine(const ScheduleEntry& entry) {
-    return Quoted(FieldText(entry.name, sizeof entry.name)) + "," + TimeCodeField(entry.timeCode) +
-           "," + IntToStr(entry.deltaMinutes) + "," +
-           Quoted(FieldText(entry.filePath, sizeof entry.filePath)) + "," +
-           IntToStr(entry.periodStart) + "," + IntToStr(entry.periodEnd) + "," +
+    return Quoted(RecordBytes::FieldText(entry.name)) + "," + TimeCodeField(entry.timeCode) + "," +
+           IntToStr(entry.deltaMinutes) + "," + Quoted(RecordBytes::FieldText(entry.filePath)) +
+           "," + IntToStr(entry.periodStart) + "," + IntToStr(entry.periodEnd) + "," +
            IntToStr(entry.enabled) + "," + IntToStr(entry.key);
 }
 

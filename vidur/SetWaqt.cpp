@@ -6,17 +6,15 @@
 #include "calendar/Projglob.h"
 #include "calendar/widgets/FormHelpers.h"
 #include "calendar/widgets/PickDate.h"
+#include "platform/core/RecordFile.h"
 #include "platform/widgets/FieldEdit.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/Handlers.h"
 #include "resources/Bitmaps.h"
-#include "vidur/AzanForm.h"
 #include "vidur/PathHelpers.h"
 
 #include <QAbstractItemView>
 #include <QEvent>
-
-#include <cstring>
 
 namespace {
 
@@ -212,7 +210,7 @@ void TfrmSchedule::EnableCustomTimeControls(bool disable) {
 
 void TfrmSchedule::EntryToControls() {
     const ScheduleEntry& e = workingEntry;
-    ui->txtName->setText(ToQString(AnsiString(e.name, strnlen(e.name, sizeof e.name))));
+    ui->txtName->setText(ToQString(RecordBytes::FieldText(e.name)));
     const AnsiString code(1, e.timeCode);
     if (e.deltaMinutes != 0) {
         SelectItemByCode("C", ui->cmbTime);
@@ -225,7 +223,7 @@ void TfrmSchedule::EntryToControls() {
         SelectItemByCode(code, ui->cmbTime);
         EnableCustomTimeControls(true);
     }
-    ui->txtPath->setText(ToQString(AnsiString(e.filePath, strnlen(e.filePath, sizeof e.filePath))));
+    ui->txtPath->setText(ToQString(RecordBytes::FieldText(e.filePath)));
 
     const auto period = [&](int start, int end) {
         return e.periodStart == start && e.periodEnd == end;

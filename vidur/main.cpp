@@ -7,6 +7,7 @@
 #include "platform/widgets/Application.h"
 #include "resources/Bitmaps.h"
 #include "vidur/AzanForm.h"
+#include "vidur/PathHelpers.h"
 
 #include <exception>
 

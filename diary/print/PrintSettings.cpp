@@ -4,6 +4,34 @@
 
 namespace {
 
+// The stored options: each value's name in the settings and its member, in
+// the order they are written.
+struct StoredFlag {
+    const char* name;
+    std::int32_t TPrintSettings::*member;
+};
+constexpr StoredFlag kFlags[] = {
+    {"PrintSalaatTimings", &TPrintSettings::printSalaat},
+    {"PDayLight", &TPrintSettings::dayLight},
+    {"PrintEvents", &TPrintSettings::printEvents},
+    {"PrintSmMonths", &TPrintSettings::printSmallMonths},
+    {"PrintBirthdays", &TPrintSettings::printBirthdays},
+    {"PrintAnniversaries", &TPrintSettings::printAnniversaries},
+};
+struct StoredColor {
+    const char* name;
+    TColor TPrintSettings::*member;
+};
+constexpr StoredColor kColors[] = {
+    {"SalaatTimeFont", &TPrintSettings::salaatColor},
+    {"PMonthColor", &TPrintSettings::primaryMonthColor},
+    {"SMonthColor", &TPrintSettings::secondaryMonthColor},
+    {"PDateColor", &TPrintSettings::primaryDateColor},
+    {"SDateColor", &TPrintSettings::secondaryDateColor},
+    {"EventsColor", &TPrintSettings::eventsColor},
+    {"GridColor", &TPrintSettings::gridColor},
+};
+
 constexpr std::int32_t kFlagDefault = 1;
 constexpr const char* kColorDefault = "Black";
 
@@ -30,34 +58,16 @@ void WriteColor(const char* name, TColor value) {
 TPrintSettings ReadPrintSettings(TMisri month) {
     TPrintSettings s;
     s.month = month;
-    s.printSalaat = ReadFlag("PrintSalaatTimings");
-    s.dayLight = ReadFlag("PDayLight");
-    s.printEvents = ReadFlag("PrintEvents");
-    s.printSmallMonths = ReadFlag("PrintSmMonths");
-    s.printBirthdays = ReadFlag("PrintBirthdays");
-    s.printAnniversaries = ReadFlag("PrintAnniversaries");
-    s.salaatColor = ReadColor("SalaatTimeFont");
-    s.primaryMonthColor = ReadColor("PMonthColor");
-    s.secondaryMonthColor = ReadColor("SMonthColor");
-    s.secondaryDateColor = ReadColor("SDateColor");
-    s.primaryDateColor = ReadColor("PDateColor");
-    s.eventsColor = ReadColor("EventsColor");
-    s.gridColor = ReadColor("GridColor");
+    for (const StoredFlag& flag : kFlags)
+        s.*flag.member = ReadFlag(flag.name);
+    for (const StoredColor& color : kColors)
+        s.*color.member = ReadColor(color.name);
     return s;
 }
 
 void WritePrintSettings(const TPrintSettings& s) {
-    WriteFlag("PrintSalaatTimings", s.printSalaat);
-    WriteFlag("PDayLight", s.dayLight);
-    WriteFlag("PrintEvents", s.printEvents);
-    WriteFlag("PrintSmMonths", s.printSmallMonths);
-    WriteFlag("PrintBirthdays", s.printBirthdays);
-    WriteFlag("PrintAnniversaries", s.printAnniversaries);
-    WriteColor("SalaatTimeFont", s.salaatColor);
-    WriteColor("PMonthColor", s.primaryMonthColor);
-    WriteColor("SMonthColor", s.secondaryMonthColor);
-    WriteColor("PDateColor", s.primaryDateColor);
-    WriteColor("SDateColor", s.secondaryDateColor);
-    WriteColor("EventsColor", s.eventsColor);
-    WriteColor("GridColor", s.gridColor);
+    for (const StoredFlag& flag : kFlags)
+        WriteFlag(flag.name, s.*flag.member);
+    for (const StoredColor& color : kColors)
+        WriteColor(color.name, s.*color.member);
 }

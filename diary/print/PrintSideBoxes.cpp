@@ -1,7 +1,4 @@
-// The boxes beside the printed month grid: the month's events and its
-// birthdays and anniversaries as the calendar pane lists them, and the
-// month's prayer-time table for the place chosen in the print wizard.
-#include "diary/print/PrintPage.h"
+#include "diary/print/PrintSideBoxes.h"
 
 #include "calendar/Projglob.h"
 #include "diary/print/PrintPrimitives.h"

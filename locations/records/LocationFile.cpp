@@ -38,7 +38,7 @@ void SetLocationName(TLocationRecord& rec, const AnsiString& text) {
 }
 
 AnsiString LocationName(const TLocationRecord& rec) {
-    return AnsiString(rec.name, std::find(rec.name, rec.name + LocationNameSize, '\0'));
+    return RecordBytes::FieldText(rec.name);
 }
 
 void PackLocationRecord(const TLocationRecord& rec, unsigned char* out) {

@@ -1,5 +1,6 @@
 #include "platform/core/DateTime.h"
 
+#include "kestrun/civil.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Exceptions.h"
 
@@ -16,44 +17,14 @@ namespace {
 
 constexpr long long kMsecsPerDay = 86400000;
 
-// Days from 1970-01-01 to y-m-d of the proleptic Gregorian calendar, for any y.
-constexpr long long DaysFromCivil(long long y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);             // [0, 399]
-    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;            // [0, 146096]
-    return era * 146097 + static_cast<long long>(doe) - 719468;
-}
+// Days are counted from 1970-01-01 by the calendar arithmetic that the
+// prayer-time library keeps, then moved to the class library's epoch.
+using kestrun::days_from_civil;
 
-// The civil date of a count of days from 1970-01-01.
-constexpr void CivilFromDays(long long z, int& year, int& month, int& day) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);                // [0, 146096]
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                // [0, 365]
-    const unsigned mp = (5 * doy + 2) / 153;                                     // [0, 11]
-    const unsigned d = doy - (153 * mp + 2) / 5 + 1;                             // [1, 31]
-    const unsigned m = mp < 10 ? mp + 3 : mp - 9;                                // [1, 12]
-    year = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
-    month = static_cast<int>(m);
-    day = static_cast<int>(d);
-}
-
-constexpr long long kEpoch = DaysFromCivil(1899, 12, 30);
+constexpr long long kEpoch = days_from_civil(1899, 12, 30);
 // 1 January of the year 1 and 31 December 9999.
-constexpr long long kFirstDay = DaysFromCivil(1, 1, 1) - kEpoch;
-constexpr long long kLastDay = DaysFromCivil(9999, 12, 31) - kEpoch;
-
-bool IsGregorianLeap(int y) {
-    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
-}
-
-int DaysInGregorianMonth(int y, int m) {
-    static constexpr int kLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsGregorianLeap(y) ? 29 : kLengths[m - 1];
-}
+constexpr long long kFirstDay = days_from_civil(1, 1, 1) - kEpoch;
+constexpr long long kLastDay = days_from_civil(9999, 12, 31) - kEpoch;
 
 // Whole days (truncated toward zero) and milliseconds of the day (from the
 // fraction's magnitude), as the class library splits a date-time.
@@ -70,8 +41,8 @@ void Split(TDateTime t, long long& days, long long& msecs) {
 TDateTime FromQDateTime(const QDateTime& dt) {
     QDate d = dt.date();
     QTime tm = dt.time();
-    return static_cast<double>(DaysFromCivil(d.year(), static_cast<unsigned>(d.month()),
-                                             static_cast<unsigned>(d.day())) -
+    return static_cast<double>(days_from_civil(d.year(), static_cast<unsigned>(d.month()),
+                                               static_cast<unsigned>(d.day())) -
                                kEpoch) +
            tm.msecsSinceStartOfDay() / static_cast<double>(kMsecsPerDay);
 }
@@ -95,10 +66,10 @@ bool StartsWithNoCase(const AnsiString& f, std::size_t i, const char* word) {
 
 TDateTime EncodeDate(int year, int month, int day) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-        day > DaysInGregorianMonth(year, month))
+        static_cast<unsigned>(day) > kestrun::last_day_of_month(year, static_cast<unsigned>(month)))
         throw EConvertError("Invalid argument to date encode");
     return static_cast<double>(
-        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpoch);
+        days_from_civil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpoch);
 }
 
 bool InDateRange(TDateTime t) {
@@ -121,7 +92,10 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec) {
 void DecodeDate(TDateTime t, int& year, int& month, int& day) {
     long long days, msecs;
     Split(t, days, msecs);
-    CivilFromDays(days + kEpoch, year, month, day);
+    const kestrun::civil_date date = kestrun::civil_from_days(days + kEpoch);
+    year = static_cast<int>(date.y);
+    month = static_cast<int>(date.m);
+    day = static_cast<int>(date.d);
 }
 
 void DecodeTime(TDateTime t, int& hour, int& minute, int& second, int& msec) {

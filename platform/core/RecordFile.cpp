@@ -26,7 +26,10 @@ void PutText(unsigned char* record, std::size_t offset, std::size_t size, const 
 }
 
 AnsiString GetText(const unsigned char* record, std::size_t offset, std::size_t size) {
-    const char* field = reinterpret_cast<const char*>(record + offset);
+    return FieldText(reinterpret_cast<const char*>(record + offset), size);
+}
+
+AnsiString FieldText(const char* field, std::size_t size) {
     const void* nul = std::memchr(field, 0, size);
     const std::size_t length =
         nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : size;

@@ -20,6 +20,12 @@ namespace RecordBytes {
 void PutText(unsigned char* record, std::size_t offset, std::size_t size, const AnsiString& text);
 // The field's text up to its first NUL, or the whole field when it holds none.
 AnsiString GetText(const unsigned char* record, std::size_t offset, std::size_t size);
+// The same for a text field of `size` characters held in memory, a full
+// field without a NUL staying inside it.
+AnsiString FieldText(const char* field, std::size_t size);
+template <std::size_t N> AnsiString FieldText(const char (&field)[N]) {
+    return FieldText(field, N);
+}
 
 void PutInt16(unsigned char* record, std::size_t offset, std::int16_t value);
 std::int16_t GetInt16(const unsigned char* record, std::size_t offset);

@@ -1,5 +1,6 @@
 // The calendar arithmetic and the sun's position, against Meeus'
 // Astronomical Algorithms.
+#include "kestrun/civil.h"
 #include "kestrun/solar.h"
 #include "tests/kestrun/reference.h"
 
@@ -57,6 +58,18 @@ TEST(KestrunCalendar, LengthsOfMonths) {
         EXPECT_EQ(days_from_civil(c.y, c.m, c.days) + 1,
                   c.m == 12 ? days_from_civil(c.y + 1, 1, 1) : days_from_civil(c.y, c.m + 1, 1));
     }
+}
+
+// Every month of every year from 1 to 9999 ends the day before the next one
+// begins, as the closed-form day count has it: the length table and the leap
+// rule, the century years included, agree with it.
+TEST(KestrunCalendar, EveryMonthEndsTheDayBeforeTheNextBegins) {
+    for (std::int64_t y = 1; y <= 9999; ++y)
+        for (unsigned m = 1; m <= 12; ++m) {
+            const std::int64_t next =
+                m == 12 ? days_from_civil(y + 1, 1, 1) : days_from_civil(y, m + 1, 1);
+            ASSERT_EQ(last_day_of_month(y, m), next - days_from_civil(y, m, 1)) << y << '-' << m;
+        }
 }
 
 TEST(KestrunSolar, JulianCentury) {

@@ -15,6 +15,8 @@
 #include "tests/support/RecordingPlayer.h"
 #include "tests/support/Sandbox.h"
 #include "vidur/AzanForm.h"
+#include "vidur/CommandLine.h"
+#include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
 
 #include <QDir>

@@ -8,7 +8,10 @@
 #include "tests/support/NotificationArea.h"
 #include "tests/vidur/AlarmSandbox.h"
 #include "vidur/AzanForm.h"
+#include "vidur/CommandLine.h"
+#include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
+#include "vidur/WindowMessages.h"
 
 #include <QAction>
 #include <QDir>

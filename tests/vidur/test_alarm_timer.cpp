@@ -12,6 +12,7 @@
 #include "vidur/AzanForm.h"
 #include "vidur/Schedule.h"
 #include "vidur/SetWaqt.h"
+#include "vidur/SoundFile.h"
 
 #include <QDir>
 #include <QLabel>

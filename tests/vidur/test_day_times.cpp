@@ -14,6 +14,8 @@
 #include "tests/support/NotificationArea.h"
 #include "tests/vidur/AlarmSandbox.h"
 #include "vidur/AzanForm.h"
+#include "vidur/CommandLine.h"
+#include "vidur/DayTimes.h"
 #include "vidur/Schedule.h"
 
 #include <QComboBox>

@@ -6,6 +6,7 @@
 #include "tests/support/Keyboard.h"
 #include "tests/support/Sandbox.h"
 #include "vidur/AzanForm.h"
+#include "vidur/PathHelpers.h"
 #include "vidur/Schedule.h"
 #include "vidur/SetWaqt.h"
 

@@ -1,6 +1,7 @@
 #include "calendar/Projglob.h"
 #include "diary/print/PrintPage.h"
 #include "diary/print/PrintPrimitives.h"
+#include "diary/print/PrintSideBoxes.h"
 #include "locations/PrayerTimes.h"
 #include "locations/records/LocationFile.h"
 #include "platform/widgets/Printer.h"

@@ -1,7 +1,7 @@
 #include "calendar/Projglob.h"
 #include "diary/print/CalPrint.h"
+#include "diary/print/PageMonth.h"
 #include "diary/print/PrintCommand.h"
-#include "diary/print/PrintPage.h"
 #include "diary/print/PrintSettings.h"
 #include "locations/PrayerTimes.h"
 #include "locations/records/LocationFile.h"

@@ -1,6 +1,6 @@
 #include "calendar/Projglob.h"
-#include "diary/print/PrintPage.h"
 #include "diary/print/PrintPrimitives.h"
+#include "diary/print/PrintSideBoxes.h"
 #include "locations/PrayerTimes.h"
 #include "platform/widgets/Printer.h"
 #include "tests/diary/print/MonthFinder.h"
