@@ -1,13 +1,13 @@
 // Program-wide globals and the small helpers every form uses: settings,
-// message boxes, the busy cursor, degrees.minutes angles, seconds of a day,
-// colour names, list items with a hidden key, Gregorian month helpers and
-// the daylight-saving window.
+// message boxes, degrees.minutes angles, seconds of a day, colour names,
+// list items with a hidden key, Gregorian month helpers and the
+// daylight-saving window.
 #pragma once
 
 #include "platform/core/AnsiString.h"
+#include "platform/core/Colors.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Registry.h"
-#include "platform/core/Colors.h"
 
 #include <vector>
 
