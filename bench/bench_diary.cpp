@@ -9,8 +9,8 @@
 #include "diary/todo/TaskFile.h"
 #include "diary/todo/Tasks.h"
 #include "platform/core/Clock.h"
+#include "platform/core/Dialogs.h"
 #include "platform/core/RecordFile.h"
-#include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Forms.h"
 
 #include <QApplication>

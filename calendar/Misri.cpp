@@ -1,6 +1,6 @@
 #include "calendar/Misri.h"
 
-#include "platform/widgets/Dialogs.h"
+#include "platform/core/Dialogs.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include "calendar/Misri.h"
 
 #include "calendar/Projglob.h"
+#include "platform/core/Dialogs.h"
 #include "platform/core/Exceptions.h"
-#include "platform/widgets/Dialogs.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,7 @@
 #include "calendar/Projglob.h"
 
 #include "kestrun/civil.h"
-#include "platform/widgets/Dialogs.h"
-#include "platform/widgets/Forms.h"
+#include "platform/core/Dialogs.h"
 
 #include <QDir>
 
@@ -71,14 +70,6 @@ void ShowErrorBox(const AnsiString& text) {
 
 void ShowMessageBox(const AnsiString& text) {
     Dialogs::MessageBox(text, "Message");
-}
-
-int AskYesNo(const AnsiString& text) {
-    return Dialogs::MessageDlg(text, BoxIcon::Question, BoxButtons::YesNo) == mrYes ? 1 : 0;
-}
-
-void SetBusyCursor(short on) {
-    Screen::SetCursor(on ? crHourGlass : crDefault);
 }
 
 float DmmToDegrees(float x) {

@@ -1,13 +1,13 @@
 // Program-wide globals and the small helpers every form uses: settings,
-// message boxes, the busy cursor, degrees.minutes angles, seconds of a day,
-// colour names, list items with a hidden key, Gregorian month helpers and
-// the daylight-saving window.
+// message boxes, degrees.minutes angles, seconds of a day, colour names,
+// list items with a hidden key, Gregorian month helpers and the
+// daylight-saving window.
 #pragma once
 
 #include "platform/core/AnsiString.h"
+#include "platform/core/Colors.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/Registry.h"
-#include "platform/widgets/Colors.h"
 
 #include <vector>
 
@@ -32,8 +32,8 @@ AnsiString SettingsWriteFailure();
 
 void ShowErrorBox(const AnsiString& text);    // caption "Error", OK, no icon
 void ShowMessageBox(const AnsiString& text);  // caption "Message", OK, no icon
-int AskYesNo(const AnsiString& text);         // 1 for Yes, else 0
-void SetBusyCursor(short on);
+// The Yes/No question and the busy cursor need the widget layer: they are in
+// calendar/widgets/FormHelpers.h.
 
 // D.MM (minutes as the two decimals) to decimal degrees and back, in single
 // precision: 12.30 <-> 12.5.

@@ -1,12 +1,6 @@
 # The shipped event files "events.dat" and "gevents.dat", written from their
-# readable lists by make_event_files. The tool compiles the record code of
-# the diary directly and reads its lists as the location tool does.
-add_executable(make_event_files
-    ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_event_files.cpp
-    ${PROJECT_SOURCE_DIR}/diary/calendar/EventFile.cpp
-)
-target_link_libraries(make_event_files PRIVATE calendar locations)
-
+# readable lists by make_event_files (tools/), which packs them with the
+# diary's own record code and reads its lists as the location tool does.
 add_custom_command(
     OUTPUT ${SHIPPED_DATA_DIR}/events.dat
     COMMAND make_event_files hijri ${CMAKE_CURRENT_SOURCE_DIR}/hijri-events.csv

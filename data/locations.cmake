@@ -1,8 +1,6 @@
 # kestrun32.dat, the location file the programs ship with, written from
-# places.csv by a small host program built on the location library.
-add_executable(make_location_file ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_location_file.cpp)
-target_link_libraries(make_location_file PRIVATE locations)
-
+# places.csv by make_location_file (tools/), built on the location file's
+# own record code.
 add_custom_command(
     OUTPUT ${SHIPPED_DATA_DIR}/kestrun32.dat
     COMMAND make_location_file ${CMAKE_CURRENT_SOURCE_DIR}/places.csv

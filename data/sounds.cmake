@@ -1,9 +1,6 @@
 # The alarm's sounds "azan1.wav", "start.wav" and "end.wav", soft chimes
-# synthesised by make_chimes. They belong in the alarm's program folder, so
-# they are written to a folder of their own, ${SHIPPED_DATA_DIR}/vidur.
-add_executable(make_chimes ${CMAKE_CURRENT_SOURCE_DIR}/tools/make_chimes.cpp)
-target_link_libraries(make_chimes PRIVATE platform_core)
-
+# synthesised by make_chimes (tools/). They belong in the alarm's program
+# folder, so they are written to a folder of their own, ${SHIPPED_DATA_DIR}/vidur.
 set(SHIPPED_SOUNDS_DIR ${SHIPPED_DATA_DIR}/vidur)
 set(shipped_sounds
     ${SHIPPED_SOUNDS_DIR}/azan1.wav ${SHIPPED_SOUNDS_DIR}/start.wav ${SHIPPED_SOUNDS_DIR}/end.wav)

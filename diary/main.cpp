@@ -1,7 +1,7 @@
 // miravel, the diary: shows the splash, reads the one command-line switch,
 // creates the long-lived forms and runs the message loop.
-#include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/About.h"
 #include "diary/CommandLine.h"
 #include "diary/MainForm.h"

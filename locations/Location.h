@@ -4,8 +4,8 @@
 // its caller, shown modally and destroyed.
 #pragma once
 
-#include "locations/LocationFile.h"
 #include "locations/PlaceList.h"
+#include "locations/records/LocationFile.h"
 #include "platform/widgets/Forms.h"
 
 #include <memory>

@@ -4,7 +4,7 @@
 // the time zone is typed and stored in hours.
 #pragma once
 
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 #include "platform/widgets/Forms.h"
 
 #include <memory>

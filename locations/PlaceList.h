@@ -3,8 +3,8 @@
 // text, with the default place (the setting "Location") pre-selected.
 #pragma once
 
-#include "calendar/KeyedList.h"
-#include "locations/LocationFile.h"
+#include "calendar/widgets/KeyedList.h"
+#include "locations/records/LocationFile.h"
 #include "platform/core/AnsiString.h"
 
 #include <vector>

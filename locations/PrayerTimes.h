@@ -5,7 +5,7 @@
 #pragma once
 
 #include "kestrun/kestrun32.h"
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 #include "platform/core/DateTime.h"
 
 // One hour as a fraction of a day: added to both sun times when daylight

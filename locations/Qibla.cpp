@@ -3,7 +3,7 @@
 #include "ui_Qibla.h"
 
 #include "calendar/Projglob.h"
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/Handlers.h"
 

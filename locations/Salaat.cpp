@@ -3,8 +3,8 @@
 #include "ui_Salaat.h"
 
 #include "calendar/Misri.h"
-#include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
+#include "calendar/widgets/PickDate.h"
 #include "locations/PrayerTimes.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/Handlers.h"

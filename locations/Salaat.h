@@ -5,8 +5,8 @@
 // Sehri and the ends of Zohar and Asr in the community display.
 #pragma once
 
-#include "locations/LocationFile.h"
 #include "locations/PlaceList.h"
+#include "locations/records/LocationFile.h"
 #include "platform/core/DateTime.h"
 #include "platform/widgets/Forms.h"
 

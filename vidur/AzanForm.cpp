@@ -4,6 +4,7 @@
 
 #include "calendar/Misri.h"
 #include "calendar/Projglob.h"
+#include "calendar/widgets/FormHelpers.h"
 #include "platform/core/RecordFile.h"
 #include "platform/desktop/TaskbarEntry.h"
 #include "platform/desktop/TrayIcon.h"

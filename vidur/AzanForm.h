@@ -5,7 +5,7 @@
 #pragma once
 
 #include "kestrun/kestrun32.h"
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 #include "platform/core/AnsiString.h"
 #include "platform/core/DateTime.h"
 #include "platform/widgets/Forms.h"

@@ -2,10 +2,11 @@
 
 #include "ui_SetWaqt.h"
 
-#include "calendar/KeyedList.h"
 #include "calendar/Misri.h"
-#include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
+#include "calendar/widgets/FormHelpers.h"
+#include "calendar/widgets/KeyedList.h"
+#include "calendar/widgets/PickDate.h"
 #include "platform/core/RecordFile.h"
 #include "platform/widgets/FieldEdit.h"
 #include "platform/widgets/FormResource.h"
@@ -98,40 +99,22 @@ TfrmSchedule::TfrmSchedule(QWidget* owner) : TForm(owner), ui(new Ui::TfrmSchedu
     ConnectModalButton(ui->btnCancel, mrCancel);
 
     // Entering a control shows its help; so does a click on the panel.
-    for (QWidget* w :
-         {static_cast<QWidget*>(ui->txtName), static_cast<QWidget*>(ui->cmbTime),
-          static_cast<QWidget*>(ui->txtDelta), static_cast<QWidget*>(ui->cmbBeforeAfter),
-          static_cast<QWidget*>(ui->cmbFrom), static_cast<QWidget*>(ui->txtPath),
-          static_cast<QWidget*>(ui->cmbFrequency), static_cast<QWidget*>(ui->btnBrowse),
-          static_cast<QWidget*>(ui->Panel3)})
-        w->installEventFilter(this);
+    OnEnter(ui->txtName, this, &TfrmSchedule::txtNameEnter);
+    OnEnter(ui->cmbTime, this, &TfrmSchedule::cmbTimeEnter);
+    OnEnter(ui->txtDelta, this, &TfrmSchedule::txtDeltaEnter);
+    OnEnter(ui->cmbBeforeAfter, this, &TfrmSchedule::cmbBeforeAfterEnter);
+    OnEnter(ui->cmbFrom, this, &TfrmSchedule::cmbFromEnter);
+    OnEnter(ui->txtPath, this, &TfrmSchedule::txtPathEnter);
+    OnEnter(ui->cmbFrequency, this, &TfrmSchedule::cmbFrequencyEnter);
+    OnEnter(ui->btnBrowse, this, &TfrmSchedule::btnBrowseEnter);
+    ui->Panel3->installEventFilter(this);
 }
 
 TfrmSchedule::~TfrmSchedule() = default;
 
 bool TfrmSchedule::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        RunGuarded([&] {
-            if (watched == ui->txtName)
-                txtNameEnter();
-            else if (watched == ui->cmbTime)
-                cmbTimeEnter();
-            else if (watched == ui->txtDelta)
-                txtDeltaEnter();
-            else if (watched == ui->cmbBeforeAfter)
-                cmbBeforeAfterEnter();
-            else if (watched == ui->cmbFrom)
-                cmbFromEnter();
-            else if (watched == ui->txtPath)
-                txtPathEnter();
-            else if (watched == ui->cmbFrequency)
-                cmbFrequencyEnter();
-            else if (watched == ui->btnBrowse)
-                btnBrowseEnter();
-        });
-    } else if (event->type() == QEvent::MouseButtonPress && watched == ui->Panel3) {
+    if (event->type() == QEvent::MouseButtonPress && watched == ui->Panel3)
         RunGuarded([this] { Panel3Click(); });
-    }
     return TForm::eventFilter(watched, event);
 }
 

@@ -2,7 +2,7 @@
 // notification-area icon (or in the task bar where the desktop has none),
 // with the program's folder as the current directory (where sched.dat and
 // the sounds live).
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "platform/desktop/SingleInstance.h"
 #include "platform/widgets/Application.h"
 #include "resources/Bitmaps.h"

@@ -12,8 +12,8 @@
 // list ends the tool with a message and a failure status, leaving an
 // earlier output as it was.
 #include "calendar/Misri.h"
-#include "diary/calendar/EventFile.h"
-#include "locations/PlaceCsv.h"
+#include "data/tools/PlaceCsv.h"
+#include "diary/calendar/records/EventFile.h"
 #include "platform/core/RecordFile.h"
 
 #include <QString>

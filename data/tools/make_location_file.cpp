@@ -2,7 +2,7 @@
 //   make_location_file <places.csv> <kestrun32.dat>
 // Records follow the CSV's line order. A malformed line stops the run with a
 // message naming it and a non-zero exit, and no output file is touched.
-#include "locations/PlaceCsv.h"
+#include "data/tools/PlaceCsv.h"
 
 #include <iostream>
 

@@ -5,9 +5,9 @@
 #include "calendar/GregorianDayText.h"
 #include "calendar/Projglob.h"
 #include "diary/calendar/Birthdays.h"
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
+#include "platform/core/Dialogs.h"
 #include "platform/core/Exceptions.h"
-#include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Handlers.h"
 #include "resources/Bitmaps.h"
 

@@ -4,13 +4,12 @@
 
 #include "calendar/Misri.h"
 #include "calendar/Projglob.h"
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
 #include "platform/widgets/FieldEdit.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/Handlers.h"
 
 #include <QEvent>
-#include <QFocusEvent>
 
 #include <array>
 
@@ -60,9 +59,14 @@ TfrmEvents::TfrmEvents(QWidget* owner) : TForm(owner), ui(new Ui::TfrmEvents) {
         OnEvent(box, &QLineEdit::textEdited, this, &TfrmEvents::txtE1Change);
     }
     ConnectModalButton(ui->btnOk, mrOk);
-    for (QWidget* control : {static_cast<QWidget*>(ui->cmbMonth), static_cast<QWidget*>(ui->cmbDay),
-                             static_cast<QWidget*>(ui->btnOk), static_cast<QWidget*>(ui->txtE1)})
-        control->installEventFilter(this);
+    // Entering a control saves the day before the control acts, so a new
+    // choice loads another day only after. The focus coming back after a
+    // failed save's error box is no entry: the box does not come back
+    // without end.
+    OnEnter(ui->cmbMonth, this, &TfrmEvents::cmbMonthEnter);
+    OnEnter(ui->cmbDay, this, &TfrmEvents::cmbDayEnter);
+    OnEnter(ui->btnOk, this, &TfrmEvents::btnOkEnter);
+    ui->txtE1->installEventFilter(this);
 }
 
 TfrmEvents::~TfrmEvents() = default;
@@ -190,44 +194,9 @@ void TfrmEvents::btnOkEnter() {
 
 void TfrmEvents::txtE1Exit() {}
 
-void TfrmEvents::Entered(QObject* control) {
-    RunGuarded([&] {
-        if (control == ui->cmbMonth)
-            cmbMonthEnter();
-        else if (control == ui->cmbDay)
-            cmbDayEnter();
-        else if (control == ui->btnOk)
-            btnOkEnter();
-    });
-}
-
 bool TfrmEvents::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::FocusIn: {
-        // A window coming back to the front, or a closing pop-up list, hands
-        // the focus back to the control that had it: that is no entry. (A
-        // failed save's error box would otherwise come back without end.)
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            Entered(watched);
-        break;
-    }
-    case QEvent::MouseButtonPress: {
-        // A click gives the control the focus before the control acts, so the
-        // day is saved before a new choice loads another. A control that a
-        // click does not focus saves here, before it acts, all the same.
-        const auto* control = static_cast<QWidget*>(watched);
-        if (!(control->focusPolicy() & Qt::ClickFocus))
-            Entered(watched);
-        break;
-    }
-    case QEvent::FocusOut:
-        if (watched == ui->txtE1)
-            RunGuarded([this] { txtE1Exit(); });
-        break;
-    default:
-        break;
-    }
+    if (event->type() == QEvent::FocusOut && watched == ui->txtE1)
+        RunGuarded([this] { txtE1Exit(); });
     return TForm::eventFilter(watched, event);
 }
 

@@ -55,8 +55,6 @@ protected:
 private:
     // The key of the selected month and day; 0 when no day is selected.
     int SelectedKey() const;
-    // Runs the focus-entry handler of a watched control.
-    void Entered(QObject* control);
 
     std::unique_ptr<Ui::TfrmEvents> ui;
 };

@@ -2,7 +2,7 @@
 
 #include "ui_ContactsPane.h"
 
-#include "calendar/KeyedList.h"
+#include "calendar/widgets/KeyedList.h"
 #include "diary/contacts/ContactFile.h"
 #include "diary/contacts/NContact.h"
 #include "platform/widgets/Handlers.h"

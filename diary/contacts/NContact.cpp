@@ -3,8 +3,8 @@
 #include "ui_NContact.h"
 
 #include "calendar/Misri.h"
-#include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/contacts/ContactFile.h"
 #include "platform/widgets/FieldEdit.h"
 #include "platform/widgets/FormResource.h"

@@ -61,11 +61,6 @@ TOwnerDrawCombo::TOwnerDrawCombo(QWidget* parent) : QComboBox(parent) {
     setItemDelegate(new OwnerDrawDelegate(this));
 }
 
-void TOwnerDrawCombo::SetItemHeight(int height) {
-    itemHeight_ = height;
-    update();
-}
-
 void TOwnerDrawCombo::PaintItem(TCanvas& canvas, int index, TRect rect, TOwnerDrawState state) {
     const TCanvas::State saved = canvas.Save();
     canvas.SetBrushColor((state & odSelected) ? clHighlight : clWindow);

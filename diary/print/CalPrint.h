@@ -32,7 +32,6 @@ public:
     explicit TOwnerDrawCombo(QWidget* parent = nullptr);
 
     int ItemHeight() const { return itemHeight_; }
-    void SetItemHeight(int height);
     // The canvas of the item being drawn (valid inside a DrawItem handler).
     TCanvas* Canvas() const { return canvas_; }
     // Draws item `index` into `rect` of the canvas, as the list itself does.

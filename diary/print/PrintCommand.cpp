@@ -1,10 +1,11 @@
 #include "diary/print/PrintCommand.h"
 
 #include "calendar/Projglob.h"
+#include "calendar/widgets/FormHelpers.h"
 #include "diary/print/CalPrint.h"
 #include "diary/print/PrintPage.h"
 #include "diary/print/PrintSettings.h"
-#include "platform/widgets/Dialogs.h"
+#include "platform/core/Dialogs.h"
 #include "platform/widgets/Printer.h"
 
 #include <QDir>

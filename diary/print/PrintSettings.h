@@ -2,7 +2,7 @@
 #pragma once
 
 #include "calendar/Misri.h"
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 #include "platform/widgets/Colors.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "ui_TaskInfo.h"
 
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/todo/TaskFile.h"
 #include "platform/core/RecordFile.h"
 #include "platform/widgets/FieldEdit.h"

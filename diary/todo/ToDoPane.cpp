@@ -3,9 +3,10 @@
 #include "ui_ToDoPane.h"
 
 #include "calendar/GregorianDayText.h"
-#include "calendar/MonthGrid.h"
-#include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
+#include "calendar/widgets/FormHelpers.h"
+#include "calendar/widgets/MonthGrid.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/todo/TaskFile.h"
 #include "diary/todo/TaskInfo.h"
 #include "platform/widgets/FieldEdit.h"

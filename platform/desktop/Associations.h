@@ -10,8 +10,6 @@
 
 #include "platform/core/AnsiString.h"
 
-#include <map>
-
 // Only declared here: the implementation includes GLib before any Qt header.
 class QString;
 
@@ -31,17 +29,4 @@ public:
     // whose command the desktop's view gives, with the file; no wait. False
     // when there is none or it could not be started.
     static bool LaunchDesktopProgram(const QString& path);
-};
-
-// A fixed set of keys and default values, for tests.
-class FakeAssociations : public AssociationView {
-public:
-    FakeAssociations() { Associations::SetView(this); }
-    ~FakeAssociations() override { Associations::SetView(nullptr); }
-    bool KeyExists(const AnsiString& key) override { return keys.count(key) > 0; }
-    AnsiString DefaultValue(const AnsiString& key) override {
-        auto it = keys.find(key);
-        return it == keys.end() ? AnsiString() : it->second;
-    }
-    std::map<AnsiString, AnsiString> keys;  // key -> default value
 };

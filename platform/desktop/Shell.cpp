@@ -53,14 +53,3 @@ bool Shell::OpenDocument(const AnsiString& path) {
 void Shell::SetHandler(ShellHandler* handler) {
     Current() = handler;
 }
-
-ShellHandler* Shell::Handler() {
-    return Current();
-}
-
-void RecordingShell::StartDetached(const AnsiString& program, const std::vector<AnsiString>& args) {
-    AnsiString line = program;
-    for (const auto& a : args)
-        line += " " + a;
-    started.push_back(line);
-}

@@ -27,21 +27,4 @@ public:
     static bool OpenDocument(const AnsiString& path);
 
     static void SetHandler(ShellHandler* handler);  // nullptr: the real shell
-    static ShellHandler* Handler();
-};
-
-// Records what it was asked to start, and starts nothing.
-class RecordingShell : public ShellHandler {
-public:
-    RecordingShell() { Shell::SetHandler(this); }
-    ~RecordingShell() override { Shell::SetHandler(nullptr); }
-    void StartDetached(const AnsiString& program, const std::vector<AnsiString>& args) override;
-    bool OpenDocument(const AnsiString& path) override {
-        documents.push_back(path);
-        return canOpen;
-    }
-
-    std::vector<AnsiString> started;    // "program arg arg"
-    std::vector<AnsiString> documents;  // paths opened
-    bool canOpen = true;                // whether the desktop has a program for them
 };

@@ -88,6 +88,6 @@ bool SingleInstance::Knock() {
     return socket.waitForConnected(kKnockWaitMs);
 }
 
-void SingleInstance::SetFolderForTests(const AnsiString& folder) {
-    FolderOverride() = ToQString(folder);
+void SingleInstance::SetLockFolder(const QString& folder) {
+    FolderOverride() = folder;
 }

@@ -30,9 +30,10 @@ public:
     // again. False when no running copy answered.
     bool Knock();
 
-    // The folder of the lock files; "" = the user's run-time folder. Tests,
-    // which run beside each other and beside a real copy, point it elsewhere.
-    static void SetFolderForTests(const AnsiString& folder);
+    // The folder of the lock files, for the copies made from now on; empty:
+    // the user's run-time folder. (Tests, which run beside each other and
+    // beside a real copy, point it elsewhere.)
+    static void SetLockFolder(const QString& folder);
     // The user's private run-time folder: /run/user/<uid> when the login
     // manager made it, else /tmp/kestrun-<uid>, made here; "" when the one
     // found is not a folder of this user's alone.

@@ -7,8 +7,6 @@
 
 #include "platform/core/AnsiString.h"
 
-#include <vector>
-
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
@@ -22,18 +20,4 @@ class Sound {
 public:
     static AnsiString PlayWav(const AnsiString& path);
     static void SetPlayer(SoundPlayer* player);  // nullptr: the real player
-};
-
-// Records each file it is asked to play; plays nothing. `failure`, when set,
-// is returned as the message text of every play.
-class RecordingPlayer : public SoundPlayer {
-public:
-    RecordingPlayer() { Sound::SetPlayer(this); }
-    ~RecordingPlayer() override { Sound::SetPlayer(nullptr); }
-    AnsiString PlayWav(const AnsiString& path) override {
-        played.push_back(path);
-        return failure;
-    }
-    std::vector<AnsiString> played;
-    AnsiString failure;
 };

@@ -8,9 +8,9 @@ namespace {
 // How often an icon without a notification area looks for one.
 constexpr int kAreaLookMs = 3000;
 
-std::optional<bool>& AreaForTests() {
-    static std::optional<bool> present;
-    return present;
+std::function<bool()>& AreaProbe() {
+    static std::function<bool()> probe;
+    return probe;
 }
 
 }  // namespace
@@ -33,9 +33,9 @@ void TTrayIcon::MakeIcon() {
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::DoubleClick)
-                    SimulateMouse(WM_LBUTTONDBLCLK);
+                    DeliverMouse(WM_LBUTTONDBLCLK);
                 else if (reason == QSystemTrayIcon::Context)
-                    SimulateMouse(WM_RBUTTONDOWN);
+                    DeliverMouse(WM_RBUTTONDOWN);
             });
 }
 
@@ -64,22 +64,18 @@ bool TTrayIcon::Shown() const {
     return shown_;
 }
 
-AnsiString TTrayIcon::Tip() const {
-    return tip_;
-}
-
 bool TTrayIcon::Visible() const {
     return shown_ && Available();
 }
 
 bool TTrayIcon::Available() {
-    if (AreaForTests())
-        return *AreaForTests();
+    if (AreaProbe())
+        return AreaProbe()();
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void TTrayIcon::SetAreaForTests(std::optional<bool> present) {
-    AreaForTests() = present;
+void TTrayIcon::SetAreaProbe(std::function<bool()> probe) {
+    AreaProbe() = std::move(probe);
 }
 
 void TTrayIcon::CheckArea() {
@@ -95,7 +91,7 @@ void TTrayIcon::CheckArea() {
         onAreaAppeared_();
 }
 
-void TTrayIcon::SimulateMouse(int mouseMessage) {
+void TTrayIcon::DeliverMouse(int mouseMessage) {
     if (onMouse_)
         onMouse_(mouseMessage);
 }

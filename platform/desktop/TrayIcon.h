@@ -12,7 +12,6 @@
 #include <QObject>
 
 #include <functional>
-#include <optional>
 
 class QSystemTrayIcon;
 class QTimer;
@@ -35,23 +34,22 @@ public:
     void Add(const AnsiString& tip, const QIcon& icon);
     void Remove();
     bool Shown() const;
-    AnsiString Tip() const;
     // Shown, and in a notification area that is there: the user can reach
     // the program through it.
     bool Visible() const;
 
-    // Whether the desktop has a notification area at all.
-    static bool Available();
-    // Tests decide whether there is one; nullopt asks the desktop again.
-    static void SetAreaForTests(std::optional<bool> present);
-    // Looks whether the notification area the icon waits for has come up
-    // (the icon's own timer calls it; tests too).
+    // What tells whether the desktop has a notification area at all; an
+    // empty probe asks the desktop.
+    static void SetAreaProbe(std::function<bool()> probe);
+    // Looks whether the notification area the icon waits for has come up;
+    // the icon's own timer calls it every few seconds.
     void CheckArea();
-    // Simulated mouse action, as the desktop would deliver it (tests).
-    void SimulateMouse(int mouseMessage);
 
 private:
+    static bool Available();
     void MakeIcon();
+    // Hands the code of a mouse action over the icon to the form.
+    void DeliverMouse(int mouseMessage);
 
     QSystemTrayIcon* icon_ = nullptr;
     QTimer* areaTimer_ = nullptr;

@@ -1,6 +1,6 @@
 #include "platform/widgets/Application.h"
 
-#include "platform/widgets/Dialogs.h"
+#include "platform/core/Dialogs.h"
 #include "platform/widgets/Forms.h"
 
 #include <QWidget>
@@ -27,6 +27,7 @@ public:
 
 TApplication::TApplication(int& argc, char** argv) : app_(new GuardedApplication(argc, argv)) {
     Application = this;
+    Dialogs::SetPresenter(&boxes_);
 }
 
 TApplication::~TApplication() {
@@ -34,6 +35,7 @@ TApplication::~TApplication() {
         delete *it;
     forms_.clear();
     ActiveForms::Clear();
+    Dialogs::SetPresenter(nullptr);
     if (Application == this)
         Application = nullptr;
     delete app_;
@@ -81,8 +83,4 @@ AnsiString TApplication::CommandLine() const {
     if (!args.isEmpty())
         args.removeFirst();
     return FromQString(args.join(u' '));
-}
-
-AnsiString TApplication::ExeName() const {
-    return FromQString(QCoreApplication::applicationFilePath());
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/core/AnsiString.h"
+#include "platform/widgets/QtBoxes.h"
 
 #include <QApplication>
 
@@ -42,10 +43,10 @@ public:
 
     // The program's arguments joined by blanks, as the command line would give them.
     AnsiString CommandLine() const;
-    AnsiString ExeName() const;
 
 private:
     QApplication* app_;
+    QtBoxes boxes_;  // the dialog seam's presenter while the application runs
     std::vector<QWidget*> forms_;
     QWidget* mainForm_ = nullptr;
 };

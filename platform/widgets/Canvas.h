@@ -11,8 +11,6 @@
 #include <QFont>
 #include <QPixmap>
 
-#include <vector>
-
 class QPainter;
 
 struct TRect {
@@ -71,7 +69,6 @@ public:
     int PixelsPerInch = 96;
 
     void SetFontSize(int points);
-    int FontSize() const;
     // A brush colour makes a clear brush solid, as the class library's does.
     void SetBrushColor(TColor color) {
         Brush.Color = color;
@@ -131,34 +128,4 @@ public:
 private:
     void ApplyPen();
     QPainter& painter_;
-};
-
-// Records every primitive with the state it was drawn in. A character is
-// half the font's height wide; a text is the font's height high.
-class RecordingCanvas : public TCanvas {
-public:
-    struct Op {
-        enum Kind { FillRect, Rectangle, Line, Text, Picture } kind;
-        TRect rect;  // the rectangle, the line's end points, or the text's box
-        AnsiString text;
-        TFont font;
-        TBrush brush;
-        TPen pen;
-        TRect clip = {};  // the rectangle a TextRect keeps its text in
-    };
-
-    void FillRect(const TRect& r) override;
-    void Rectangle(int left, int top, int right, int bottom) override;
-    void LineTo(int x, int y) override;
-    void TextOut(int x, int y, const AnsiString& text) override;
-    void TextRect(const TRect& clip, int x, int y, const AnsiString& text) override;
-    int TextWidth(const AnsiString& text) override;
-    int TextHeight(const AnsiString& text) override;
-    void Draw(int x, int y, const QPixmap& picture) override;
-
-    std::vector<Op> ops;
-    // The texts drawn, in order.
-    std::vector<AnsiString> Texts() const;
-    // The last text op with this text, or nullptr.
-    const Op* FindText(const AnsiString& text) const;
 };

@@ -8,10 +8,28 @@
 #include <vector>
 
 namespace {
+
 std::vector<TActivatable*>& Stack() {
     static std::vector<TActivatable*> stack;
     return stack;
 }
+
+AnsiString ConfirmCaption(BoxIcon icon) {
+    switch (icon) {
+    case BoxIcon::Error:
+        return "Error";
+    case BoxIcon::Warning:
+        return "Warning";
+    case BoxIcon::Information:
+        return "Information";
+    case BoxIcon::Question:
+        return "Confirm";
+    case BoxIcon::None:
+        break;
+    }
+    return "";
+}
+
 }  // namespace
 
 void ActiveForms::Push(TActivatable* form) {
@@ -32,6 +50,18 @@ void ActiveForms::ReactivateTop() {
 
 void ActiveForms::Clear() {
     Stack().clear();
+}
+
+int MessageDlg(const AnsiString& text, BoxIcon icon, BoxButtons buttons) {
+    BoxRequest r;
+    r.kind = BoxRequest::Kind::Confirmation;
+    r.caption = ConfirmCaption(icon);
+    r.text = text;
+    r.buttons = buttons;
+    r.icon = icon;
+    const int result = Dialogs::Ask(r).result;
+    ActiveForms::ReactivateTop();
+    return result;
 }
 
 TForm::TForm(QWidget* owner) : QDialog(owner) {}
@@ -61,6 +91,22 @@ void TForm::ConnectModalButtonImpl(QAbstractButton* button, int result,
         if (modalResult_ != mrNone && inModal_)
             done(modalResult_);
     });
+}
+
+int TForm::ShowModal() {
+    const Dialogs::Open open;
+    ActiveForms::Push(this);
+    BeginModal();
+    Activate();
+    int result;
+    if (auto* responder = dynamic_cast<DialogResponder*>(Dialogs::Responder()))
+        result = responder->Modal(*this);
+    else
+        result = RunModalLoop();
+    EndModal();
+    ActiveForms::Pop(this);
+    ActiveForms::ReactivateTop();
+    return result;
 }
 
 void TForm::BeginModal() {

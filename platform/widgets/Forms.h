@@ -1,9 +1,11 @@
 // Forms as the programs know them: dialogs with a modal result, a main
 // window, and the activation that a form receives when it is shown and each
-// time a modal form over it closes.
+// time a modal form over it closes. A modal form runs through the dialog
+// seam: a responder that drives forms (a test's) runs it in place of its
+// own modal loop.
 #pragma once
 
-#include "platform/widgets/Dialogs.h"
+#include "platform/core/Dialogs.h"
 
 #include <QDialog>
 #include <QMainWindow>
@@ -11,6 +13,19 @@
 #include <functional>
 
 class QAbstractButton;
+class TForm;
+
+// A responder that also drives the modal forms.
+class DialogResponder : public BoxResponder {
+public:
+    // Runs a modal form (already activated) and returns its modal result.
+    virtual int Modal(TForm& form) = 0;
+};
+
+// The class library's MessageDlg: a form of its own, captioned by its icon
+// ("Confirm", "Error", "Warning", "Information"). Its closing hands the
+// activation back to the form below, as every modal form does.
+int MessageDlg(const AnsiString& text, BoxIcon icon, BoxButtons buttons);
 
 // Anything that receives activations.
 class TActivatable {
@@ -39,11 +54,12 @@ public:
     explicit TForm(QWidget* owner = nullptr);
     ~TForm() override;
 
-    int ShowModal() { return Dialogs::ShowModal(*this); }
+    // Activates the form, runs it modally, hands the activation back to the
+    // form below and returns the form's modal result.
+    int ShowModal();
     int ModalResult() const { return modalResult_; }
     // A non-zero result closes a form that runs modally.
     void SetModalResult(int result);
-    bool InModal() const { return inModal_; }
 
     // Runs FormActivate; an exception is shown as by the message loop.
     void Activate() override;
@@ -61,18 +77,17 @@ public:
         ConnectModalButtonImpl(button, result, [] {});
     }
 
-    // Used by Dialogs::ShowModal. Each run starts on the form's first
-    // control, as a new form does: the control the last run left the focus
-    // on is forgotten, and the window's activation gives the focus to the
-    // first control of the tab order (unless FormActivate chose one).
-    void BeginModal();
-    int RunModalLoop();
-    void EndModal();
-
 protected:
     void done(int r) override;
 
 private:
+    // Each run starts on the form's first control, as a new form does: the
+    // control the last run left the focus on is forgotten, and the window's
+    // activation gives the focus to the first control of the tab order
+    // (unless FormActivate chose one).
+    void BeginModal();
+    int RunModalLoop();
+    void EndModal();
     void ConnectModalButtonImpl(QAbstractButton* button, int result, std::function<void()> handler);
 
     int modalResult_ = mrNone;

@@ -13,8 +13,6 @@
 #include <QString>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 class QDialog;
 class QPrinter;
@@ -96,45 +94,3 @@ std::unique_ptr<QDialog> CreatePrinterSetupDialog(QPrinter* printer, QWidget* ow
 // The QPrinter behind the current printer, for a scratch run that prints to
 // a file; nullptr while another printer is installed.
 QPrinter* CurrentQPrinter();
-
-// A printer that prints nothing: it keeps the page drawn on a recording
-// canvas and records the calls it received. Installs itself while it lives.
-class RecordingPrinter : public TPrinter {
-public:
-    RecordingPrinter(int dpiX = 600, int dpiY = 600, int offsetX = 0, int offsetY = 0);
-    ~RecordingPrinter() override;
-    RecordingPrinter(const RecordingPrinter&) = delete;
-    RecordingPrinter& operator=(const RecordingPrinter&) = delete;
-
-    void BeginDoc() override;
-    void EndDoc() override;
-    void Abort() override;
-    bool Printing() const override { return printing_; }
-    TCanvas* Canvas() override { return printing_ ? &canvas : nullptr; }
-    int GetDeviceCaps(TDeviceCap cap) const override;
-    void SetMapping(const TPrinterMapping& m) override { mapping = m; }
-    bool NeedsOutputFile() const override { return noPrinter && jobFile.isEmpty(); }
-    void SetJobFile(const QString& path) override { jobFile = path; }
-    QString OutputFile() const override { return jobFile; }
-    bool SetupDialog(QWidget*) override {
-        ++setupShown;
-        return setupAnswer;
-    }
-
-    int dpiX, dpiY, offsetX, offsetY;
-    bool failBeginDoc = false;  // BeginDoc throws EPrinter
-    bool setupAnswer = true;    // what PrinterSetupDialog returns
-    bool noPrinter = false;     // no printer installed: jobs need a file
-    QString jobFile;            // the next job's file
-    QString lastJobFile;        // the file the last job wrote, if any
-
-    RecordingCanvas canvas;  // the last job's page
-    TPrinterMapping mapping;
-    // "BeginDoc", "EndDoc", "Abort" as they came, with the orientation at
-    // BeginDoc ("BeginDoc landscape").
-    std::vector<std::string> calls;
-    int setupShown = 0;
-
-private:
-    bool printing_ = false;
-};

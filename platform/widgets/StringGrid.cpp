@@ -252,13 +252,6 @@ int TStringGrid::RowHeight(int row) const {
     return row >= 0 && row < rowCount_ ? rowHeights_[static_cast<std::size_t>(row)] : 0;
 }
 
-void TStringGrid::SetRowHeight(int row, int height) {
-    if (row < 0 || row >= rowCount_)
-        return;
-    rowHeights_[static_cast<std::size_t>(row)] = std::max(0, height);
-    ApplySizes();
-}
-
 void TStringGrid::SetDefaultRowHeight(int height) {
     defaultRowHeight_ = height;
     std::fill(rowHeights_.begin(), rowHeights_.end(), height);
@@ -364,16 +357,6 @@ QVariant TStringGrid::CutCellText(int col, int row) const {
 void TStringGrid::Repaint() {
     viewport()->update();
     horizontalHeader()->viewport()->update();
-}
-
-void TStringGrid::ClickCell(int col, int row) {
-    SetCurrent(col, row);
-    emit Click();
-}
-
-void TStringGrid::DoubleClickCell(int col, int row) {
-    SetCurrent(col, row);
-    emit DblClick();
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {

@@ -39,7 +39,6 @@ public:
     void SetColWidth(int col, int width);  // 0 hides the column
     void SetDefaultColWidth(int width);
     int RowHeight(int row) const;
-    void SetRowHeight(int row, int height);
     void SetDefaultRowHeight(int height);
 
     // The current cell.
@@ -48,7 +47,6 @@ public:
     void SetCurrent(int col, int row);
 
     // With default drawing off every cell is drawn by the DrawCell handler.
-    bool DefaultDrawing() const { return defaultDrawing_; }
     void SetDefaultDrawing(bool on) { defaultDrawing_ = on; }
     void SetGridLines(bool on);
     void SetRowSelect(bool on);
@@ -65,10 +63,6 @@ public:
     // Draws one cell on the canvas given, as the grid itself would.
     void PaintCell(TCanvas& canvas, int col, int row, TGridDrawState state = 0);
     void Repaint();
-
-    // Simulated user actions, as a click or double click on that cell.
-    void ClickCell(int col, int row);
-    void DoubleClickCell(int col, int row);
 
 signals:
     void DrawCell(int col, int row, TRect rect, TGridDrawState state);

@@ -1,6 +1,5 @@
 #include "calendar/Projglob.h"
 #include "platform/core/Exceptions.h"
-#include "platform/widgets/Forms.h"
 #include "tests/support/DesktopLocales.h"
 #include "tests/support/SettingsSandbox.h"
 
@@ -38,29 +37,6 @@ TEST_F(ProjglobTest, SettingsNeverFailTowardTheCaller) {
     EXPECT_NO_THROW(WriteSettingString("Location", "x"));
     EXPECT_EQ(ReadSettingString("Location", "default"), "default");
     EXPECT_TRUE(responder->Boxes().empty());
-}
-
-TEST_F(ProjglobTest, Boxes) {
-    ShowErrorBox("Cannot open kestrun32.dat");
-    ShowMessageBox("Default location successfully saved.");
-    responder->QueueAnswer(mrNo);
-    EXPECT_EQ(AskYesNo("Do you want to save this task?"), 0);
-    EXPECT_EQ(AskYesNo("Do you want to save this task?"), 1);
-    const auto& b = responder->Boxes();
-    ASSERT_EQ(b.size(), 4u);
-    EXPECT_EQ(b[0].caption, "Error");
-    EXPECT_EQ(b[0].icon, BoxIcon::None);
-    EXPECT_EQ(b[0].buttons, BoxButtons::Ok);
-    EXPECT_EQ(b[1].caption, "Message");
-    EXPECT_EQ(b[2].buttons, BoxButtons::YesNo);
-    EXPECT_EQ(b[2].icon, BoxIcon::Question);
-}
-
-TEST_F(ProjglobTest, BusyCursor) {
-    SetBusyCursor(1);
-    EXPECT_EQ(Screen::Cursor(), crHourGlass);
-    SetBusyCursor(0);
-    EXPECT_EQ(Screen::Cursor(), crDefault);
 }
 
 // Degrees.minutes are typed, shown and stored with '.' on every desktop.

@@ -2,7 +2,7 @@
 // a last key, the days given carrying their texts.
 #pragma once
 
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
 
 #include <cstring>
 #include <string>

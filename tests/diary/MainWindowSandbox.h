@@ -3,7 +3,7 @@
 // global as the program's start-up leaves it.
 #pragma once
 
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/MainForm.h"
 #include "diary/contacts/NContact.h"
 #include "diary/todo/TaskInfo.h"

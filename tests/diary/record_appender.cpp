@@ -7,8 +7,8 @@
 // Exits 0 when every record was written without a box.
 #include "diary/contacts/ContactFile.h"
 #include "diary/todo/TaskFile.h"
-#include "locations/LocationFile.h"
-#include "platform/widgets/Dialogs.h"
+#include "locations/records/LocationFile.h"
+#include "platform/core/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,14 +25,13 @@
 namespace {
 
 // Any box means a record was not written.
-class CountingResponder : public DialogResponder {
+class CountingResponder : public BoxResponder {
 public:
     BoxAnswer Box(const BoxRequest& request) override {
         std::fprintf(stderr, "box: %s\n", request.text.c_str());
         ++boxes;
         return {};
     }
-    int Modal(TForm&) override { return mrCancel; }
     int boxes = 0;
 };
 

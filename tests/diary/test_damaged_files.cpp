@@ -2,10 +2,10 @@
 // record whose stored key disagrees with its place is still the one a row
 // acts on; a damaged date is shown as it is and painted without a box; a
 // data file that cannot be read is told as one that cannot be opened.
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/MainForm.h"
-#include "diary/calendar/EventFile.h"
 #include "diary/calendar/calEvent.h"
+#include "diary/calendar/records/EventFile.h"
 #include "diary/contacts/ContactFile.h"
 #include "diary/contacts/NContact.h"
 #include "diary/todo/TaskFile.h"
@@ -16,6 +16,8 @@
 #include "tests/diary/ContactFixture.h"
 #include "tests/diary/MainWindowSandbox.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/GridClicks.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/SpecialFiles.h"
 
 #include <QDir>
@@ -123,7 +125,7 @@ TEST_F(DamagedFilesTest, ARowActsOnTheSlotItWasReadFromAndPaintsWithoutABox) {
             ASSERT_EQ(outstanding.LoadOutstandingTasks(), 1);
             TStringGrid* grid = outstanding.findChild<TStringGrid*>("grdMain");
             PaintAll(grid);
-            grid->DoubleClickCell(0, c.row);
+            DoubleClickCell(grid, 0, c.row);
             PaintAll(grid);
             outstanding.SaveMarkedTasks();
         } else {
@@ -134,7 +136,7 @@ TEST_F(DamagedFilesTest, ARowActsOnTheSlotItWasReadFromAndPaintsWithoutABox) {
                 f.findChild<QPushButton*>("btnOk")->click();
                 return f.ModalResult();
             });
-            grid->DoubleClickCell(c.act == Act::Toggle ? 0 : 2, c.row);
+            DoubleClickCell(grid, c.act == Act::Toggle ? 0 : 2, c.row);
             PaintAll(grid);
         }
         EXPECT_TRUE(responder->Boxes().empty()) << responder->Texts().front();

@@ -4,6 +4,7 @@
 #include "diary/CommandLine.h"
 #include "diary/MainForm.h"
 #include "tests/diary/MainWindowSandbox.h"
+#include "tests/support/RecordingPrinter.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,7 +4,7 @@
 // written whole (a full disk) leaves the file as it was and is told.
 #include "diary/contacts/ContactFile.h"
 #include "diary/todo/TaskFile.h"
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/SpecialFiles.h"
 

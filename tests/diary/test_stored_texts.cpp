@@ -3,14 +3,15 @@
 // lets the user type (written by another program), a note with characters a
 // memo would change, a date the text form cannot carry.
 #include "diary/MainForm.h"
-#include "diary/calendar/EventFile.h"
 #include "diary/calendar/calEvent.h"
+#include "diary/calendar/records/EventFile.h"
 #include "diary/contacts/ContactFile.h"
 #include "diary/todo/TaskFile.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/ContactFixture.h"
 #include "tests/diary/MainWindowSandbox.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/GridClicks.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,7 +36,7 @@ protected:
     void OpenFirstTask() {
         form->ShowToDoDay(kToday);
         PressOk();
-        Find<TStringGrid>("grdToDo")->DoubleClickCell(2, 0);
+        DoubleClickCell(Find<TStringGrid>("grdToDo"), 2, 0);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "tests/diary/calendar/CalendarPaneFixture.h"
 #include "tests/diary/contacts/ContactsPaneFixture.h"
 #include "tests/diary/todo/ToDoPaneFixture.h"
+#include "tests/support/GridClicks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -244,7 +245,7 @@ TEST_F(ToDoPaneInWindowTest, TheTaskDialogEditsTheRow) {
         return mrCancel;
     });
     const std::string before = ReadFile(TaskFileName);
-    grid->DoubleClickCell(2, 1);
+    DoubleClickCell(grid, 2, 1);
     EXPECT_EQ(ReadFile(TaskFileName), before);
     EXPECT_EQ(grid->Cell(2, 1), "Second");
 
@@ -256,7 +257,7 @@ TEST_F(ToDoPaneInWindowTest, TheTaskDialogEditsTheRow) {
         f.findChild<QPushButton*>("btnOk")->click();
         return f.ModalResult();
     });
-    grid->DoubleClickCell(3, 1);
+    DoubleClickCell(grid, 3, 1);
     EXPECT_FALSE(Find<QFrame>("pnlHijri")->isHidden());
     EXPECT_EQ(Rows(), (std::vector<std::string>{"0|2|First|2 Rajjab, 1448|0",
                                                 "2|3|Second, edited|1 Rajjab, 1448|1"}));
@@ -272,7 +273,7 @@ TEST_F(ToDoPaneInWindowTest, TheTaskDialogEditsTheRow) {
         f.findChild<QPushButton*>("btnOk")->click();
         return f.ModalResult();
     });
-    grid->DoubleClickCell(2, 1);
+    DoubleClickCell(grid, 2, 1);
     EXPECT_EQ(grid->Cell(4, 1), "1");
     EXPECT_EQ(Record(1).completed, 1);
 }

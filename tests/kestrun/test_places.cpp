@@ -1,6 +1,6 @@
 // The shipped list of places, data/places.csv: it reads with the project's
 // own reader, every value is in range, and every place gets times of day.
-#include "locations/PlaceCsv.h"
+#include "data/tools/PlaceCsv.h"
 #include "tests/kestrun/reference.h"
 
 #include <gtest/gtest.h>

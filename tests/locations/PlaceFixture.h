@@ -2,8 +2,12 @@
 // their parts, and a location file written from a list of them.
 #pragma once
 
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 #include "tests/support/SettingsSandbox.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -37,4 +41,13 @@ protected:
     static void WritePlaces(const std::vector<TLocationRecord>& places) {
         WriteFile(LocationFileName, FileOf(places));
     }
+    // Every box shown so far as "caption: text".
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> boxes;
+        for (const auto& b : responder->Boxes())
+            boxes.push_back(b.caption + ": " + b.text);
+        return boxes;
+    }
+    // A location file that exists but cannot be opened as a file.
+    static void MakeUnopenableFile() { ASSERT_TRUE(QDir().mkdir(LocationFileName)); }
 };

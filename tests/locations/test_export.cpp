@@ -1,9 +1,9 @@
 #include "calendar/Misri.h"
 #include "calendar/Projglob.h"
-#include "locations/LocationFile.h"
 #include "locations/PrayerTimes.h"
 #include "locations/Salaat.h"
 #include "locations/expOpt.h"
+#include "locations/records/LocationFile.h"
 #include "tests/locations/SalaatFixture.h"
 #include "tests/support/LocaleScope.h"
 

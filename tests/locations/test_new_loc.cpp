@@ -1,6 +1,6 @@
 #include "calendar/Projglob.h"
-#include "locations/LocationFile.h"
 #include "locations/NewLoc.h"
+#include "locations/records/LocationFile.h"
 #include "tests/locations/PlaceFixture.h"
 #include "tests/support/DesktopLocales.h"
 

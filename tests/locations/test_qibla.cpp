@@ -1,7 +1,8 @@
 #include "calendar/Projglob.h"
-#include "locations/LocationFile.h"
 #include "locations/Qibla.h"
+#include "locations/records/LocationFile.h"
 #include "tests/locations/PlaceFixture.h"
+#include "tests/support/RecordingCanvas.h"
 
 #include <QComboBox>
 #include <QImage>

@@ -1,9 +1,10 @@
-#include "calendar/PickDate.h"
 #include "calendar/Projglob.h"
-#include "locations/LocationFile.h"
+#include "calendar/widgets/PickDate.h"
 #include "locations/PrayerTimes.h"
 #include "locations/Salaat.h"
+#include "locations/records/LocationFile.h"
 #include "tests/locations/SalaatFixture.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/Keyboard.h"
 
 #include <QCheckBox>
@@ -170,7 +171,7 @@ TEST_F(SalaatTest, PickingADateSetsBothFieldsAndKeepsThePlace) {
         for (int r = 1; r <= 6; ++r)
             for (int c = 0; c < 7; ++c)
                 if (Trim(grid->Cell(c, r)) == "15")
-                    grid->ClickCell(c, r);
+                    ClickCell(grid, c, r);
         return picker.ModalResult();
     });
     form->ShowModal();

@@ -4,7 +4,7 @@
 // save-file dialog Cancel, a modal form without a script mrCancel.
 #pragma once
 
-#include "platform/widgets/Dialogs.h"
+#include "platform/core/Dialogs.h"
 #include "platform/widgets/Forms.h"
 
 #include <deque>

@@ -3,8 +3,8 @@
 // is put back in TearDown.
 #pragma once
 
-#include "platform/desktop/Shell.h"
 #include "tests/support/RecordingResponder.h"
+#include "tests/support/RecordingShell.h"
 
 #include <QDateTime>
 #include <QDir>

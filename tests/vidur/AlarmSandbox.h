@@ -10,6 +10,9 @@
 #include "platform/desktop/Associations.h"
 #include "platform/desktop/Sound.h"
 #include "platform/desktop/TrayIcon.h"
+#include "tests/support/FakeAssociations.h"
+#include "tests/support/NotificationArea.h"
+#include "tests/support/RecordingPlayer.h"
 #include "tests/support/Sandbox.h"
 #include "vidur/AzanForm.h"
 #include "vidur/CommandLine.h"
@@ -27,7 +30,7 @@ protected:
         schedList.reset();
         savedMode_ = generalMode;
         SetProgramFolder(QDir::currentPath());
-        TTrayIcon::SetAreaForTests(true);  // a desktop with a notification area
+        SetNotificationArea(true);  // a desktop with a notification area
     }
     void TearDown() override {
         form.reset();
@@ -35,7 +38,7 @@ protected:
         SetProgramFolder("");
         generalMode = savedMode_;
         debugMode = false;
-        TTrayIcon::SetAreaForTests(std::nullopt);
+        SetNotificationArea(std::nullopt);
         Sandbox::TearDown();
     }
     // Writes one value of the settings key, as the location editor would.

@@ -2,6 +2,8 @@
 // nothing scrolled out of sight.
 #include "platform/widgets/StringGrid.h"
 #include "tests/support/Contrast.h"
+#include "tests/support/GridClicks.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/ToolTip.h"
 #include "tests/vidur/AlarmSandbox.h"
 #include "vidur/AzanForm.h"
@@ -36,7 +38,7 @@ protected:
             check(f);
             return mrCancel;
         });
-        form->Grid()->DoubleClickCell(0, 1);
+        DoubleClickCell(form->Grid(), 0, 1);
         ASSERT_EQ(responder->ModalCount(), opened + 1);
     }
 };

@@ -5,6 +5,7 @@
 #include "platform/desktop/TrayIcon.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/support/FixedPrayerTimes.h"
+#include "tests/support/NotificationArea.h"
 #include "tests/vidur/AlarmSandbox.h"
 #include "vidur/AzanForm.h"
 #include "vidur/CommandLine.h"
@@ -96,7 +97,7 @@ TEST_F(AlarmStartupTest, WithoutSchedFileTheDefaultIsWrittenAndShownSilently) {
     EXPECT_TRUE(shell->documents.empty());
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), "Next Vidur At:");
-    EXPECT_EQ(form->TrayIcon()->Tip(), "Miravel 4.0");
+    EXPECT_EQ(TrayTip(*form->TrayIcon()), "Miravel 4.0");
     EXPECT_TRUE(form->TrayIcon()->Shown());
     EXPECT_EQ(form->tmrMain->interval(), 45000);
     EXPECT_TRUE(form->tmrMain->isActive());
@@ -172,7 +173,7 @@ TEST_F(AlarmStartupTest, TheStartSoundPlaysWhenTheIconOrWindowIsUp) {
                  {false, "start.wav played with the window up"}};
     for (const auto& c : cases) {
         scenes.played.clear();
-        TTrayIcon::SetAreaForTests(c.area);
+        SetNotificationArea(c.area);
         Create();
         form->ShowIfNoIcon();  // as the program's start does
         EXPECT_TRUE(scenes.played.empty()) << c.heard;
@@ -203,14 +204,14 @@ TEST_F(AlarmStartupTest, FoldersNamedLikeTheSoundsAreNotPlayed) {
 TEST_F(AlarmStartupTest, TrayDoubleClickShowsRightClickPopsTheMenu) {
     Create();
     TTrayIcon* tray = form->TrayIcon();
-    tray->SimulateMouse(TTrayIcon::WM_LBUTTONDBLCLK);
+    ActivateTrayIcon(*tray, QSystemTrayIcon::DoubleClick);
     EXPECT_TRUE(form->isVisible());
-    tray->SimulateMouse(TTrayIcon::WM_LBUTTONDBLCLK);
+    ActivateTrayIcon(*tray, QSystemTrayIcon::DoubleClick);
     EXPECT_TRUE(form->isVisible());
     form->findChild<QPushButton*>("btnClose")->click();
     EXPECT_FALSE(form->isVisible());
 
-    tray->SimulateMouse(TTrayIcon::WM_RBUTTONDOWN);
+    ActivateTrayIcon(*tray, QSystemTrayIcon::Context);
     QMenu* menu = form->PopupMenu1;
     EXPECT_TRUE(menu->isVisible());
     ASSERT_EQ(menu->actions().size(), 3);
@@ -237,7 +238,7 @@ TEST_F(AlarmStartupTest, WithoutANotificationAreaTheWindowStaysWithinReach) {
     };
     const Case cases[] = {{true, false, false}, {false, true, true}};
     for (const Case& c : cases) {
-        TTrayIcon::SetAreaForTests(c.area);
+        SetNotificationArea(c.area);
         Create();
         form->ShowIfNoIcon();  // as the program's start does
         EXPECT_EQ(form->isVisible(), c.shownAtStart) << c.area;
@@ -259,7 +260,7 @@ TEST_F(AlarmStartupTest, WithoutANotificationAreaTheWindowStaysWithinReach) {
 }
 
 TEST_F(AlarmStartupTest, ANotificationAreaThatComesLaterTakesTheWindowIn) {
-    TTrayIcon::SetAreaForTests(false);
+    SetNotificationArea(false);
     Create();
     form->ShowIfNoIcon();
     form->findChild<QPushButton*>("btnClose")->click();
@@ -269,15 +270,15 @@ TEST_F(AlarmStartupTest, ANotificationAreaThatComesLaterTakesTheWindowIn) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(tray->Visible());
 
-    TTrayIcon::SetAreaForTests(true);
+    SetNotificationArea(true);
     tray->CheckArea();
     EXPECT_TRUE(tray->Visible());
-    EXPECT_EQ(tray->Tip(), "Miravel 4.0");
+    EXPECT_EQ(TrayTip(*tray), "Miravel 4.0");
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(HasTaskbarEntry(form.get()));
 
     // From now on as with an area from the start.
-    tray->SimulateMouse(TTrayIcon::WM_LBUTTONDBLCLK);
+    ActivateTrayIcon(*tray, QSystemTrayIcon::DoubleClick);
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->isMinimized());
     form->findChild<QPushButton*>("btnClose")->click();

@@ -6,6 +6,7 @@
 #include "platform/widgets/StringGrid.h"
 #include "tests/support/EnvironmentGuard.h"
 #include "tests/support/FixedPrayerTimes.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/OtherProgram.h"
 #include "tests/vidur/AlarmSandbox.h"
 #include "vidur/AzanForm.h"
@@ -344,7 +345,7 @@ TEST_F(AlarmTimerTest, AFileNoProgramOpensIsToldAndCountsAsSounded) {
 
 TEST_F(AlarmTimerTest, EditingARowBelowTheEventsIsRefused) {
     Create(kTwoEarlyEvents);
-    form->Grid()->DoubleClickCell(0, 20);
+    DoubleClickCell(form->Grid(), 0, 20);
     form->Grid()->SetCurrent(0, 30);
     form->EditRecord1->trigger();
     EXPECT_EQ(responder->Texts(), (std::vector<AnsiString>{"Please select a row to edit.",
@@ -363,7 +364,7 @@ TEST_F(AlarmTimerTest, CancelChangesNothingOkSavesAndRecomputes) {
         f.findChild<QPushButton*>("btnCancel")->click();
         return f.ModalResult();
     });
-    form->Grid()->DoubleClickCell(0, 1);
+    DoubleClickCell(form->Grid(), 0, 1);
     EXPECT_EQ(ReadFile("sched.dat"), file);
     EXPECT_EQ(form->Grid()->Cell(0, 1), "Five");
     EXPECT_STREQ((*schedList)[0]->name, "Five");
@@ -373,7 +374,7 @@ TEST_F(AlarmTimerTest, CancelChangesNothingOkSavesAndRecomputes) {
         f.findChild<QPushButton*>("btnOk")->click();
         return f.ModalResult();
     });
-    form->Grid()->DoubleClickCell(0, 1);
+    DoubleClickCell(form->Grid(), 0, 1);
     EXPECT_EQ(ReadFile("sched.dat").substr(0, 35), "\"Changed\",M,300,\"five.wav\",1,354,1,");
     EXPECT_EQ(form->Grid()->Cell(0, 1), "Changed");
     EXPECT_EQ(Marked(), "Changed");
@@ -389,7 +390,7 @@ TEST_F(AlarmTimerTest, AReadOnlyScheduleFileIsReportedAndKept) {
         f.findChild<QPushButton*>("btnOk")->click();
         return f.ModalResult();
     });
-    form->Grid()->DoubleClickCell(0, 1);
+    DoubleClickCell(form->Grid(), 0, 1);
     EXPECT_EQ(responder->Texts(), std::vector<AnsiString>{"Cannot create file \"sched.dat\""});
     EXPECT_EQ(ReadFile("sched.dat"), kTwoEarlyEvents);
     EXPECT_EQ(std::filesystem::status("sched.dat").permissions() & std::filesystem::perms::all,

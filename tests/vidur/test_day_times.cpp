@@ -1,7 +1,7 @@
 #include "calendar/Misri.h"
 #include "calendar/Projglob.h"
-#include "locations/LocationFile.h"
 #include "locations/PrayerTimes.h"
+#include "locations/records/LocationFile.h"
 #include "platform/core/Exceptions.h"
 #include "platform/desktop/Associations.h"
 #include "platform/desktop/Sound.h"
@@ -11,6 +11,7 @@
 #include "tests/support/EnvironmentGuard.h"
 #include "tests/support/FixedPrayerTimes.h"
 #include "tests/support/LocaleScope.h"
+#include "tests/support/NotificationArea.h"
 #include "tests/vidur/AlarmSandbox.h"
 #include "vidur/AzanForm.h"
 #include "vidur/CommandLine.h"
@@ -437,7 +438,7 @@ TEST_F(DayTimesTest, NextEventTodayIsStrictlyAheadEnabledAndInPeriod) {
     EXPECT_FALSE(form->nextIsTomorrow);
     const AnsiString text = "Next: Asr at 15:36:00, " + TMisri(Date()).Format(0);
     EXPECT_EQ(FromQString(form->windowTitle()), text);
-    EXPECT_EQ(form->TrayIcon()->Tip(), text);
+    EXPECT_EQ(TrayTip(*form->TrayIcon()), text);
     // Sorted by the second of the day, every other row cleared.
     EXPECT_EQ(Grid()->Cell(0, 1), "Fajr");
     EXPECT_EQ(Grid()->Cell(4, 1), "17280");
@@ -477,7 +478,7 @@ TEST_F(DayTimesTest, NothingQualifiesKeepsCaptionAndTip) {
            "," + std::to_string(today + 9) + ",1,2\r\n");
     EXPECT_TRUE(Marked().empty());
     EXPECT_EQ(form->windowTitle(), "Next Vidur At:");
-    EXPECT_EQ(form->TrayIcon()->Tip(), "Miravel 4.0");
+    EXPECT_EQ(TrayTip(*form->TrayIcon()), "Miravel 4.0");
     EXPECT_FALSE(form->nextIsTomorrow);
     EXPECT_EQ(Grid()->Cell(9, 1), "0");
 }

@@ -1,4 +1,5 @@
 #include "platform/desktop/Associations.h"
+#include "tests/support/FakeAssociations.h"
 #include "vidur/PathHelpers.h"
 
 #include <gtest/gtest.h>

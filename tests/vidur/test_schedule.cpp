@@ -1,6 +1,7 @@
 #include "calendar/Projglob.h"
 #include "platform/core/Exceptions.h"
 #include "platform/desktop/Associations.h"
+#include "tests/support/FakeAssociations.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/SpecialFiles.h"
 #include "vidur/Schedule.h"

@@ -5,9 +5,10 @@
 
 #include "calendar/Projglob.h"
 #include "diary/calendar/CalendarPane.h"
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/EventFixture.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/MonthGridRows.h"
 
 #include <QLabel>
@@ -68,7 +69,7 @@ protected:
         for (int r = 0; r < 6; ++r)
             for (int c = 0; c < 7; ++c)
                 if (days->Cell(c, r) == day) {
-                    days->ClickCell(c, r);
+                    ClickCell(days, c, r);
                     return;
                 }
         ADD_FAILURE() << "no day " << day;

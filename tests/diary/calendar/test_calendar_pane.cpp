@@ -4,8 +4,10 @@
 #include "tests/diary/ContactFixture.h"
 #include "tests/diary/PaneHost.h"
 #include "tests/diary/calendar/CalendarPaneFixture.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/LocaleScope.h"
 #include "tests/support/ReadingOrder.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/Sandbox.h"
 
 #include <QApplication>
@@ -341,7 +343,7 @@ TEST_F(CalendarPaneTest, ClickingADayShowsItInTheOtherCalendar) {
     WriteEventFiles();
     pane->ShowHijriMonth(TMisri(2, 7, 1448));
     const std::vector<std::string> eventsBefore = ListRows(events);
-    days->ClickCell(0, 0);  // an empty cell
+    ClickCell(days, 0, 0);  // an empty cell
     EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Dec 10, 2026");
     ClickDay("1");
     EXPECT_EQ(Text("lblCorrespondingDate"), "Gregorian date: Dec 9, 2026");
@@ -358,7 +360,7 @@ TEST_F(CalendarPaneTest, ClickingADayShowsItInTheOtherCalendar) {
     EXPECT_TRUE(BoxTexts().empty());
 
     days->SetCell(6, 5, "x");
-    days->ClickCell(6, 5);
+    ClickCell(days, 6, 5);
     ASSERT_EQ(responder->Boxes().size(), 1u);
     EXPECT_EQ(responder->Boxes()[0].caption, "Error");
     EXPECT_EQ(responder->Boxes()[0].text, "Conversion error. String is not a valid integer.");

@@ -2,7 +2,7 @@
 #include "tests/support/Sandbox.h"
 
 #include "calendar/Misri.h"
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
 
 #include <QApplication>
 #include <QComboBox>

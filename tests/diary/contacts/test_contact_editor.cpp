@@ -1,7 +1,8 @@
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/contacts/ContactFile.h"
 #include "diary/contacts/NContact.h"
 #include "tests/diary/ContactFixture.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/SettingsSandbox.h"
 
 #include <QApplication>
@@ -88,7 +89,7 @@ protected:
             for (int r = 1; r <= 6 && day > 0; ++r)
                 for (int c = 0; c < 7; ++c)
                     if (Trim(grid->Cell(c, r)) == IntToStr(day))
-                        grid->ClickCell(c, r);
+                        ClickCell(grid, c, r);
             return f.ModalResult();
         });
     }

@@ -2,12 +2,14 @@
 #include "diary/print/PrintPage.h"
 #include "diary/print/PrintPrimitives.h"
 #include "diary/print/PrintSideBoxes.h"
-#include "locations/LocationFile.h"
 #include "locations/PrayerTimes.h"
+#include "locations/records/LocationFile.h"
 #include "platform/widgets/Printer.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/print/MonthFinder.h"
 #include "tests/support/FixedPrayerTimes.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/RecordingPrinter.h"
 #include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>

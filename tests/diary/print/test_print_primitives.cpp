@@ -1,5 +1,7 @@
 #include "diary/print/PrintPrimitives.h"
 #include "platform/widgets/Printer.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/RecordingPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,13 @@
 #include "diary/print/PageMonth.h"
 #include "diary/print/PrintCommand.h"
 #include "diary/print/PrintSettings.h"
-#include "locations/LocationFile.h"
 #include "locations/PrayerTimes.h"
+#include "locations/records/LocationFile.h"
 #include "platform/widgets/Printer.h"
 #include "tests/support/FixedPrayerTimes.h"
 #include "tests/support/HomeScope.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/RecordingPrinter.h"
 #include "tests/support/SettingsSandbox.h"
 
 #include <QCheckBox>

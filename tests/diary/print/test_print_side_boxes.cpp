@@ -5,6 +5,8 @@
 #include "platform/widgets/Printer.h"
 #include "tests/diary/print/MonthFinder.h"
 #include "tests/support/FixedPrayerTimes.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/RecordingPrinter.h"
 #include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>

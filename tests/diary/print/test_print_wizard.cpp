@@ -1,6 +1,7 @@
 #include "calendar/Projglob.h"
 #include "diary/print/CalPrint.h"
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/SettingsSandbox.h"
 
 #include <QCheckBox>

@@ -8,6 +8,7 @@
 #include "platform/widgets/Canvas.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/RecordingCanvas.h"
 
 #include <QApplication>
 #include <QKeyEvent>

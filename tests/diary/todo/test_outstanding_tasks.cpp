@@ -3,6 +3,8 @@
 #include "platform/widgets/Canvas.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/GridClicks.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/Sandbox.h"
 
 #include <QDir>
@@ -121,14 +123,14 @@ TEST_F(OutstandingTasksTest, ListsTheLiveOpenTasksThatAreDue) {
 TEST_F(OutstandingTasksTest, DoubleClicksTickAndUntick) {
     WriteMixedFile();
     form->LoadOutstandingTasks();
-    grid->DoubleClickCell(0, 2);
+    DoubleClickCell(grid, 0, 2);
     EXPECT_EQ(grid->Cell(4, 2), "1");
     const auto* struck = DrawnText(0, 2);
     EXPECT_EQ(struck->font.Style, fsStrikeOut);
     EXPECT_EQ(struck->font.Color, clBlack);  // ticked: black, also when late
-    grid->DoubleClickCell(1, 2);
+    DoubleClickCell(grid, 1, 2);
     EXPECT_EQ(grid->Cell(4, 2), "0");
-    grid->DoubleClickCell(0, 6);  // a blank row
+    DoubleClickCell(grid, 0, 6);  // a blank row
     EXPECT_EQ(grid->Cell(4, 6), "");
 }
 
@@ -136,10 +138,10 @@ TEST_F(OutstandingTasksTest, OkWritesTheTickedTasksAtTheirSlots) {
     WriteMixedFile();
     const std::string before = ReadFile(TaskFileName);
     responder->QueueForm([&](TForm& f) {
-        grid->DoubleClickCell(0, 1);
-        grid->DoubleClickCell(0, 3);
-        grid->DoubleClickCell(0, 2);  // ticked and unticked again
-        grid->DoubleClickCell(0, 2);
+        DoubleClickCell(grid, 0, 1);
+        DoubleClickCell(grid, 0, 3);
+        DoubleClickCell(grid, 0, 2);  // ticked and unticked again
+        DoubleClickCell(grid, 0, 2);
         f.findChild<QPushButton*>("btnOk")->click();
         return f.ModalResult();
     });
@@ -176,7 +178,7 @@ TEST_F(OutstandingTasksTest, TheCloseBoxSavesNothing) {
     WriteMixedFile();
     const std::string before = ReadFile(TaskFileName);
     responder->QueueForm([&](TForm& f) {
-        grid->DoubleClickCell(0, 1);
+        DoubleClickCell(grid, 0, 1);
         f.close();
         return f.ModalResult();
     });

@@ -1,4 +1,4 @@
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/todo/TaskFile.h"
 #include "diary/todo/TaskInfo.h"
 #include "platform/core/Exceptions.h"

@@ -1,4 +1,4 @@
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "diary/todo/TaskFile.h"
 #include "diary/todo/TaskInfo.h"
 #include "diary/todo/ToDoPane.h"
@@ -7,6 +7,8 @@
 #include "tests/diary/PaneHost.h"
 #include "tests/diary/TaskFixture.h"
 #include "tests/diary/todo/ToDoPaneFixture.h"
+#include "tests/support/GridClicks.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/Sandbox.h"
 
 #include <QApplication>
@@ -237,17 +239,17 @@ TEST_F(ToDoPaneTest, TheShownDayIsHighlightedInTheMonthGrid) {
 
 TEST_F(ToDoPaneTest, DayClicksOutsideTheDaysChangeNothing) {
     pane->ShowToDoDay(kToday);
-    cal->ClickCell(3, 0);  // the letter row
-    cal->ClickCell(0, 1);  // blank before day 1
+    ClickCell(cal, 3, 0);  // the letter row
+    ClickCell(cal, 0, 1);  // blank before day 1
     EXPECT_EQ(pane->toDoDay, kToday);
-    cal->ClickCell(0, 3);  // day 12
+    ClickCell(cal, 0, 3);  // day 12
     EXPECT_EQ(pane->toDoDay, TMisri(12, 7, 1448));
     EXPECT_EQ(Label("lblToDoDayNumber"), "12");
 }
 
 TEST_F(ToDoPaneTest, ArrowKeysShowTheDayTheyReach) {
     pane->ShowToDoDay(kToday);
-    cal->ClickCell(0, 3);  // day 12
+    ClickCell(cal, 0, 3);  // day 12
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(cal, &right);
     EXPECT_EQ(pane->toDoDay, TMisri(13, 7, 1448));
@@ -318,7 +320,7 @@ TEST_F(ToDoPaneTest, DoubleClickOnTheMarkTogglesCompleted) {
     pane->ShowToDoDay(kToday);
     const std::string other = ReadFile(TaskFileName).substr(0, 84);
 
-    grid->DoubleClickCell(0, 1);
+    DoubleClickCell(grid, 0, 1);
     EXPECT_EQ(grid->Cell(4, 1), "1");
     TTaskRecord r = Record(1);
     EXPECT_EQ(r.completed, 1);
@@ -327,12 +329,12 @@ TEST_F(ToDoPaneTest, DoubleClickOnTheMarkTogglesCompleted) {
     EXPECT_EQ(r.taskDate, kToday);
     EXPECT_EQ(r.dueDate, kToday.SubtractDays(1));
 
-    grid->DoubleClickCell(0, 1);  // back to late, not open
+    DoubleClickCell(grid, 0, 1);  // back to late, not open
     EXPECT_EQ(grid->Cell(4, 1), "2");
     EXPECT_EQ(Record(1).completed, 0);
-    grid->DoubleClickCell(0, 0);
+    DoubleClickCell(grid, 0, 0);
     EXPECT_EQ(grid->Cell(4, 0), "1");
-    grid->DoubleClickCell(0, 0);
+    DoubleClickCell(grid, 0, 0);
     EXPECT_EQ(grid->Cell(4, 0), "0");
     EXPECT_EQ(ReadFile(TaskFileName).size(), 168u);
     EXPECT_TRUE(responder->Boxes().empty());
@@ -342,8 +344,8 @@ TEST_F(ToDoPaneTest, DoubleClickOnABlankRowDoesNothing) {
     WriteFile(TaskFileName, FileOf({Task(0, "Only", kToday)}));
     pane->ShowToDoDay(kToday);
     const std::string before = ReadFile(TaskFileName);
-    grid->DoubleClickCell(0, 3);
-    grid->DoubleClickCell(2, 4);
+    DoubleClickCell(grid, 0, 3);
+    DoubleClickCell(grid, 2, 4);
     EXPECT_EQ(ReadFile(TaskFileName), before);
     EXPECT_TRUE(responder->Boxes().empty());
     EXPECT_EQ(responder->ModalCount(), 0);
@@ -359,7 +361,7 @@ TEST_F(ToDoPaneTest, DeletingInTheDialogRemovesTheTaskFromTheList) {
         f.findChild<QPushButton*>("btnOk")->click();
         return f.ModalResult();
     });
-    grid->DoubleClickCell(2, 1);
+    DoubleClickCell(grid, 2, 1);
     EXPECT_EQ(Rows(), std::vector<std::string>{"0|2|Keep|2 Rajjab, 1448|0"});
     EXPECT_EQ(grid->RowCount(), 11);
     EXPECT_EQ(Record(1).deleted, 1);

@@ -6,6 +6,7 @@
 #include "platform/desktop/TaskbarEntry.h"
 #include "platform/desktop/TrayIcon.h"
 #include "tests/support/EnvironmentGuard.h"
+#include "tests/support/NotificationArea.h"
 #include "tests/support/Sandbox.h"
 
 #include <QCoreApplication>
@@ -174,13 +175,13 @@ TEST(AlarmPlatformTray, MouseActionsBecomeTheTwoCodes) {
     EXPECT_FALSE(tray.Shown());
     tray.Add(AnsiString(200, 't'), picture);
     EXPECT_TRUE(tray.Shown());
-    EXPECT_EQ(tray.Tip(), AnsiString(127, 't'));
+    EXPECT_EQ(TrayTip(tray), AnsiString(127, 't'));
     tray.Add("Fajr at 05:12:00", picture);  // a second Add replaces the first
-    EXPECT_EQ(tray.Tip(), "Fajr at 05:12:00");
+    EXPECT_EQ(TrayTip(tray), "Fajr at 05:12:00");
     EXPECT_EQ(tray.findChildren<QSystemTrayIcon*>().size(), 1);
 
-    tray.SimulateMouse(TTrayIcon::WM_LBUTTONDBLCLK);
-    tray.SimulateMouse(TTrayIcon::WM_RBUTTONDOWN);
+    ActivateTrayIcon(tray, QSystemTrayIcon::DoubleClick);
+    ActivateTrayIcon(tray, QSystemTrayIcon::Context);
     EXPECT_EQ(codes, (std::vector<int>{515, 516}));
 
     // What the desktop reports: a double click and the context request map
@@ -198,7 +199,7 @@ TEST(AlarmPlatformTray, MouseActionsBecomeTheTwoCodes) {
 }
 
 TEST(AlarmPlatformTray, AnIconWithoutAreaShowsWhenOneComes) {
-    TTrayIcon::SetAreaForTests(false);
+    SetNotificationArea(false);
     int appeared = 0;
     TTrayIcon tray(nullptr, {}, [&] { ++appeared; });
     QPixmap pixmap(16, 16);
@@ -210,11 +211,11 @@ TEST(AlarmPlatformTray, AnIconWithoutAreaShowsWhenOneComes) {
     EXPECT_TRUE(tray.Shown());
     EXPECT_FALSE(tray.Visible());
 
-    TTrayIcon::SetAreaForTests(true);
+    SetNotificationArea(true);
     tray.CheckArea();
     EXPECT_EQ(appeared, 1);
     EXPECT_TRUE(tray.Visible());
-    EXPECT_EQ(tray.Tip(), "Next: Fajr");
+    EXPECT_EQ(TrayTip(tray), "Next: Fajr");
     // A fresh icon, made for the area that is there now.
     EXPECT_TRUE(first.isNull());
     const auto icons = tray.findChildren<QSystemTrayIcon*>();
@@ -224,13 +225,13 @@ TEST(AlarmPlatformTray, AnIconWithoutAreaShowsWhenOneComes) {
     EXPECT_EQ(appeared, 1);
 
     // A removed icon waits for nothing.
-    TTrayIcon::SetAreaForTests(false);
+    SetNotificationArea(false);
     tray.Add("Next: Zohr", QIcon(pixmap));
     tray.Remove();
-    TTrayIcon::SetAreaForTests(true);
+    SetNotificationArea(true);
     tray.CheckArea();
     EXPECT_EQ(appeared, 1);
-    TTrayIcon::SetAreaForTests(std::nullopt);
+    SetNotificationArea(std::nullopt);
 }
 
 // The window manager's state of a window on the X server, as it reads it.
@@ -318,9 +319,9 @@ class AlarmPlatformSingleInstance : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        SingleInstance::SetFolderForTests(FromQString(folder.path()));
+        SingleInstance::SetLockFolder(folder.path());
     }
-    void TearDown() override { SingleInstance::SetFolderForTests(""); }
+    void TearDown() override { SingleInstance::SetLockFolder(QString()); }
     QTemporaryDir folder;
 };
 

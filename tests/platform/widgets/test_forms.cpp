@@ -1,7 +1,8 @@
+#include "platform/core/Dialogs.h"
 #include "platform/core/Exceptions.h"
-#include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Forms.h"
 #include "platform/widgets/Handlers.h"
+#include "platform/widgets/QtBoxes.h"
 #include "tests/support/RecordingResponder.h"
 
 #include <QApplication>
@@ -103,7 +104,7 @@ TEST_F(FormsTest, ClosingAModalFormActivatesTheMainWindowBelow) {
     EXPECT_EQ(above.activations, 1);
     EXPECT_EQ(main.activations, 1);
     // A question is a form of its own; a plain message box is not.
-    Dialogs::MessageDlg("Sure?", BoxIcon::Question, BoxButtons::YesNo);
+    MessageDlg("Sure?", BoxIcon::Question, BoxButtons::YesNo);
     EXPECT_EQ(main.activations, 2);
     Dialogs::MessageBox("Note", "Message");
     EXPECT_EQ(main.activations, 2);
@@ -111,9 +112,8 @@ TEST_F(FormsTest, ClosingAModalFormActivatesTheMainWindowBelow) {
 
 TEST_F(FormsTest, BoxesReachTheResponderWithTheirParts) {
     responder.QueueAnswer(mrNo);
-    EXPECT_EQ(
-        Dialogs::MessageDlg("Do you want to save this task?", BoxIcon::Question, BoxButtons::YesNo),
-        mrNo);
+    EXPECT_EQ(MessageDlg("Do you want to save this task?", BoxIcon::Question, BoxButtons::YesNo),
+              mrNo);
     ASSERT_EQ(responder.Boxes().size(), 1u);
     const BoxRequest& box = responder.Boxes()[0];
     EXPECT_EQ(box.caption, "Confirm");

@@ -2,6 +2,8 @@
 #include "platform/widgets/Colors.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/StringGrid.h"
+#include "tests/support/GridClicks.h"
+#include "tests/support/RecordingCanvas.h"
 
 #include <QApplication>
 #include <QImage>
@@ -66,8 +68,8 @@ TEST(StringGrid, ClicksReachTheHandlerWithTheCurrentCell) {
     int clicks = 0, doubles = 0;
     QObject::connect(&grid, &TStringGrid::Click, [&] { ++clicks; });
     QObject::connect(&grid, &TStringGrid::DblClick, [&] { ++doubles; });
-    grid.ClickCell(3, 2);
-    grid.DoubleClickCell(1, 4);
+    ClickCell(&grid, 3, 2);
+    DoubleClickCell(&grid, 1, 4);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(doubles, 1);
     EXPECT_EQ(grid.Col(), 1);
@@ -199,6 +201,35 @@ TEST(Canvas, PainterCanvasPaintsOnlyWhereItIsTold) {
     EXPECT_EQ(image.pixelColor(34, 24), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(30, 15), QColor(Qt::white));  // clear brush: inside untouched
     EXPECT_EQ(image.pixelColor(35, 25), QColor(Qt::white));
+}
+
+// The fonts the forms and the page name resolve to their metric-compatible
+// families, at the height asked in pixels, and read back under the names
+// they were asked by.
+TEST(Canvas, FontsResolveToTheirFamiliesAndBack) {
+    const struct {
+        const char* name;
+        const char* family;
+    } cases[] = {{"Arial", "Liberation Sans"},
+                 {"Times New Roman", "Liberation Serif"},
+                 {"MS Sans Serif", "Sans Serif"},
+                 {"", "Sans Serif"},
+                 {"Courier New", "Courier New"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ResolveFontFamily(c.name), c.family);
+    }
+    for (const TFont& font : {TFont{"Arial", -13, fsBold | fsUnderline, clNavy},
+                              TFont{"Times New Roman", -40, fsItalic | fsStrikeOut, clRed}}) {
+        SCOPED_TRACE(font.Name);
+        const QFont q = ToQFont(font);
+        EXPECT_EQ(q.pixelSize(), -font.Height);
+        EXPECT_EQ(FromQFont(q, font.Color), font);
+    }
+    EXPECT_EQ(ToQFont(TFont{"Arial", 0}).pixelSize(), 1);  // never a font of no size
+    QFont points("Liberation Sans");
+    points.setPointSize(9);
+    EXPECT_EQ(FromQFont(points, clBlack).Height, -12);  // 9 points at 96 pixels an inch
 }
 
 TEST(FormResource, DynamicPropertiesBecomeFontsAndColours) {

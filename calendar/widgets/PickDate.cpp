@@ -1,8 +1,8 @@
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 
 #include "ui_PickDate.h"
 
-#include "calendar/MonthGrid.h"
+#include "calendar/widgets/MonthGrid.h"
 #include "platform/widgets/FormResource.h"
 #include "platform/widgets/Handlers.h"
 #include "resources/Bitmaps.h"

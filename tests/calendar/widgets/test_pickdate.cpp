@@ -1,7 +1,9 @@
-#include "calendar/PickDate.h"
+#include "calendar/widgets/PickDate.h"
 #include "tests/calendar/SameDate.h"
+#include "tests/support/GridClicks.h"
 #include "tests/support/Keyboard.h"
 #include "tests/support/MonthGridRows.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tests/support/Sandbox.h"
 
 #include <QLabel>
@@ -59,8 +61,8 @@ TEST_F(PickDateTest, ShowMonthCountsTheLeapDay) {
 
 TEST_F(PickDateTest, ClicksOutsideTheDaysLeaveItOpen) {
     responder->QueueForm([&](TForm& f) {
-        grid->ClickCell(0, 0);  // the letter row
-        grid->ClickCell(6, 6);  // a blank cell
+        ClickCell(grid, 0, 0);  // the letter row
+        ClickCell(grid, 6, 6);  // a blank cell
         EXPECT_EQ(f.ModalResult(), mrNone);
         EXPECT_TRUE(f.isVisible());
         return f.ModalResult();
@@ -75,7 +77,7 @@ TEST_F(PickDateTest, NextMonthThenPickOrClose) {
         for (int r = 1; r <= 6; ++r)
             for (int c = 0; c < 7; ++c)
                 if (Trim(grid->Cell(c, r)) == "15")
-                    grid->ClickCell(c, r);
+                    ClickCell(grid, c, r);
         return f.ModalResult();
     });
     EXPECT_TRUE(SameDate(form->Execute(TMisri(12, 12, 1446), 500, 400), TMisri(15, 1, 1447)));
@@ -110,7 +112,7 @@ TEST_F(PickDateTest, APickTakesTheMonthAndYearShown) {
             for (int r = 1; r <= 6; ++r)
                 for (int col = 0; col < 7; ++col)
                     if (Trim(grid->Cell(col, r)) == c.day)
-                        grid->ClickCell(col, r);
+                        ClickCell(grid, col, r);
             return f.ModalResult();
         });
         EXPECT_TRUE(SameDate(form->Execute(c.start, 500, 400), c.picked));

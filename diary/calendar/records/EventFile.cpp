@@ -1,4 +1,4 @@
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
 
 #include "calendar/Projglob.h"
 #include "platform/core/RecordFile.h"

@@ -1,6 +1,4 @@
-#include "platform/widgets/Dialogs.h"
-
-#include "platform/widgets/Forms.h"
+#include "platform/widgets/QtBoxes.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -14,11 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-DialogResponder*& CurrentResponder() {
-    static DialogResponder* responder = nullptr;
-    return responder;
-}
 
 QMessageBox::Icon ToQtIcon(BoxIcon icon) {
     switch (icon) {
@@ -80,19 +73,6 @@ private:
     std::vector<QPointer<QWidget>> windows_;
 };
 
-// Counts the boxes and modal forms open through the seam while it lives.
-class OpenBox {
-public:
-    OpenBox() { ++Count(); }
-    ~OpenBox() { --Count(); }
-    OpenBox(const OpenBox&) = delete;
-    OpenBox& operator=(const OpenBox&) = delete;
-    static int& Count() {
-        static int count = 0;
-        return count;
-    }
-};
-
 // A box is at least as wide as its caption needs in the title bar: the text
 // in the bar's bold font beside the window's icon and its three buttons,
 // each about as wide as the bar is high (twice the text's height). Without
@@ -139,10 +119,9 @@ int ShowQtBox(const BoxRequest& r) {
     }
 }
 
-BoxAnswer Ask(const BoxRequest& r) {
-    const OpenBox open;
-    if (DialogResponder* responder = CurrentResponder())
-        return responder->Box(r);
+}  // namespace
+
+BoxAnswer QtBoxes::Box(const BoxRequest& r) {
     if (r.kind == BoxRequest::Kind::OpenFile) {
         const QString path = QFileDialog::getOpenFileName(
             QApplication::activeWindow(), ToQString(r.caption), QString(), ToQString(r.text));
@@ -165,103 +144,6 @@ BoxAnswer Ask(const BoxRequest& r) {
     return {ShowQtBox(r), {}};
 }
 
-AnsiString ConfirmCaption(BoxIcon icon) {
-    switch (icon) {
-    case BoxIcon::Error:
-        return "Error";
-    case BoxIcon::Warning:
-        return "Warning";
-    case BoxIcon::Information:
-        return "Information";
-    case BoxIcon::Question:
-        return "Confirm";
-    case BoxIcon::None:
-        break;
-    }
-    return "";
-}
-
-}  // namespace
-
-int Dialogs::MessageBox(const AnsiString& text, const AnsiString& caption, BoxButtons buttons,
-                        BoxIcon icon, bool owned) {
-    BoxRequest r;
-    r.kind = BoxRequest::Kind::Message;
-    r.caption = caption;
-    r.text = text;
-    r.buttons = buttons;
-    r.icon = icon;
-    r.owned = owned;
-    return Ask(r).result;
-}
-
-int Dialogs::MessageDlg(const AnsiString& text, BoxIcon icon, BoxButtons buttons) {
-    BoxRequest r;
-    r.kind = BoxRequest::Kind::Confirmation;
-    r.caption = ConfirmCaption(icon);
-    r.text = text;
-    r.buttons = buttons;
-    r.icon = icon;
-    int result = Ask(r).result;
-    ActiveForms::ReactivateTop();
-    return result;
-}
-
-AnsiString Dialogs::InputBox(const AnsiString& caption, const AnsiString& prompt,
-                             const AnsiString& defaultValue) {
-    BoxRequest r;
-    r.kind = BoxRequest::Kind::Input;
-    r.caption = caption;
-    r.text = prompt;
-    r.buttons = BoxButtons::OkCancel;
-    r.defaultValue = defaultValue;
-    BoxAnswer a = Ask(r);
-    return a.result == mrOk ? a.text : defaultValue;
-}
-
-QString Dialogs::OpenFile(const AnsiString& caption, const std::vector<AnsiString>& filters) {
-    BoxRequest r;
-    r.kind = BoxRequest::Kind::OpenFile;
-    r.caption = caption;
-    for (const auto& f : filters)
-        r.text += (r.text.empty() ? "" : ";;") + f;
-    r.buttons = BoxButtons::OkCancel;
-    const BoxAnswer a = Ask(r);
-    return a.result == mrOk ? a.path : QString();
-}
-
-QString Dialogs::SaveFile(const AnsiString& caption, const QString& suggested,
-                          const AnsiString& filter) {
-    BoxRequest r;
-    r.kind = BoxRequest::Kind::SaveFile;
-    r.caption = caption;
-    r.text = filter;
-    r.buttons = BoxButtons::OkCancel;
-    r.path = suggested;
-    const BoxAnswer a = Ask(r);
-    return a.result == mrOk ? a.path : QString();
-}
-
-int Dialogs::ShowModal(TForm& form) {
-    const OpenBox open;
-    ActiveForms::Push(&form);
-    form.BeginModal();
-    form.Activate();
-    int result;
-    if (DialogResponder* responder = CurrentResponder())
-        result = responder->Modal(form);
-    else
-        result = form.RunModalLoop();
-    form.EndModal();
-    ActiveForms::Pop(&form);
-    ActiveForms::ReactivateTop();
-    return result;
-}
-
-bool Dialogs::AnyOpen() {
-    return OpenBox::Count() > 0;
-}
-
 std::unique_ptr<QFileDialog> CreateSaveFileDialog(QWidget* owner, const AnsiString& caption,
                                                   const QString& suggested,
                                                   const AnsiString& filter) {
@@ -274,32 +156,4 @@ std::unique_ptr<QFileDialog> CreateSaveFileDialog(QWidget* owner, const AnsiStri
     dialog->setDefaultSuffix(file.suffix());
     dialog->selectFile(file.fileName());
     return dialog;
-}
-
-void Dialogs::SetResponder(DialogResponder* responder) {
-    CurrentResponder() = responder;
-}
-void Dialogs::ResetResponder() {
-    CurrentResponder() = nullptr;
-}
-DialogResponder* Dialogs::Responder() {
-    return CurrentResponder();
-}
-
-namespace {
-AnsiString& Title() {
-    static AnsiString title;
-    return title;
-}
-}  // namespace
-
-void Dialogs::SetApplicationTitle(const AnsiString& title) {
-    Title() = title;
-}
-AnsiString Dialogs::ApplicationTitle() {
-    return Title();
-}
-
-void ShowException(const std::exception& e) {
-    Dialogs::MessageBox(e.what(), Dialogs::ApplicationTitle(), BoxButtons::Ok, BoxIcon::Error);
 }

@@ -1,4 +1,4 @@
-#include "calendar/MonthGrid.h"
+#include "calendar/widgets/MonthGrid.h"
 
 #include "platform/widgets/StringGrid.h"
 

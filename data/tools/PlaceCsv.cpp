@@ -1,4 +1,4 @@
-#include "locations/PlaceCsv.h"
+#include "data/tools/PlaceCsv.h"
 
 #include "platform/core/Exceptions.h"
 

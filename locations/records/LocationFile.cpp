@@ -1,4 +1,4 @@
-#include "locations/LocationFile.h"
+#include "locations/records/LocationFile.h"
 
 #include "calendar/Projglob.h"
 #include "platform/core/RecordFile.h"

@@ -1,4 +1,4 @@
-#include "diary/calendar/EventFile.h"
+#include "diary/calendar/records/EventFile.h"
 #include "tests/support/Sandbox.h"
 
 #include "calendar/Projglob.h"

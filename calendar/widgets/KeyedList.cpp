@@ -1,4 +1,4 @@
-#include "calendar/KeyedList.h"
+#include "calendar/widgets/KeyedList.h"
 
 #include "calendar/Projglob.h"
 #include "platform/core/Exceptions.h"

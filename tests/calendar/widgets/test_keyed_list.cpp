@@ -1,5 +1,5 @@
-#include "calendar/KeyedList.h"
 #include "calendar/Projglob.h"
+#include "calendar/widgets/KeyedList.h"
 #include "platform/core/Exceptions.h"
 
 #include <QComboBox>

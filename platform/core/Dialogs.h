@@ -1,19 +1,18 @@
-// The one seam through which every message box, question, input box and
-// modal form of the programs runs. By default Qt's dialogs are shown; a test
-// installs a responder that records each box and answers it, and that drives
-// modal forms.
+// The one seam through which every message box, input box and file dialog
+// of the programs runs; modal forms and the class library's questions run
+// through it too (platform/widgets/Forms.h). A box goes to the installed
+// responder when there is one (a test's, which records each box and answers
+// it), else to the presenter that shows it: Qt's dialogs, which the
+// application object installs. A program without the widget layer (the
+// build's data tools) writes a box to standard error instead.
 #pragma once
 
 #include "platform/core/AnsiString.h"
 
 #include <QString>
 
-#include <memory>
+#include <exception>
 #include <vector>
-
-class QFileDialog;
-class QWidget;
-class TForm;
 
 // Modal results, valued as the class library's.
 enum TModalResult : int {
@@ -48,12 +47,11 @@ struct BoxAnswer {
     QString path = {};  // file dialogs: the file picked, a path in full Unicode
 };
 
-class DialogResponder {
+// Answers boxes: a test's responder, or the presenter that shows them.
+class BoxResponder {
 public:
-    virtual ~DialogResponder() = default;
+    virtual ~BoxResponder() = default;
     virtual BoxAnswer Box(const BoxRequest& request) = 0;
-    // Runs a modal form (already activated) and returns its modal result.
-    virtual int Modal(TForm& form) = 0;
 };
 
 class Dialogs {
@@ -63,10 +61,6 @@ public:
     static int MessageBox(const AnsiString& text, const AnsiString& caption,
                           BoxButtons buttons = BoxButtons::Ok, BoxIcon icon = BoxIcon::None,
                           bool owned = true);
-    // The class library's MessageDlg: a form of its own, captioned by its icon
-    // ("Confirm", "Error", "Warning", "Information"). Its closing hands the
-    // activation back to the form below, as every modal form does.
-    static int MessageDlg(const AnsiString& text, BoxIcon icon, BoxButtons buttons);
     // The text typed, or `defaultValue` when the box is cancelled.
     static AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt,
                                const AnsiString& defaultValue);
@@ -79,9 +73,17 @@ public:
     // without a suffix gets the suggested one.
     static QString SaveFile(const AnsiString& caption, const QString& suggested,
                             const AnsiString& filter);
-    // Activates the form, runs it modally, hands the activation back to the
-    // form below and returns the form's modal result.
-    static int ShowModal(TForm& form);
+    // Any box, as asked: the responder's answer, else the presenter's.
+    static BoxAnswer Ask(const BoxRequest& request);
+
+    // Counts a box or a modal form as open while it lives.
+    class Open {
+    public:
+        Open();
+        ~Open();
+        Open(const Open&) = delete;
+        Open& operator=(const Open&) = delete;
+    };
     // Whether a box, file dialog or modal form is open: what runs now runs
     // inside its modal loop.
     static bool AnyOpen();
@@ -90,16 +92,13 @@ public:
     static void SetApplicationTitle(const AnsiString& title);
     static AnsiString ApplicationTitle();
 
-    static void SetResponder(DialogResponder* responder);
+    static void SetResponder(BoxResponder* responder);
     static void ResetResponder();
-    static DialogResponder* Responder();
+    static BoxResponder* Responder();
+    // What shows the boxes that no responder answers (nullptr: standard
+    // error); returns the presenter it replaces.
+    static BoxResponder* SetPresenter(BoxResponder* presenter);
 };
-
-// Qt's save-file dialog as SaveFile shows it, not yet shown: on the folder
-// of the file suggested, with the file's bare name typed in.
-std::unique_ptr<QFileDialog> CreateSaveFileDialog(QWidget* owner, const AnsiString& caption,
-                                                  const QString& suggested,
-                                                  const AnsiString& filter);
 
 // The application's exception box: the exception's message under the
 // application's title, with the error icon.
