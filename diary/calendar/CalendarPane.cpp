@@ -14,14 +14,9 @@
 #include <QHeaderView>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
-
-// Month lengths by month 1..12 of a year without a leap day.
-constexpr std::array<int, 13> GregorianMonthTable = {0,  31, 28, 31, 30, 31, 30,
-                                                     31, 31, 30, 31, 30, 31};
 
 constexpr const char* kWeekTitles[7] = {"Sun", "Mon", "Tues", "Wed", "Thurs", "Fri", "Sat"};
 
@@ -198,9 +193,7 @@ void TCalendarPane::ShowGregorianMonth(TDateTime date) {
 void TCalendarPane::FillGregorianGrid(TDateTime date) {
     int year, month, day;
     DecodeDate(date, year, month, day);
-    // Every fourth year has a 29 February here, 1900 and 2100 included.
-    const int days = GregorianMonthTable[static_cast<std::size_t>(month)] +
-                     (month == 2 && year % 4 == 0 ? 1 : 0);
+    const int days = GregorianDaysInMonth(month, year);  // 1900 and 2100 have a 29 February here
     gregorianShown = true;
     const TDateTime first = std::trunc(date) - (day - 1);
     FillDayGrid(ui->grdHijri, DayOfWeek(first) - 1, days, day);  // column 0 is Sunday
