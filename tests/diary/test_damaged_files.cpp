@@ -18,7 +18,7 @@
 #include "tests/diary/TaskFixture.h"
 #include "tests/support/GridClicks.h"
 #include "tests/support/RecordingCanvas.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/UnusualFiles.h"
 
 #include <QDir>
 #include <QFile>

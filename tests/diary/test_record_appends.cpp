@@ -6,7 +6,7 @@
 #include "diary/todo/TaskFile.h"
 #include "locations/records/LocationFile.h"
 #include "tests/support/Sandbox.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/UnusualFiles.h"
 
 #include <QDir>
 #include <QFile>

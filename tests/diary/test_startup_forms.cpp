@@ -9,7 +9,7 @@
 #include "tests/diary/TaskFixture.h"
 #include "tests/support/LongText.h"
 #include "tests/support/Sandbox.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/UnusualFiles.h"
 
 #include <QCheckBox>
 #include <QDir>

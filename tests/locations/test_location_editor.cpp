@@ -3,8 +3,8 @@
 #include "locations/records/LocationFile.h"
 #include "tests/locations/PlaceFixture.h"
 #include "tests/support/DesktopLocales.h"
-#include "tests/support/SpecialFiles.h"
 #include "tests/support/ToolTip.h"
+#include "tests/support/UnusualFiles.h"
 
 #include <QCheckBox>
 #include <QDir>

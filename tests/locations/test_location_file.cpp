@@ -5,7 +5,7 @@
 #include "tests/locations/PlaceFixture.h"
 #include "tests/support/LocaleScope.h"
 #include "tests/support/OtherProgram.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/UnusualFiles.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "platform/desktop/Associations.h"
 #include "tests/support/FakeAssociations.h"
 #include "tests/support/Sandbox.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/UnusualFiles.h"
 #include "vidur/Schedule.h"
 
 #include <gtest/gtest.h>

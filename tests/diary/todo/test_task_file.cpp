@@ -1,7 +1,7 @@
 #include "diary/todo/TaskFile.h"
 #include "platform/core/Exceptions.h"
 #include "tests/support/Sandbox.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/UnusualFiles.h"
 
 #include <QDir>
 

@@ -5,7 +5,7 @@
 #include "platform/core/RecordFile.h"
 #include "platform/core/TextFile.h"
 #include "tests/support/Sandbox.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/UnusualFiles.h"
 
 #include <gtest/gtest.h>
 
