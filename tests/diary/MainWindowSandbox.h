@@ -7,6 +7,7 @@
 #include "diary/MainForm.h"
 #include "diary/contacts/NContact.h"
 #include "diary/todo/TaskInfo.h"
+#include "tests/support/PublishedForm.h"
 #include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>
@@ -17,23 +18,15 @@ class MainWindowSandbox : public Sandbox {
 protected:
     void SetUp() override {
         Sandbox::SetUp();
-        picker = std::make_unique<TfrmPickDate>();
-        frmPickDate = picker.get();
-        task = std::make_unique<TfrmTask>();
-        frmTask = task.get();
-        editor = std::make_unique<TfrmNewContact>();
-        frmNewContact = editor.get();
-        form = std::make_unique<TfrmMain>();
-        frmMain = form.get();
+        picker.make();
+        task.make();
+        editor.make();
+        form.make();
     }
     void TearDown() override {
-        frmMain = nullptr;
         form.reset();
-        frmNewContact = nullptr;
         editor.reset();
-        frmTask = nullptr;
         task.reset();
-        frmPickDate = nullptr;
         picker.reset();
         Sandbox::TearDown();
     }
@@ -45,8 +38,8 @@ protected:
         return w;
     }
 
-    std::unique_ptr<TfrmPickDate> picker;
-    std::unique_ptr<TfrmTask> task;
-    std::unique_ptr<TfrmNewContact> editor;
-    std::unique_ptr<TfrmMain> form;
+    PublishedForm<TfrmPickDate> picker{frmPickDate};
+    PublishedForm<TfrmTask> task{frmTask};
+    PublishedForm<TfrmNewContact> editor{frmNewContact};
+    PublishedForm<TfrmMain> form{frmMain};
 };

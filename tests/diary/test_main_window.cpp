@@ -384,7 +384,6 @@ TEST_F(MainWindowTest, TheSettingsKeyLivesAsLongAsTheWindow) {
     EXPECT_TRUE(SettingsRegistry->IsOpen());
     WriteSettingString("ShowMessage", "0");
 
-    frmMain = nullptr;
     form.reset();
     EXPECT_EQ(SettingsRegistry, nullptr);
     EXPECT_EQ(ReadSettingString("ShowMessage", "1"), "1");  // no key open

@@ -8,6 +8,7 @@
 #include "platform/widgets/CodePageMemo.h"
 #include "tests/diary/TaskFixture.h"
 #include "tests/support/LongText.h"
+#include "tests/support/PublishedForm.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/UnusualFiles.h"
 
@@ -273,15 +274,13 @@ protected:
         StartupFormsTest::SetUp();
         delete SettingsRegistry;  // the main window opens its own
         SettingsRegistry = nullptr;
-        form = std::make_unique<TfrmMain>();
-        frmMain = form.get();
+        form.make();
         frmSplash = new TfrmSplash;
         frmSplash->show();
     }
     void TearDown() override {
         delete frmSplash;
         frmSplash = nullptr;
-        frmMain = nullptr;
         form.reset();
         StartupFormsTest::TearDown();
     }
@@ -295,7 +294,7 @@ protected:
         });
     }
 
-    std::unique_ptr<TfrmMain> form;
+    PublishedForm<TfrmMain> form{frmMain};
 };
 
 TEST_F(StartupFormsTimerTest, ATickWithoutAVisibleSplashDoesNothing) {
@@ -417,17 +416,15 @@ class OutstandingTasksAtStartTest : public StartupFormsTimerTest {
 protected:
     void SetUp() override {
         StartupFormsTimerTest::SetUp();
-        tasks = std::make_unique<TfrmTasks>();
-        frmTasks = tasks.get();
+        tasks.make();
         WriteSettingString("ShowMessage", "0");
     }
     void TearDown() override {
-        frmTasks = nullptr;
         tasks.reset();
         StartupFormsTimerTest::TearDown();
     }
 
-    std::unique_ptr<TfrmTasks> tasks;
+    PublishedForm<TfrmTasks> tasks{frmTasks};
 };
 
 TEST_F(OutstandingTasksAtStartTest, TheStartUpTimerShowsTheDueTasks) {

@@ -3,6 +3,7 @@
 #include "diary/contacts/NContact.h"
 #include "tests/diary/ContactFixture.h"
 #include "tests/support/GridClicks.h"
+#include "tests/support/PublishedForm.h"
 #include "tests/support/SettingsSandbox.h"
 
 #include <QApplication>
@@ -44,14 +45,10 @@ class ContactEditorTest : public SettingsSandbox {
 protected:
     void SetUp() override {
         SettingsSandbox::SetUp();
-        picker = std::make_unique<TfrmPickDate>();
-        frmPickDate = picker.get();
-        form = std::make_unique<TfrmNewContact>();
-        frmNewContact = form.get();
+        picker.make();
+        form.make();
     }
     void TearDown() override {
-        frmNewContact = nullptr;
-        frmPickDate = nullptr;
         form.reset();
         picker.reset();
         SettingsSandbox::TearDown();
@@ -95,8 +92,8 @@ protected:
     }
     void Ok() const { Click("btnOk"); }
 
-    std::unique_ptr<TfrmPickDate> picker;
-    std::unique_ptr<TfrmNewContact> form;
+    PublishedForm<TfrmPickDate> picker{frmPickDate};
+    PublishedForm<TfrmNewContact> form{frmNewContact};
 };
 
 TEST_F(ContactEditorTest, TitleListPerModeKeepsTheTypedTitle) {

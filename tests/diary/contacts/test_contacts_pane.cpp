@@ -4,6 +4,7 @@
 #include "tests/diary/ContactFixture.h"
 #include "tests/diary/PaneHost.h"
 #include "tests/diary/contacts/ContactsPaneFixture.h"
+#include "tests/support/PublishedForm.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/ToolTip.h"
 
@@ -27,19 +28,17 @@ class ContactsPaneTest : public ContactsPaneFixture<Sandbox> {
 protected:
     void SetUp() override {
         Sandbox::SetUp();
-        editor = std::make_unique<TfrmNewContact>();
-        frmNewContact = editor.get();
+        editor.make();
         host = std::make_unique<PaneHost<TContactsPane>>();
         Attach(host.get(), host->pane);
     }
     void TearDown() override {
         host.reset();
-        frmNewContact = nullptr;
         editor.reset();
         Sandbox::TearDown();
     }
 
-    std::unique_ptr<TfrmNewContact> editor;
+    PublishedForm<TfrmNewContact> editor{frmNewContact};
     std::unique_ptr<PaneHost<TContactsPane>> host;
 };
 

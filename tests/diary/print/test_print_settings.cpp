@@ -8,6 +8,7 @@
 #include "platform/widgets/Printer.h"
 #include "tests/support/FixedPrayerTimes.h"
 #include "tests/support/HomeScope.h"
+#include "tests/support/PublishedForm.h"
 #include "tests/support/RecordingCanvas.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/SettingsSandbox.h"
@@ -33,11 +34,9 @@ class PrintSettingsTest : public SettingsSandbox {
 protected:
     void SetUp() override {
         SettingsSandbox::SetUp();
-        form = std::make_unique<TfrmPrint>();
-        frmPrint = form.get();
+        form.make();
     }
     void TearDown() override {
-        frmPrint = nullptr;
         form.reset();
         SettingsSandbox::TearDown();
     }
@@ -54,7 +53,7 @@ protected:
     }
     void Print() { RunPrintCommand(true, TMisri(1, 9, 1447), {}); }
 
-    std::unique_ptr<TfrmPrint> form;
+    PublishedForm<TfrmPrint> form{frmPrint};
     RecordingPrinter printer;
     FixedPrayerTimes times;
 };

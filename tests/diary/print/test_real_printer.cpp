@@ -8,6 +8,7 @@
 #include "platform/widgets/Printer.h"
 #include "tests/support/FixedPrayerTimes.h"
 #include "tests/support/HomeScope.h"
+#include "tests/support/PublishedForm.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/SettingsSandbox.h"
 
@@ -221,8 +222,7 @@ protected:
         device->setOutputFormat(QPrinter::PdfFormat);
         device->setOutputFileName(QString());
         ASSERT_TRUE(Printer()->NeedsOutputFile());
-        wizard = std::make_unique<TfrmPrint>();
-        frmPrint = wizard.get();
+        wizard.make();
         // A place for the prayer-time table, so the wizard reads it without a word.
         TLocationRecord place;
         SetLocationName(place, "New York City, USA");
@@ -230,7 +230,6 @@ protected:
         WriteFile(LocationFileName, std::string(bytes.begin(), bytes.end()));
     }
     void TearDown() override {
-        frmPrint = nullptr;
         wizard.reset();
         device->setOutputFileName(savedFile);
         device->setOutputFormat(savedFormat);
@@ -240,7 +239,7 @@ protected:
     QPrinter* device = nullptr;
     QPrinter::OutputFormat savedFormat = QPrinter::NativeFormat;
     QString savedFile;
-    std::unique_ptr<TfrmPrint> wizard;
+    PublishedForm<TfrmPrint> wizard{frmPrint};
     FixedPrayerTimes times;
 };
 

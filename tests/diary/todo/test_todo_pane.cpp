@@ -8,6 +8,7 @@
 #include "tests/diary/TaskFixture.h"
 #include "tests/diary/todo/ToDoPaneFixture.h"
 #include "tests/support/GridClicks.h"
+#include "tests/support/PublishedForm.h"
 #include "tests/support/RecordingCanvas.h"
 #include "tests/support/Sandbox.h"
 
@@ -35,25 +36,21 @@ class ToDoPaneTest : public ToDoPaneFixture<Sandbox> {
 protected:
     void SetUp() override {
         Sandbox::SetUp();
-        picker = std::make_unique<TfrmPickDate>();
-        frmPickDate = picker.get();
-        task = std::make_unique<TfrmTask>();
-        frmTask = task.get();
+        picker.make();
+        task.make();
         host = std::make_unique<PaneHost<TToDoPane>>();
         host->pane->SetupToDoGrid();
         Attach(host.get(), host->pane);
     }
     void TearDown() override {
         host.reset();
-        frmTask = nullptr;
         task.reset();
-        frmPickDate = nullptr;
         picker.reset();
         Sandbox::TearDown();
     }
 
-    std::unique_ptr<TfrmPickDate> picker;
-    std::unique_ptr<TfrmTask> task;
+    PublishedForm<TfrmPickDate> picker{frmPickDate};
+    PublishedForm<TfrmTask> task{frmTask};
     std::unique_ptr<PaneHost<TToDoPane>> host;
 };
 
