@@ -7,6 +7,7 @@
 #include "diary/MainForm.h"
 #include "diary/contacts/NContact.h"
 #include "diary/todo/TaskInfo.h"
+#include "tests/support/FindChild.h"
 #include "tests/support/PublishedForm.h"
 #include "tests/support/Sandbox.h"
 
@@ -32,11 +33,7 @@ protected:
     }
 
     // A component of the main window by its name.
-    template <class W> W* Find(const char* name) const {
-        W* w = form->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    template <class W> W* Find(const char* name) const { return FindChild<W>(form.get(), name); }
 
     PublishedForm<TfrmPickDate> picker{frmPickDate};
     PublishedForm<TfrmTask> task{frmTask};

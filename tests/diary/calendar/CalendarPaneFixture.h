@@ -8,6 +8,7 @@
 #include "diary/calendar/records/EventFile.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/EventFixture.h"
+#include "tests/support/FindChild.h"
 #include "tests/support/GridClicks.h"
 #include "tests/support/MonthGridRows.h"
 
@@ -33,11 +34,7 @@ protected:
     }
 
     // A component of the form by its name.
-    template <class W> W* Find(const char* name) const {
-        W* w = root->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    template <class W> W* Find(const char* name) const { return FindChild<W>(root, name); }
     std::string Text(const char* label) const { return Find<QLabel>(label)->text().toStdString(); }
     std::vector<std::string> Rows() const { return MonthGridRows(*days, 0); }
     int LastDay() const {

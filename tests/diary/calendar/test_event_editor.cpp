@@ -3,6 +3,7 @@
 
 #include "calendar/Misri.h"
 #include "diary/calendar/records/EventFile.h"
+#include "tests/support/FindChild.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -73,11 +74,7 @@ protected:
         form.reset();
         Sandbox::TearDown();
     }
-    template <class W> W* Find(const char* name) {
-        W* w = form->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    template <class W> W* Find(const char* name) { return FindChild<W>(form.get(), name); }
 
     // Runs the editor in a mode; `steps` act as the user while it is open
     // and active. Returns the editor's result.

@@ -8,6 +8,7 @@
 #include "platform/widgets/Canvas.h"
 #include "platform/widgets/StringGrid.h"
 #include "tests/diary/TaskFixture.h"
+#include "tests/support/FindChild.h"
 #include "tests/support/RecordingCanvas.h"
 
 #include <QApplication>
@@ -36,11 +37,7 @@ protected:
     }
 
     // A component of the form by its name.
-    template <class W> W* Find(const char* name) const {
-        W* w = root->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    template <class W> W* Find(const char* name) const { return FindChild<W>(root, name); }
     std::string Label(const char* name) const { return Find<QLabel>(name)->text().toStdString(); }
     // The task rows: "status|priority|text|due|index", up to the first blank row.
     std::vector<std::string> Rows() const {

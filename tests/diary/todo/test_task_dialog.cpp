@@ -3,6 +3,7 @@
 #include "diary/todo/TaskInfo.h"
 #include "platform/core/Exceptions.h"
 #include "platform/widgets/CodePageMemo.h"
+#include "tests/support/FindChild.h"
 #include "tests/support/LongText.h"
 #include "tests/support/Sandbox.h"
 
@@ -45,11 +46,7 @@ protected:
         form.reset();
         Sandbox::TearDown();
     }
-    template <class W> static W* Find(TForm& f, const char* name) {
-        W* w = f.findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    template <class W> static W* Find(TForm& f, const char* name) { return FindChild<W>(&f, name); }
     // Runs the dialog on `record`: `edit` changes the controls, then `button` is pressed.
     int Run(const std::function<void(TForm&)>& edit, const char* button = "btnOk") {
         responder->QueueForm([=](TForm& f) {
